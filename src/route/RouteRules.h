@@ -1,0 +1,32 @@
+// The normal form of a route and the addresses of the map service, as plain text rules.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace zwervel {
+
+// Two texts are the same place or entry when their lower-case forms are equal over the whole
+// text; nothing is trimmed.
+bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b);
+
+// The route text in normal form: places separated by single "/", no spaces around a "/",
+// no runs of spaces, no place repeated right after itself, empty when there is no place.
+// A slash that only becomes doubled once spaces around it go is collapsed as well, so the
+// result never holds an empty place.
+QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis);
+
+// Removes each part from the first "(" to the first ")" of the remaining text, until a ")"
+// comes first or one of the two is missing. Parentheses do not nest.
+QString tussenHakenVerwijderen(const QString& invoer);
+
+// The map service, reached over https.
+inline constexpr char KaartBasisAdres[] = "https://www.google.com";
+
+// Base address + "/maps/dir/" + the places of a normal-form route, each percent-encoded as
+// UTF-8 except ASCII letters, digits, comma, period, hyphen and underscore, joined by "/".
+QString routeAdres(const QString& normaalvorm);
+// Base address + "/maps".
+QString startpaginaAdres();
+
+} // namespace zwervel

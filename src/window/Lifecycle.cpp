@@ -1,0 +1,54 @@
+// The life of the window: start-up, activation, shut-down, and the small focus rules.
+#include "help/HelpTexts.h"
+#include "window/frmZwervel.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zwervel {
+
+void frmZwervel::VakSelecteren(TekstVak& Vak)
+{
+    // Each step is tried on its own; a box that cannot take the focus is still selected.
+    try { Vak.SetFocus(); } catch (...) {}
+    try { Vak.setSelStart(0); } catch (...) {}
+    try { Vak.setSelLength(Vak.TextLength()); } catch (...) {}
+}
+
+void frmZwervel::Form_Load()
+{
+    Fso = &m_platform;
+    StartHoogte = naarHeleTwips(Height());
+    MinBreedte = naarHeleTwips(Width());
+    StartBreedte = naarHeleTwips(Width());
+    const QFileInfo programma(m_platform.programmaPad());
+    CfgBestand = QDir::toNativeSeparators(programma.absolutePath()) + QDir::separator()
+                 + programma.completeBaseName() + QStringLiteral(".cfg");
+    VoorbeeldTekst = voorbeeldTekst();
+    InfoTekst = infoTekst(VoorbeeldTekst);
+    Info.setCaption(InfoTekst);
+    tPlaatstRoutesPositioneren();
+    CfgOpenen();
+}
+
+void frmZwervel::Form_Activate() { VakSelecteren(Route); }
+
+void frmZwervel::Form_Unload(int& Cancel)
+{
+    Q_UNUSED(Cancel); // the window always closes
+    CfgOpslaan();
+}
+
+void frmZwervel::tPlaatstRoutesPositioneren()
+{
+    tPlaats.setLeft(Plaats.Left());
+    tPlaats.setWidth(Plaats.Width() - 280);
+    tRoutes.setLeft(Routes.Left());
+    tRoutes.setWidth(Routes.Width() - 280);
+}
+
+void frmZwervel::tPlaats_GotFocus() { Plaats.SetFocus(); }
+
+void frmZwervel::tRoutes_GotFocus() { Routes.SetFocus(); }
+
+} // namespace zwervel

@@ -1,0 +1,30 @@
+// The real window on a scripted platform, its program path in a fresh temporary folder.
+#pragma once
+
+#include "support/ScriptedPlatform.h"
+#include "window/frmZwervel.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zwervel {
+
+class FormFixture {
+public:
+    // Writes `cfg` as the configuration file first, when given.
+    explicit FormFixture(const QByteArray* cfg = nullptr);
+    ~FormFixture();
+
+    // Shows the window and waits until it is active, as a user would find it.
+    bool toon();
+    QString cfgPad() const;
+    frmZwervel& f() { return *form; }
+
+    QTemporaryDir map;
+    ScriptedPlatform platform;
+    std::unique_ptr<frmZwervel> form;
+};
+
+} // namespace zwervel
