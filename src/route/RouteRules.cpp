@@ -52,11 +52,21 @@ QString scheidingenSamenvoegen(const QString& tekst)
     return uit;
 }
 
+// The length of a text's lower-case form. Only the capital I with dot above grows when it is
+// lowered (to "i" and a combining dot); every other character keeps its length.
+qsizetype lengteInKleineLetters(QStringView tekst)
+{
+    return tekst.size() + tekst.count(QChar(0x0130));
+}
+
 } // namespace
 
 bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b)
 {
-    return a.size() == b.size() && a.toString().toLower() == b.toString().toLower();
+    if (a == b)
+        return true;
+    return lengteInKleineLetters(a) == lengteInKleineLetters(b)
+           && a.toString().toLower() == b.toString().toLower();
 }
 
 QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis)

@@ -2,6 +2,7 @@
 // window was designed. Positions are in twips.
 #include "window/frmZwervel.h"
 
+#include <QAbstractItemView>
 #include <QFont>
 #include <QPalette>
 
@@ -36,6 +37,16 @@ void kleur(QWidget& widget, QPalette::ColorRole rol, const QColor& kleur)
     widget.setPalette(palet);
 }
 
+void lijstKleuren(ComboBox& lijst)
+{
+    kleur(lijst, QPalette::Button, LijstAchtergrond);
+    kleur(lijst, QPalette::Base, LijstAchtergrond);
+    // The open list is a window of its own, drawn like a menu in the menu's colours unless
+    // its view is told otherwise.
+    kleur(*lijst.view(), QPalette::Base, LijstAchtergrond);
+    kleur(*lijst.view(), QPalette::Window, LijstAchtergrond);
+}
+
 QIcon plaatje(const char* naam)
 {
     return QIcon(QStringLiteral(":/zwervel/") + QString::fromLatin1(naam) + QStringLiteral(".svg"));
@@ -67,8 +78,7 @@ void frmZwervel::bouwFormulier()
 
     naam(Routes, "Routes");
     Routes.plaats(240, 6000, 5775, 360);
-    kleur(Routes, QPalette::Button, LijstAchtergrond);
-    kleur(Routes, QPalette::Base, LijstAchtergrond);
+    lijstKleuren(Routes);
     Routes.setCursor(Qt::PointingHandCursor);
 
     naam(knopGoogleMaps, "knopGoogleMaps");
@@ -82,8 +92,7 @@ void frmZwervel::bouwFormulier()
 
     naam(Plaats, "Plaats");
     Plaats.plaats(240, 5400, 5775, 360);
-    kleur(Plaats, QPalette::Button, LijstAchtergrond);
-    kleur(Plaats, QPalette::Base, LijstAchtergrond);
+    lijstKleuren(Plaats);
     Plaats.setCursor(Qt::PointingHandCursor);
 
     const auto knop = [&](PictureButton& k, const char* n, const char* beeld, int left, int top) {

@@ -1,0 +1,372 @@
+// The control wrappers: positions in twips, the route box's CR LF positions, the lists, and the
+// events they raise at once, inside the call that causes them.
+#include "platform/Controls.h"
+
+#include <QAbstractItemView>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <climits>
+
+using namespace zwervel;
+
+namespace {
+
+QString s(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The Qt document position of the route box's caret.
+int documentPositie(const RouteBox& vak) { return vak.textCursor().position(); }
+
+} // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void routeBoxTekstBlijftGelijk_data();
+    void routeBoxTekstBlijftGelijk();
+    void routeBoxLosseRegeleinden();
+    void routeBoxPosities_data();
+    void routeBoxPosities();
+    void routeBoxSelectie();
+    void routeBoxNooitTussenCrEnLf();
+    void routeBoxBuitenDeTekst();
+    void routeBoxLangeTekst();
+    void textBox();
+    void textBoxLangeTekst();
+    void comboBoxLijst();
+    void comboBoxTekstZonderClick();
+    void comboBoxKeuzeIsClick();
+    void twips_data();
+    void twips();
+    void changeMeteen();
+    void focusMeteen();
+};
+
+void TestControls::routeBoxTekstBlijftGelijk_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::newRow("leeg") << QString();
+    QTest::newRow("regels") << s("Utrecht\r\nDelft\r\n\r\nGouda");
+    QTest::newRow("regeleinde achteraan") << s("Utrecht\r\n");
+    QTest::newRow("alleen regeleinden") << s("\r\n\r\n");
+    QTest::newRow("harde spatie en tab") << s("Den\u00A0Haag\t/ \u00A0 x\r\n\tDelft  ");
+    QTest::newRow("buiten het basisvlak") << s("東京 \U0001F5FA Łódź");
+}
+
+void TestControls::routeBoxTekstBlijftGelijk()
+{
+    QFETCH(QString, tekst);
+    RouteBox vak(nullptr);
+    vak.setText(tekst);
+    QCOMPARE(vak.Text(), tekst);
+    QCOMPARE(vak.TextLength(), int(tekst.size()));
+}
+
+void TestControls::routeBoxLosseRegeleinden()
+{
+    // The editor knows only one kind of line break: a lone CR or LF becomes CR LF.
+    RouteBox vak(nullptr);
+    vak.setText(s("a\nb\rc"));
+    QCOMPARE(vak.Text(), s("a\r\nb\r\nc"));
+}
+
+void TestControls::routeBoxPosities_data()
+{
+    // "ab" CR LF "cd": text positions 0..6, document positions 0..5.
+    QTest::addColumn<int>("tekstPositie");
+    QTest::addColumn<int>("documentPositie");
+    QTest::addColumn<int>("terug"); // SelStart after setting it
+    QTest::newRow("begin") << 0 << 0 << 0;
+    QTest::newRow("voor CR") << 2 << 2 << 2;
+    QTest::newRow("tussen CR en LF") << 3 << 2 << 2;
+    QTest::newRow("na LF") << 4 << 3 << 4;
+    QTest::newRow("eind") << 6 << 5 << 6;
+    QTest::newRow("voorbij het eind") << 7 << 5 << 6;
+    QTest::newRow("ver voorbij het eind") << INT_MAX << 5 << 6;
+    QTest::newRow("negatief") << -3 << 0 << 0;
+}
+
+void TestControls::routeBoxPosities()
+{
+    QFETCH(int, tekstPositie);
+    QFETCH(int, documentPositie);
+    QFETCH(int, terug);
+    RouteBox vak(nullptr);
+    vak.setText(s("ab\r\ncd"));
+    vak.setSelStart(tekstPositie);
+    QCOMPARE(::documentPositie(vak), documentPositie);
+    QCOMPARE(vak.SelStart(), terug);
+    QCOMPARE(vak.SelLength(), 0);
+}
+
+void TestControls::routeBoxSelectie()
+{
+    RouteBox vak(nullptr);
+    vak.setText(s("ab\r\ncd\r\nef"));
+
+    // From Qt to the form: a selection over one line break counts it as two characters.
+    QTextCursor cursor = vak.textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    vak.setTextCursor(cursor);
+    QCOMPARE(vak.SelStart(), 1);
+    QCOMPARE(vak.SelLength(), 8);
+    QCOMPARE(vak.SelText(), s("b\r\ncd\r\ne"));
+
+    // A selection made backwards reads the same.
+    cursor.setPosition(7);
+    cursor.setPosition(1, QTextCursor::KeepAnchor);
+    vak.setTextCursor(cursor);
+    QCOMPARE(vak.SelStart(), 1);
+    QCOMPARE(vak.SelLength(), 8);
+
+    // From the form to Qt.
+    vak.setSelStart(4);
+    vak.setSelLength(6);
+    QCOMPARE(vak.textCursor().selectionStart(), 3);
+    QCOMPARE(vak.textCursor().selectionEnd(), 8);
+    QCOMPARE(vak.SelStart(), 4);
+    QCOMPARE(vak.SelLength(), 6);
+    QCOMPARE(vak.SelText(), s("cd\r\nef"));
+
+    // The whole text, as VakSelecteren selects it.
+    vak.setSelStart(0);
+    vak.setSelLength(vak.TextLength());
+    QCOMPARE(vak.SelText(), vak.Text());
+    QCOMPARE(vak.SelStart(), 0);
+}
+
+void TestControls::routeBoxNooitTussenCrEnLf()
+{
+    RouteBox vak(nullptr);
+    vak.setText(s("ab\r\ncd"));
+    // A selection that would end between CR and LF ends at the line's end instead.
+    vak.setSelStart(1);
+    vak.setSelLength(2);
+    QCOMPARE(vak.SelText(), s("b"));
+    QCOMPARE(vak.SelLength(), 1);
+    vak.setSelLength(3);
+    QCOMPARE(vak.SelText(), s("b\r\n"));
+    QCOMPARE(vak.SelLength(), 3);
+}
+
+void TestControls::routeBoxBuitenDeTekst()
+{
+    RouteBox vak(nullptr);
+    vak.setText(s("ab\r\ncd"));
+    vak.setSelStart(2);
+    vak.setSelLength(INT_MAX);
+    QCOMPARE(vak.SelStart(), 2);
+    QCOMPARE(vak.SelLength(), 4);
+    vak.setSelLength(-5);
+    QCOMPARE(vak.SelLength(), 0);
+    QCOMPARE(vak.Text(), s("ab\r\ncd"));
+}
+
+void TestControls::routeBoxLangeTekst()
+{
+    // 60,000 lines "x": positions far beyond 32,767 in both directions.
+    const int regels = 60000;
+    QStringList lijst;
+    for (int i = 0; i < regels; ++i)
+        lijst << QStringLiteral("x");
+    const QString tekst = lijst.join(QStringLiteral("\r\n"));
+    RouteBox vak(nullptr);
+    vak.setText(tekst);
+    QCOMPARE(vak.Text(), tekst);
+    QCOMPARE(vak.TextLength(), 3 * regels - 2);
+
+    vak.setSelStart(100000); // after the "x" of line 33,333
+    QCOMPARE(::documentPositie(vak), 2 * 33333 + 1);
+    QCOMPARE(vak.SelStart(), 100000);
+    vak.setSelLength(50000);
+    QCOMPARE(vak.SelLength(), 50000);
+    QCOMPARE(vak.SelText().size(), qsizetype(50000));
+    vak.setSelLength(INT_MAX);
+    QCOMPARE(vak.SelLength(), vak.TextLength() - 100000);
+
+    // From Qt: a caret near the end.
+    QTextCursor cursor = vak.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    vak.setTextCursor(cursor);
+    QCOMPARE(vak.SelStart(), 3 * regels - 2);
+}
+
+void TestControls::textBox()
+{
+    TextBox vak(nullptr);
+    vak.setText(s("Den Haag"));
+    vak.setSelStart(4);
+    QCOMPARE(vak.SelStart(), 4);
+    QCOMPARE(vak.SelLength(), 0);
+    vak.setSelLength(2);
+    QCOMPARE(vak.SelStart(), 4);
+    QCOMPARE(vak.SelLength(), 2);
+    QCOMPARE(vak.SelText(), s("Ha"));
+    vak.setSelLength(99);
+    QCOMPARE(vak.SelText(), s("Haag"));
+    vak.setSelStart(99);
+    QCOMPARE(vak.SelStart(), 8);
+    vak.setSelStart(-1);
+    QCOMPARE(vak.SelStart(), 0);
+    vak.setSelLength(vak.TextLength());
+    QCOMPARE(vak.SelText(), vak.Text());
+}
+
+void TestControls::textBoxLangeTekst()
+{
+    // A field shows a whole route, however long: nothing is cut at 32,767 characters.
+    const QString lang(40000, u'a');
+    TextBox vak(nullptr);
+    vak.setText(lang);
+    QCOMPARE(vak.Text(), lang);
+    vak.setSelStart(39000);
+    vak.setSelLength(500);
+    QCOMPARE(vak.SelStart(), 39000);
+    QCOMPARE(vak.SelLength(), 500);
+}
+
+void TestControls::comboBoxLijst()
+{
+    ComboBox lijst(nullptr);
+    QCOMPARE(lijst.ListCount(), 0);
+    QCOMPARE(lijst.Text(), QString());
+    lijst.AddItem(s("Utrecht"));
+    lijst.AddItems({s("Delft"), s("Gouda")});
+    QCOMPARE(lijst.ListCount(), 3);
+    QStringList inhoud;
+    for (int i = 0; i < lijst.ListCount(); ++i)
+        inhoud << lijst.List(i);
+    inhoud.sort();
+    QCOMPARE(inhoud, (QStringList{s("Delft"), s("Gouda"), s("Utrecht")}));
+    lijst.Clear();
+    QCOMPARE(lijst.ListCount(), 0);
+    QCOMPARE(lijst.Text(), QString());
+}
+
+void TestControls::comboBoxTekstZonderClick()
+{
+    ComboBox lijst(nullptr);
+    lijst.AddItems({s("Utrecht"), s("delft"), s("Delft")});
+    QSignalSpy clicks(&lijst.gebeurtenissen, &Gebeurtenissen::Click);
+    lijst.setText(s("Delft"));
+    QCOMPARE(lijst.Text(), s("Delft")); // the exact one before one that differs in case
+    lijst.setText(s("delft"));
+    QCOMPARE(lijst.Text(), s("delft"));
+    lijst.setText(s("UTRECHT"));
+    QCOMPARE(lijst.Text(), s("Utrecht"));
+    QCOMPARE(clicks.count(), 0);
+}
+
+void TestControls::comboBoxKeuzeIsClick()
+{
+    QWidget venster;
+    auto* lijst = new ComboBox(&venster);
+    (new QVBoxLayout(&venster))->addWidget(lijst);
+    lijst->AddItems({s("Utrecht"), s("Delft"), s("Gouda")});
+    venster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&venster));
+    QSignalSpy clicks(&lijst->gebeurtenissen, &Gebeurtenissen::Click);
+
+    // The user opens the list and picks the second entry.
+    lijst->OpenList();
+    QAbstractItemView* lijstbeeld = lijst->view();
+    QTRY_VERIFY(lijstbeeld->isVisible());
+    lijstbeeld->setCurrentIndex(lijstbeeld->model()->index(1, 0));
+    QTest::keyClick(lijstbeeld, Qt::Key_Return);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(lijst->Text(), lijst->List(1));
+}
+
+void TestControls::twips_data()
+{
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<float>("width");
+    QTest::addColumn<float>("height");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("route box") << 240.f << 1440.f << 5775.f << 3615.f << QRect(16, 96, 385, 241);
+    QTest::newRow("picture button") << 0.f << 1920.f << 240.f << 240.f << QRect(0, 128, 16, 16);
+    QTest::newRow("place field") << 2640.f << 5400.f << 1815.f << 380.f << QRect(176, 360, 121, 25);
+    QTest::newRow("after a layout") << 247.5f << 0.f << 5782.5f << 7.4f << QRect(17, 0, 386, 0);
+}
+
+void TestControls::twips()
+{
+    QFETCH(float, left);
+    QFETCH(float, top);
+    QFETCH(float, width);
+    QFETCH(float, height);
+    QFETCH(QRect, pixels);
+    PictureButton knop(nullptr);
+    knop.plaats(left, top, width, height);
+    QCOMPARE(knop.geometry(), pixels);
+    // The stored twips come back exactly, not the whole pixels they were drawn at.
+    QCOMPARE(knop.Left(), left);
+    QCOMPARE(knop.Top(), top);
+    QCOMPARE(knop.Width(), width);
+    QCOMPARE(knop.Height(), height);
+    knop.setWidth(width + 7.5f);
+    QCOMPARE(knop.Width(), width + 7.5f);
+    QCOMPARE(knop.Left(), left);
+}
+
+void TestControls::changeMeteen()
+{
+    RouteBox vak(nullptr);
+    QStringList gezien;
+    connect(&vak.gebeurtenissen, &Gebeurtenissen::Change, &vak, [&] { gezien << vak.Text(); });
+    vak.setText(s("a\r\nb"));
+    // Raised inside the call, with the new text already in place.
+    QCOMPARE(gezien, QStringList{s("a\r\nb")});
+}
+
+void TestControls::focusMeteen()
+{
+    QWidget venster;
+    auto* route = new RouteBox(&venster);
+    auto* veld = new TextBox(&venster);
+    auto* lijst = new ComboBox(&venster);
+    auto* indeling = new QVBoxLayout(&venster);
+    indeling->addWidget(route);
+    indeling->addWidget(veld);
+    indeling->addWidget(lijst);
+    venster.show();
+    venster.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&venster));
+    route->SetFocus();
+    QTRY_VERIFY(route->hasFocus());
+
+    QStringList volgorde;
+    const auto luister = [&](Gebeurtenissen& g, const QString& naam) {
+        connect(&g, &Gebeurtenissen::GotFocus, &venster, [&volgorde, naam] { volgorde << naam + s(" in"); });
+        connect(&g, &Gebeurtenissen::LostFocus, &venster, [&volgorde, naam] { volgorde << naam + s(" uit"); });
+    };
+    luister(route->gebeurtenissen, s("route"));
+    luister(veld->gebeurtenissen, s("veld"));
+    luister(lijst->gebeurtenissen, s("lijst"));
+
+    // Both events are raised before SetFocus returns, the old control's first.
+    veld->SetFocus();
+    QCOMPARE(volgorde, (QStringList{s("route uit"), s("veld in")}));
+    volgorde.clear();
+    lijst->SetFocus();
+    QCOMPARE(volgorde, (QStringList{s("veld uit"), s("lijst in")}));
+    volgorde.clear();
+    route->SetFocus();
+    QCOMPARE(volgorde, (QStringList{s("lijst uit"), s("route in")}));
+
+    // A focus change nested inside a lost-focus handler is raised at once as well.
+    volgorde.clear();
+    connect(&veld->gebeurtenissen, &Gebeurtenissen::GotFocus, &venster, [lijst] { lijst->SetFocus(); },
+            Qt::SingleShotConnection);
+    veld->SetFocus();
+    QCOMPARE(volgorde, (QStringList{s("route uit"), s("veld in"), s("veld uit"), s("lijst in")}));
+    QVERIFY(lijst->hasFocus());
+}
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
