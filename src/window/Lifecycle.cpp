@@ -29,6 +29,8 @@ void frmZwervel::Form_Load()
     Info.setCaption(InfoTekst);
     tPlaatstRoutesPositioneren();
     CfgOpenen();
+    vensterGrenzenZetten();
+    toegankelijkeTekstenZetten();
 }
 
 void frmZwervel::Form_Activate() { VakSelecteren(Route); }

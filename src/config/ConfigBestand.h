@@ -1,0 +1,19 @@
+// The configuration file on disk: read whole and quietly, written whole or not at all.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace zwervel {
+
+// The file's bytes. Anything that is not a plain file (a folder, a pipe, a device) reads as
+// nothing rather than making the program wait; a failure halfway ends the reading, and the
+// complete lines read before it are kept. Never fails.
+QByteArray cfgBytesLezen(const QString& pad);
+
+// Replaces the file with these bytes through a temporary file beside it, so that a failure at
+// any point leaves the previous file whole. Throws std::runtime_error naming the path and the
+// reason when the save fails.
+void cfgBytesSchrijven(const QString& pad, const QByteArray& bytes);
+
+} // namespace zwervel
