@@ -1,0 +1,36 @@
+// The order the drop-down lists keep their entries in: alphabetical by Dutch collation with
+// letter case ignored and numbers by their value ("Plaats 2" before "Plaats 10", "Île" among
+// the I's). Entries that collate alike fall back to their exact text, so the order is total.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zwervel {
+
+// Negative when `a` comes first, positive when `b` does, 0 only for identical texts.
+int lijstVergelijking(const QString& a, const QString& b);
+
+bool lijstGesorteerd(const QStringList& items);
+// Sorts once: an already sorted list (as the configuration file brings it) is only checked.
+void sorteerLijst(QStringList& items);
+
+// Binary search among `aantal` sorted entries, read by `entry(i)`: the first index whose
+// entry comes after `item` (where a new entry goes), or, with `naGelijke` false, the first
+// whose entry does not come before it (where `item` itself would stand).
+template <class Entry>
+qsizetype lijstGrens(qsizetype aantal, Entry entry, const QString& item, bool naGelijke)
+{
+    qsizetype laag = 0, hoog = aantal;
+    while (laag < hoog) {
+        const qsizetype midden = laag + (hoog - laag) / 2;
+        const int volgorde = lijstVergelijking(entry(midden), item);
+        if (volgorde < 0 || (naGelijke && volgorde == 0))
+            laag = midden + 1;
+        else
+            hoog = midden;
+    }
+    return laag;
+}
+
+} // namespace zwervel
