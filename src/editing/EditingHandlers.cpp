@@ -1,17 +1,105 @@
 // Editing the route box: inserting, undo, emptying, clean-up and its keys.
+#include "editing/RouteEditing.h"
 #include "window/frmZwervel.h"
 
 namespace zwervel {
 
-void frmZwervel::Plaats_Click() {}
-void frmZwervel::Routes_Click() {}
-void frmZwervel::knopOngedaan_Click() {}
-void frmZwervel::KnopRouteLeegmaken_Click() {}
-void frmZwervel::Route_LostFocus() {}
+namespace {
+constexpr int ToetsF2 = 113;
+constexpr int ToetsA = 65;
+constexpr int RechterMuisknop = 2;
+} // namespace
+
+void frmZwervel::Plaats_Click()
+{
+    if (NullIsLeeg(Plaats.Text()).isEmpty())
+        return;
+    // A modifier held while picking only copies the place into its field.
+    const bool toetsVast =
+        (platform().toetsenIngedrukt() & (ShiftToets | CtrlToets | AltToets)) != 0;
+    tPlaats.setText(NullIsLeeg(Plaats.Text()));
+    if (toetsVast)
+        return;
+
+    OngedaanTekst = Route.Text();
+    const QString tekst = Route.Text();
+    Route.SetFocus();
+    const RouteMetSelectie nieuw =
+        plaatsInvoegen(tekst, Route.SelStart(), Route.SelLength(), NullIsLeeg(Plaats.Text()));
+    Route.setText(nieuw.tekst);
+    Route.setSelStart(int(nieuw.selStart));
+    Route.setSelLength(int(nieuw.selLengte));
+    // Last: setting the text has just hidden the button.
+    knopOngedaan.setVisible(true);
+}
+
+void frmZwervel::Routes_Click()
+{
+    // The slot is written even when no route turns out to be chosen.
+    OngedaanTekst = Route.Text();
+    const QString route = NullIsLeeg(Routes.Text());
+    if (route.isEmpty())
+        return;
+    tRoutes.setText(route);
+    Route.setText(lijstRouteAlsRegels(route));
+    VakSelecteren(Route);
+    knopOngedaan.setVisible(true);
+}
+
+void frmZwervel::knopOngedaan_Click()
+{
+    Route.setText(OngedaanTekst);
+    Route.SetFocus();
+    // The route box keeps a restored caret inside the text.
+    Route.setSelStart(RouteSelStart);
+    Route.setSelLength(RouteSelLengte);
+}
+
+void frmZwervel::KnopRouteLeegmaken_Click()
+{
+    platform().beep();
+    OngedaanTekst = Route.Text();
+    Route.setText(QString());
+    VakSelecteren(Route);
+    knopOngedaan.setVisible(true);
+}
+
+void frmZwervel::Route_LostFocus()
+{
+    RouteSelStart = Route.SelStart();
+    RouteSelLengte = Route.SelLength();
+}
+
 void frmZwervel::Route_Change() { knopOngedaan.setVisible(false); }
-void frmZwervel::RouteOpschonen() {}
-void frmZwervel::knopRouteOpschonen_Click() {}
-void frmZwervel::Route_KeyUp(int, int) {}
-void frmZwervel::Route_MouseUp(int, int, float, float) {}
+
+void frmZwervel::RouteOpschonen()
+{
+    Route.SetFocus();
+    Route.setText(routeOpgeschoond(Route.Text()));
+    Route.setSelStart(0);
+    Route.setSelLength(Route.TextLength());
+}
+
+void frmZwervel::knopRouteOpschonen_Click()
+{
+    RouteOpschonen();
+    VakSelecteren(Route);
+}
+
+void frmZwervel::Route_KeyUp(int KeyCode, int Shift)
+{
+    if (KeyCode == ToetsF2) {
+        RouteOpschonen();
+    } else if (KeyCode == ToetsA && (Shift == CtrlToets || Shift == (CtrlToets | ShiftToets))) {
+        Route.setSelStart(0);
+        Route.setSelLength(Route.TextLength());
+    }
+}
+
+void frmZwervel::Route_MouseUp(int Button, int, float, float)
+{
+    if (Button == RechterMuisknop)
+        knopGoogleMaps_MouseUp(1, 0, 0, 0);
+}
 
 } // namespace zwervel

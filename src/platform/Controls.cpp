@@ -1,12 +1,15 @@
 #include "platform/Controls.h"
+#include "platform/ListOrder.h"
 #include "platform/Platform.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include <cmath>
+#include <limits>
 
 namespace zwervel {
 
@@ -138,7 +141,11 @@ CommandButton::CommandButton(QWidget* parent) : Besturing<QPushButton>(parent)
 
 // ---- TextBox -----------------------------------------------------------------------------
 
-TextBox::TextBox(QWidget* parent) : Besturing<QLineEdit>(parent) {}
+TextBox::TextBox(QWidget* parent) : Besturing<QLineEdit>(parent)
+{
+    // A field shows a whole place or route; Qt would cut its text at 32,767 characters.
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 int TextBox::SelStart() const
 {
@@ -231,7 +238,9 @@ void RouteBox::setSelLength(int lengte)
 {
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
-    const int eind = naarDocumentPositie(naarTekstPositie(start) + qMax(0, lengte));
+    // Past the end is the end; the sum must not overflow on the way there.
+    const int beginInTekst = naarTekstPositie(start);
+    const int eind = naarDocumentPositie(beginInTekst + qBound(0, lengte, TextLength() - beginInTekst));
     cursor.setPosition(start);
     cursor.setPosition(eind, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
@@ -251,16 +260,70 @@ ComboBox::ComboBox(QWidget* parent) : Besturing<QComboBox>(parent)
     m_muisKlikIsClick = false;
     setEditable(false);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    connect(this, &QComboBox::activated, &gebeurtenissen, &Gebeurtenissen::Click);
+    connect(this, &QComboBox::activated, this, [this] { gekozen(); });
 }
 
-void ComboBox::AddItem(const QString& item) { addItem(item); }
+void ComboBox::gekozen()
+{
+    if (!m_bladeren) {
+        emit gebeurtenissen.Click();
+    } else if (m_veldErboven) {
+        m_veldErboven->setText(currentText());
+    }
+}
 
-void ComboBox::AddItems(const QStringList& items) { addItems(items); }
+void ComboBox::keyPressEvent(QKeyEvent* event)
+{
+    const QScopedValueRollback bladeren(m_bladeren, true);
+    Besturing<QComboBox>::keyPressEvent(event);
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event)
+{
+    const QScopedValueRollback bladeren(m_bladeren, true);
+    Besturing<QComboBox>::wheelEvent(event);
+}
+
+void ComboBox::AddItem(const QString& item)
+{
+    const auto entry = [this](qsizetype i) { return itemText(int(i)); };
+    const bool nietsGetoond = currentIndex() < 0;
+    insertItem(int(lijstGrens(count(), entry, item, true)), item);
+    // Qt shows the first entry of a list that was empty; the list's own rule shows nothing
+    // until the user or the program picks one.
+    if (nietsGetoond)
+        setCurrentIndex(-1);
+}
+
+void ComboBox::AddItems(const QStringList& items)
+{
+    if (items.isEmpty())
+        return;
+    const bool nietsGetoond = currentIndex() < 0;
+    const QString getoond = currentText();
+    QStringList alle;
+    alle.reserve(count() + items.size());
+    for (int i = 0; i < count(); ++i)
+        alle.append(itemText(i));
+    alle.append(items);
+    sorteerLijst(alle);
+    // One batch with the drawing held back: a whole configuration's list fills at once.
+    setUpdatesEnabled(false);
+    clear();
+    insertItems(0, alle);
+    setCurrentIndex(-1);
+    setUpdatesEnabled(true);
+    if (!nietsGetoond)
+        setText(getoond);
+}
 
 void ComboBox::setText(const QString& tekst)
 {
-    int index = findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // The entries are kept sorted, so the exact entry is found by binary search first.
+    const auto entry = [this](qsizetype i) { return itemText(int(i)); };
+    int index = int(lijstGrens(count(), entry, tekst, false));
+    if (index >= count() || itemText(index) != tekst)
+        index = findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
         index = findText(tekst, Qt::MatchFixedString);
     setCurrentIndex(index);

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace zwervel {
@@ -229,8 +230,11 @@ public:
 
     int ListCount() const { return count(); }
     QString List(int index) const { return itemText(index); }
+    // The entries stay in list order (ListOrder.h): a new one goes to its sorted place. What
+    // the list shows does not change; an empty list keeps showing nothing.
     void AddItem(const QString& item);
-    // Several entries at once, as the configuration file brings them.
+    // Several entries at once, as the configuration file brings them: sorted once, filled in
+    // one batch.
     void AddItems(const QStringList& items);
     void Clear() { clear(); }
     // The shown text: the entry the user last picked or the program last set; empty if none.
@@ -240,6 +244,20 @@ public:
     void setText(const QString& tekst);
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
     void OpenList() { showPopup(); }
+    // The field laid over the list: it shows the entry the user moves to in the closed list.
+    void setVeldErboven(TextBox& veld) { m_veldErboven = &veld; }
+
+protected:
+    // Arrow keys, typing and the wheel on the closed list only show another entry; a pick, and
+    // so a Click, is a choice in the open list, by mouse or Enter.
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void gekozen();
+
+    bool m_bladeren = false;
+    TextBox* m_veldErboven = nullptr;
 };
 
 } // namespace zwervel

@@ -38,7 +38,9 @@ void frmZwervel::koppelGebeurtenissen()
     // the lists: an entry picked
     koppel(Plaats.gebeurtenissen, &G::Click, &F::Plaats_Click);
     koppel(Routes.gebeurtenissen, &G::Click, &F::Routes_Click);
-    // the fields over the lists
+    // the fields over the lists; each also shows the entry the user moves to in its closed list
+    Plaats.setVeldErboven(tPlaats);
+    Routes.setVeldErboven(tRoutes);
     koppel(tPlaats.gebeurtenissen, &G::GotFocus, &F::tPlaats_GotFocus);
     koppel(tRoutes.gebeurtenissen, &G::GotFocus, &F::tRoutes_GotFocus);
     koppel(tPlaats.gebeurtenissen, &G::MouseMove, &F::tPlaats_MouseMove);

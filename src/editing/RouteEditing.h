@@ -1,0 +1,32 @@
+// The text work of the route box, free of widgets: inserting a place at the caret, the
+// clean-up of route lines, and a stored route turned back into one place per line.
+#pragma once
+
+#include <QString>
+
+namespace zwervel {
+
+// A route text with the caret and selection the route box should show.
+struct RouteMetSelectie {
+    QString tekst;
+    qsizetype selStart = 0;
+    qsizetype selLengte = 0;
+};
+
+// A caret position that fits the text: below 0 goes to 0, beyond the end to the end, and a
+// position between CR and LF to the end of its line.
+qsizetype geldigeCaret(const QString& tekst, qsizetype positie);
+
+// The place written over the selection (selStart, selLengte) of the text, with nothing put
+// around it; one final CR LF of the result is dropped. The place is left selected.
+RouteMetSelectie plaatsInvoegen(const QString& tekst, qsizetype selStart, qsizetype selLengte,
+                                const QString& plaats);
+
+// One place per line: lines split at CR LF, trimmed of spaces (not tabs), empty lines dropped,
+// joined by CR LF with none at the end. Order and repeats stay.
+QString routeOpgeschoond(const QString& tekst);
+
+// A route as the route list stores it ("/" between places) as lines for the route box.
+QString lijstRouteAlsRegels(const QString& opgeslagenRoute);
+
+} // namespace zwervel
