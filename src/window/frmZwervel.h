@@ -163,6 +163,16 @@ private:
     Gebeurtenissen m_venster;
     bool m_afgebroken = false;
     bool m_geactiveerd = false;
+
+    // Layout on resize (window/Layout.cpp): the native size limits a window manager respects,
+    // and a size correction that lays the window out itself where the platform raises no
+    // resize event for the corrected size.
+    void vensterGrenzenZetten();
+    void maatCorrigeren(const std::function<void()>& aanpassing);
+    int m_resizeBeurten = 0;
+    bool m_zelfUitgelegd = false;
+    // What the information label shows on hover, for assistive technology (help/).
+    void toegankelijkeTekstenZetten();
 };
 
 // A whole number of twips from a toolkit value: a half goes to the even neighbour.

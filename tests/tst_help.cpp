@@ -1,0 +1,411 @@
+// The help texts and the information label following the mouse, on the real window.
+#include "support/FormFixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+using namespace zwervel;
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+const QString Voorbeeld = QStringLiteral(
+    "  Voorbeeld: Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");
+
+const QString AlgemeneHulp =
+    QStringLiteral(" Gebruik Enter of schuine streep  / voor plaats, postcode, museum, hotel, e.d.")
+    + CrLf + QStringLiteral("  Gebruik komma , voor extra informatie") + CrLf
+    + QStringLiteral("  Gebruik open- en sluithaakjes ( en ) voor informatie") + CrLf + CrLf
+    + Voorbeeld;
+
+QString regels(const QStringList& r) { return r.join(CrLf); }
+
+QWidget* besturing(FormFixture& fx, const QString& naam)
+{
+    if (naam.isEmpty())
+        return &fx.f();
+    return fx.f().findChild<QWidget*>(naam, Qt::FindDirectChildrenOnly);
+}
+
+// A bare spot of the window, where no control lies (left of the route box).
+const QPoint KaalVenster(8, 200);
+// The footer strip beside the push button's right edge.
+const QPoint VrijeVoettekst(405, 20);
+
+// A real mouse move through the window, as the platform reports it: the window hands it to
+// whatever control lies under the pointer.
+void beweeg(QWidget* over, QPoint plek)
+{
+    QTest::mouseMove(over, plek);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hulpTekstPerBesturing_data();
+    void hulpTekstPerBesturing();
+    void hulpVanInfoVolgtHetVoorbeeld();
+    void besturingZonderHulpGeeftEenSpatie_data();
+    void besturingZonderHulpGeeftEenSpatie();
+    void labelAlleenBijVerandering();
+    void muisOverBesturing_data();
+    void muisOverBesturing();
+    void herhaaldeBewegingenSchrijvenEenmaal();
+    void knopRouteToevoegenDanLabelRoute();
+    void veldDanOnbedektDeelVanLijst();
+    void infoGeeftRouteVakDeFocus();
+    void tabNaarRouteVakToontAlgemeneHulp();
+    void klikOpVensterOfVoettekst_data();
+    void klikOpVensterOfVoettekst();
+    void toegankelijkeTeksten_data();
+    void toegankelijkeTeksten();
+    void elkeKnopEnLabelTeBenoemen();
+    void geenToolTips();
+};
+
+void TestHelp::hulpTekstPerBesturing_data()
+{
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("tekst");
+
+    const QString plaatsen = regels({
+        QStringLiteral("Klik uit de lijst met Plaatsen, teneinde een plaats aan de route toe te voegen"),
+        QStringLiteral("  Met Alt ingedrukt niet toevoegen"),
+        QStringLiteral("  Escape: geen plaats toevoegen")});
+    const QString routes = regels({
+        QStringLiteral("Klik uit de lijst met Routes, teneinde de route te vervangen"),
+        QStringLiteral("  Escape: geen route vervangen")});
+
+    QTest::newRow("LabelRoute") << "LabelRoute" << "Route aan lijst met Routes toevoegen";
+    QTest::newRow("knopOngedaan")
+        << "knopOngedaan" << "Laatste toevoeging van plaats of vervanging route ongedaan maken";
+    QTest::newRow("knopPlaatsVerwijderen")
+        << "knopPlaatsVerwijderen"
+        << regels({QStringLiteral("Plaats uit lijst met Plaatsen verwijderen"),
+                   QStringLiteral("  Rechtsklikken: alle plaatsen uit de lijst verwijderen")});
+    QTest::newRow("knopRouteVerwijderen")
+        << "knopRouteVerwijderen"
+        << regels({QStringLiteral("Route uit lijst met Routes verwijderen"),
+                   QStringLiteral("  Rechtsklikken: alle routes uit de lijst verwijderen")});
+    QTest::newRow("knopGoogleMaps") << "knopGoogleMaps" << "Zwervel tonen";
+    QTest::newRow("KnopRouteLeegmaken") << "KnopRouteLeegmaken" << "Vak met de route leegmaken";
+    QTest::newRow("LabelPlaatsen") << "LabelPlaatsen" << plaatsen;
+    QTest::newRow("tPlaats") << "tPlaats" << plaatsen;
+    QTest::newRow("LabelRoutes") << "LabelRoutes" << routes;
+    QTest::newRow("tRoutes") << "tRoutes" << routes;
+    QTest::newRow("knopGoogleMapsOpenen") << "knopGoogleMapsOpenen" << "Google Maps openen";
+    QTest::newRow("knopPlaatsToevoegen")
+        << "knopPlaatsToevoegen"
+        << "Selectie uit het vak met de route aan de lijst met Plaatsen toevoegen";
+    QTest::newRow("knopRouteOpschonen")
+        << "knopRouteOpschonen"
+        << "Route opschonen (uit het vak met de route overbodige regels verwijderen)";
+    QTest::newRow("Info") << "Info"
+                          << regels({Voorbeeld, QString(),
+                                     QStringLiteral("     Voorbeeld in Google Maps tonen"),
+                                     QStringLiteral("     Rechtsklikken: Zwervel tonen")});
+    // Without a row of their own.
+    for (const char* naam : {"Route", "Plaats", "Routes", "LabelVoettekst", "knopRouteToevoegen"})
+        QTest::newRow(naam) << QString::fromLatin1(naam) << QString();
+    QTest::newRow("the window") << QString() << QString();
+}
+
+void TestHelp::hulpTekstPerBesturing()
+{
+    QFETCH(QString, naam);
+    QFETCH(QString, tekst);
+    FormFixture fx;
+    QWidget* b = besturing(fx, naam);
+    QVERIFY(b);
+    const QString tip = fx.f().Tip(*b);
+    QCOMPARE(tip, tekst);
+    QVERIFY(!tip.endsWith(CrLf));
+    QVERIFY(!tip.startsWith(CrLf));
+}
+
+void TestHelp::hulpVanInfoVolgtHetVoorbeeld()
+{
+    // The label's own help is built at each call from the example line as it is then.
+    FormFixture fx;
+    fx.f().VoorbeeldTekst = QStringLiteral("  Voorbeeld: Utrecht");
+    QCOMPARE(fx.f().Tip(fx.f().Info),
+             QStringLiteral("  Voorbeeld: Utrecht\r\n\r\n     Voorbeeld in Google Maps tonen\r\n"
+                            "     Rechtsklikken: Zwervel tonen"));
+    fx.f().InfoCaption(fx.f().Info);
+    QVERIFY(fx.f().Info.Caption().startsWith(QStringLiteral("   Voorbeeld: Utrecht\r\n")));
+}
+
+void TestHelp::besturingZonderHulpGeeftEenSpatie_data()
+{
+    QTest::addColumn<QString>("naam");
+    for (const char* naam : {"Route", "Plaats", "Routes", "LabelVoettekst", "knopRouteToevoegen"})
+        QTest::newRow(naam) << QString::fromLatin1(naam);
+}
+
+void TestHelp::besturingZonderHulpGeeftEenSpatie()
+{
+    QFETCH(QString, naam);
+    FormFixture fx;
+    fx.f().InfoCaption(*besturing(fx, naam));
+    QCOMPARE(fx.f().Info.Caption(), QStringLiteral(" "));
+}
+
+void TestHelp::labelAlleenBijVerandering()
+{
+    FormFixture fx;
+    frmZwervel& f = fx.f();
+    QCOMPARE(f.Info.Caption(), AlgemeneHulp);
+    const int voor = f.Info.captionWrites();
+
+    f.InfoCaption(f.knopOngedaan);
+    QCOMPARE(f.Info.Caption(),
+             QStringLiteral(" Laatste toevoeging van plaats of vervanging route ongedaan maken"));
+    f.InfoCaption(f.knopOngedaan);
+    QCOMPARE(f.Info.captionWrites(), voor + 1);
+
+    f.InfoCaption(f.knopRouteVerwijderen);
+    QCOMPARE(f.Info.Caption(),
+             QStringLiteral(" Route uit lijst met Routes verwijderen\r\n"
+                            "  Rechtsklikken: alle routes uit de lijst verwijderen"));
+    QCOMPARE(f.Info.captionWrites(), voor + 2);
+    QVERIFY(!f.Info.Caption().endsWith(CrLf));
+}
+
+void TestHelp::muisOverBesturing_data()
+{
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<QPoint>("plek");     // in the control; (-1, -1) is its centre
+    QTest::addColumn<QString>("uitleg");  // whose help the label shows; empty: the general help
+
+    const QPoint midden(-1, -1);
+    for (const char* naam :
+         {"knopGoogleMapsOpenen", "knopRouteOpschonen", "knopPlaatsToevoegen", "tPlaats", "tRoutes",
+          "knopGoogleMaps", "knopPlaatsVerwijderen", "KnopRouteLeegmaken", "knopRouteVerwijderen",
+          "LabelPlaatsen", "LabelRoutes", "knopOngedaan", "LabelRoute", "Info"})
+        QTest::newRow(naam) << QString::fromLatin1(naam) << midden << QString::fromLatin1(naam);
+    QTest::newRow("knopRouteToevoegen") << "knopRouteToevoegen" << midden << "LabelRoute";
+    QTest::newRow("Route") << "Route" << midden << QString();
+    QTest::newRow("LabelVoettekst") << "LabelVoettekst" << VrijeVoettekst << QString();
+    QTest::newRow("the bare window") << QString() << KaalVenster << QString();
+}
+
+void TestHelp::muisOverBesturing()
+{
+    QFETCH(QString, over);
+    QFETCH(QPoint, plek);
+    QFETCH(QString, uitleg);
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    f.knopOngedaan.setVisible(true); // it raises no mouse events while hidden
+    f.Info.setCaption(QStringLiteral("vorige"));
+
+    QWidget* doel = besturing(fx, over);
+    QVERIFY(doel);
+    beweeg(doel, plek == QPoint(-1, -1) ? doel->rect().center() : plek);
+
+    const QString verwacht =
+        uitleg.isEmpty() ? AlgemeneHulp : QStringLiteral(" ") + f.Tip(*besturing(fx, uitleg));
+    QCOMPARE(f.Info.Caption(), verwacht);
+}
+
+void TestHelp::herhaaldeBewegingenSchrijvenEenmaal()
+{
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    const int voor = f.Info.captionWrites();
+    for (int x = 2; x < 14; x += 3)
+        beweeg(&f.knopPlaatsVerwijderen, QPoint(x, 8));
+    QCOMPARE(f.Info.captionWrites(), voor + 1);
+    QCOMPARE(f.Info.Caption(),
+             QStringLiteral(" Plaats uit lijst met Plaatsen verwijderen\r\n"
+                            "  Rechtsklikken: alle plaatsen uit de lijst verwijderen"));
+
+    // Onto the bare window: the general help replaces the button's two lines, and is written
+    // on every move, without comparing.
+    beweeg(&f, KaalVenster);
+    beweeg(&f, KaalVenster + QPoint(0, 5));
+    QCOMPARE(f.Info.captionWrites(), voor + 3);
+    QCOMPARE(f.Info.Caption(), AlgemeneHulp);
+}
+
+void TestHelp::knopRouteToevoegenDanLabelRoute()
+{
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    const int voor = f.Info.captionWrites();
+    beweeg(&f.knopRouteToevoegen, QPoint(8, 8));
+    QCOMPARE(f.Info.Caption(), QStringLiteral(" Route aan lijst met Routes toevoegen"));
+    beweeg(&f.LabelRoute, QPoint(40, 8));
+    QCOMPARE(f.Info.Caption(), QStringLiteral(" Route aan lijst met Routes toevoegen"));
+    QCOMPARE(f.Info.captionWrites(), voor + 1);
+}
+
+void TestHelp::veldDanOnbedektDeelVanLijst()
+{
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    beweeg(&f.tPlaats, QPoint(40, 10));
+    const QString hulp = f.Info.Caption();
+    QVERIFY(hulp.startsWith(QStringLiteral(" Klik uit de lijst met Plaatsen")));
+    const int schrijven = f.Info.captionWrites();
+    // The rightmost 280 twips of the list lie uncovered; the list has no hover of its own.
+    beweeg(&f.Plaats, QPoint(f.Plaats.width() - 8, 10));
+    QCOMPARE(f.Info.Caption(), hulp);
+    QCOMPARE(f.Info.captionWrites(), schrijven);
+}
+
+void TestHelp::infoGeeftRouteVakDeFocus()
+{
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    f.Plaats.SetFocus();
+    QVERIFY(f.Plaats.hasFocus());
+
+    // The focus comes first: its got-focus handler writes the general help, then the label's
+    // own help replaces it.
+    const int voor = f.Info.captionWrites();
+    beweeg(&f.Info, QPoint(60, 30));
+    QVERIFY(f.Route.hasFocus());
+    const QString hulp = QStringLiteral(" ") + Voorbeeld
+                         + QStringLiteral("\r\n\r\n     Voorbeeld in Google Maps tonen\r\n"
+                                          "     Rechtsklikken: Zwervel tonen");
+    QCOMPARE(f.Info.Caption(), hulp);
+    QCOMPARE(f.Info.captionWrites(), voor + 2);
+
+    // Further moves: the route box has the focus already and the text is unchanged.
+    beweeg(&f.Info, QPoint(90, 40));
+    QCOMPARE(f.Info.captionWrites(), voor + 2);
+}
+
+void TestHelp::tabNaarRouteVakToontAlgemeneHulp()
+{
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    f.knopGoogleMaps.setFocus(Qt::TabFocusReason);
+    f.InfoCaption(f.knopOngedaan);
+    QTest::keyClick(&f.knopGoogleMaps, Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(f.Route.hasFocus());
+    QCOMPARE(f.Info.Caption(), AlgemeneHulp);
+}
+
+void TestHelp::klikOpVensterOfVoettekst_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QPoint>("plek");
+    QTest::addColumn<Qt::MouseButton>("knop");
+    QTest::addColumn<bool>("toont");
+
+    for (const auto& [naam, over, plek] :
+         {std::tuple{"window", QString(), KaalVenster},
+          std::tuple{"footer", QStringLiteral("LabelVoettekst"), VrijeVoettekst}}) {
+        const QByteArray n(naam);
+        QTest::newRow(n + " right") << over << plek << Qt::RightButton << true;
+        QTest::newRow(n + " left") << over << plek << Qt::LeftButton << false;
+        QTest::newRow(n + " middle") << over << plek << Qt::MiddleButton << false;
+    }
+}
+
+void TestHelp::klikOpVensterOfVoettekst()
+{
+    QFETCH(QString, op);
+    QFETCH(QPoint, plek);
+    QFETCH(Qt::MouseButton, knop);
+    QFETCH(bool, toont);
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    f.Route.setText(QStringLiteral("Utrecht\r\n (thuis) Amersfoort"));
+
+    // What a left click on the push button opens.
+    QTest::mouseClick(&f.knopGoogleMaps, Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(fx.platform.adressen.size(), 1);
+    const QString adres = fx.platform.adressen.takeFirst();
+
+    const QString route = f.Route.Text();
+    QTest::mouseClick(besturing(fx, op), knop, {}, plek);
+    QCOMPARE(fx.platform.adressen, toont ? QStringList{adres} : QStringList{});
+    QCOMPARE(f.Route.Text(), route);
+    QVERIFY(fx.platform.vragen.isEmpty());
+}
+
+void TestHelp::toegankelijkeTeksten_data()
+{
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("toegankelijkeNaam");
+    QTest::addColumn<QString>("beschrijving");
+
+    const auto rij = [](const char* naam, const QString& n, const QString& b) {
+        QTest::newRow(naam) << QString::fromLatin1(naam) << n << b;
+    };
+    rij("knopRouteToevoegen", QStringLiteral("Route aan lijst met Routes toevoegen"),
+        QStringLiteral("Route aan lijst met Routes toevoegen"));
+    rij("knopRouteVerwijderen", QStringLiteral("Route uit lijst met Routes verwijderen"),
+        QStringLiteral("Route uit lijst met Routes verwijderen\n"
+                       "Rechtsklikken: alle routes uit de lijst verwijderen"));
+    rij("LabelPlaatsen",
+        QStringLiteral("Klik uit de lijst met Plaatsen, teneinde een plaats aan de route toe te voegen"),
+        QStringLiteral("Klik uit de lijst met Plaatsen, teneinde een plaats aan de route toe te voegen\n"
+                       "Met Alt ingedrukt niet toevoegen\nEscape: geen plaats toevoegen"));
+    // The information label's name stays its shown caption, so the help it shows is read.
+    rij("Info", QString(),
+        QStringLiteral("Voorbeeld: Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)\n"
+                       "Voorbeeld in Google Maps tonen\nRechtsklikken: Zwervel tonen"));
+    rij("LabelVoettekst", QString(),
+        QStringLiteral("Gebruik Enter of schuine streep  / voor plaats, postcode, museum, hotel, e.d.\n"
+                       "Gebruik komma , voor extra informatie\n"
+                       "Gebruik open- en sluithaakjes ( en ) voor informatie\n"
+                       "Voorbeeld: Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)"));
+}
+
+void TestHelp::toegankelijkeTeksten()
+{
+    QFETCH(QString, naam);
+    QFETCH(QString, toegankelijkeNaam);
+    QFETCH(QString, beschrijving);
+    FormFixture fx;
+    QWidget* b = besturing(fx, naam);
+    QCOMPARE(b->accessibleName(), toegankelijkeNaam);
+    QCOMPARE(b->accessibleDescription(), beschrijving);
+}
+
+void TestHelp::elkeKnopEnLabelTeBenoemen()
+{
+    // Eight picture buttons and five captions; only the information label and the footer strip
+    // keep their own name.
+    FormFixture fx;
+    int gezien = 0;
+    for (const QWidget* w : fx.f().findChildren<QWidget*>()) {
+        if (!dynamic_cast<const PictureButton*>(w) && !dynamic_cast<const Label*>(w))
+            continue;
+        ++gezien;
+        QVERIFY2(!w->accessibleDescription().isEmpty(), qPrintable(w->objectName()));
+        const bool eigenNaam = w != &fx.f().Info && w != &fx.f().LabelVoettekst;
+        QVERIFY2(w->accessibleName().isEmpty() != eigenNaam, qPrintable(w->objectName()));
+    }
+    QCOMPARE(gezien, 13);
+}
+
+void TestHelp::geenToolTips()
+{
+    FormFixture fx;
+    QVERIFY(fx.f().toolTip().isEmpty());
+    const QList<QWidget*> alle = fx.f().findChildren<QWidget*>();
+    QVERIFY(alle.size() >= 19);
+    for (const QWidget* w : alle)
+        QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
