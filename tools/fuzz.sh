@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a bounded time (default 60 s)
+# from its seed corpus in fuzz/corpus/<name>. A crash leaves its input in build/fuzz/crashes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconden="${1:-60}"
+
+for p in clang libclang-rt-dev; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || {
+        echo "Installing $p"; sudo_=(); [ "$(id -u)" -eq 0 ] || sudo_=(sudo)
+        "${sudo_[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo_[@]}" apt-get install -y -qq "$p"; }
+done
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build/fuzz/crashes
+status=0
+for doel in build/fuzz/fuzz/fuzz_*; do
+    naam=$(basename "$doel")
+    corpus="fuzz/corpus/${naam#fuzz_}"
+    werk="build/fuzz/corpus-${naam#fuzz_}"
+    mkdir -p "$werk"
+    echo "== $naam: $seconden s"
+    log="build/fuzz/$naam.log"
+    rc=0
+    QT_QPA_PLATFORM=offscreen "$doel" -max_total_time="$seconden" -max_len=65536 -timeout=10 \
+        -rss_limit_mb=4096 -artifact_prefix=build/fuzz/crashes/"$naam"- -print_final_stats=1 \
+        "$werk" "$corpus" >"$log" 2>&1 || rc=$?
+    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb|==[0-9]+==ERROR|SUMMARY)' "$log" || true
+    if [ "$rc" -ne 0 ]; then echo "$naam FAILED (exit $rc), see $log"; status=1; fi
+done
+exit $status
