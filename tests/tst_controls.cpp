@@ -43,6 +43,8 @@ private slots:
     void twips();
     void changeMeteen();
     void focusMeteen();
+    void shiftEnterIsRegeleinde();
+    void dubbelklikIsEenClick();
 };
 
 void TestControls::routeBoxTekstBlijftGelijk_data()
@@ -366,6 +368,39 @@ void TestControls::focusMeteen()
     veld->SetFocus();
     QCOMPARE(volgorde, (QStringList{s("route uit"), s("veld in"), s("veld uit"), s("lijst in")}));
     QVERIFY(lijst->hasFocus());
+}
+
+void TestControls::shiftEnterIsRegeleinde()
+{
+    QWidget venster;
+    auto* route = new RouteBox(&venster);
+    (new QVBoxLayout(&venster))->addWidget(route);
+    venster.show();
+    QVERIFY(QTest::qWaitForWindowActive(&venster));
+    route->SetFocus();
+    QTest::keyClicks(route, s("Utrecht"));
+    QTest::keyClick(route, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(route, s("Zeist"));
+    // Two lines on screen are two places in the text.
+    QCOMPARE(route->Text(), s("Utrecht\r\nZeist"));
+}
+
+void TestControls::dubbelklikIsEenClick()
+{
+    PictureButton knop(nullptr);
+    knop.plaats(0, 0, 240, 240);
+    knop.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&knop));
+    QSignalSpy clicks(&knop.gebeurtenissen, &Gebeurtenissen::Click);
+    QSignalSpy losgelaten(&knop.gebeurtenissen, &Gebeurtenissen::MouseUp);
+    // A double click arrives as press, release, double click, release.
+    const QPoint midden(8, 8);
+    QTest::mousePress(&knop, Qt::LeftButton, {}, midden);
+    QTest::mouseRelease(&knop, Qt::LeftButton, {}, midden);
+    QTest::mouseDClick(&knop, Qt::LeftButton, {}, midden);
+    QTest::mouseRelease(&knop, Qt::LeftButton, {}, midden);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(losgelaten.count(), 2);
 }
 
 QTEST_MAIN(TestControls)

@@ -56,6 +56,7 @@ private slots:
     void labelAlleenBijVerandering();
     void muisOverBesturing_data();
     void muisOverBesturing();
+    void verborgenOngedaanKnopIsKaalVenster();
     void herhaaldeBewegingenSchrijvenEenmaal();
     void knopRouteToevoegenDanLabelRoute();
     void veldDanOnbedektDeelVanLijst();
@@ -213,6 +214,18 @@ void TestHelp::muisOverBesturing()
     const QString verwacht =
         uitleg.isEmpty() ? AlgemeneHulp : QStringLiteral(" ") + f.Tip(*besturing(fx, uitleg));
     QCOMPARE(f.Info.Caption(), verwacht);
+}
+
+void TestHelp::verborgenOngedaanKnopIsKaalVenster()
+{
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    QVERIFY(f.knopOngedaan.isHidden());
+    f.Info.setCaption(QStringLiteral("vorige"));
+    // Where the hidden button would be, the pointer is over the bare window.
+    beweeg(&f, f.knopOngedaan.geometry().center());
+    QCOMPARE(f.Info.Caption(), AlgemeneHulp);
 }
 
 void TestHelp::herhaaldeBewegingenSchrijvenEenmaal()

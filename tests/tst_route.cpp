@@ -358,6 +358,7 @@ void TestRoute::adres_data()
                                            + s("a%3Ab%3Bc%40d%7Ee%27f%22g%3Ch%3Ei%5Bj%5Dk%7Bl%7Dm"
                                                "%7Cn%5Eo%60p%21q%24r%2As%3Dt,%20u.v-w_x/z");
     QTest::newRow("tab en losse LF") << s("a\tb\nc") << Richting + s("a%09b%0Ac/a%09b%0Ac");
+    QTest::newRow("byte order mark voor een plaats") << s("Ede / \uFEFFZeist") << Richting + s("Ede/%EF%BB%BFZeist");
 }
 
 void TestRoute::adres()

@@ -1,5 +1,6 @@
 // Editing the route box: inserting, undo, emptying, clean-up and its keys.
 #include "editing/RouteEditing.h"
+#include "route/RouteRules.h"
 #include "window/frmZwervel.h"
 
 namespace zwervel {
@@ -41,7 +42,7 @@ void frmZwervel::Routes_Click()
     if (route.isEmpty())
         return;
     tRoutes.setText(route);
-    Route.setText(lijstRouteAlsRegels(route));
+    Route.setText(routeAlsRegels(route));
     VakSelecteren(Route);
     knopOngedaan.setVisible(true);
 }

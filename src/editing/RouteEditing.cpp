@@ -1,5 +1,7 @@
 #include "editing/RouteEditing.h"
 
+#include "route/RouteRules.h"
+
 #include <QStringView>
 
 namespace zwervel {
@@ -7,17 +9,6 @@ namespace zwervel {
 namespace {
 
 const QString RegelEinde = QStringLiteral("\r\n");
-
-QStringView zonderSpaties(QStringView regel)
-{
-    qsizetype begin = 0;
-    qsizetype eind = regel.size();
-    while (begin < eind && regel[begin] == u' ')
-        ++begin;
-    while (eind > begin && regel[eind - 1] == u' ')
-        --eind;
-    return regel.sliced(begin, eind - begin);
-}
 
 } // namespace
 
@@ -55,7 +46,7 @@ QString routeOpgeschoond(const QString& tekst)
     QString uit;
     uit.reserve(tekst.size());
     for (const QStringView regel : QStringView(tekst).tokenize(RegelEinde)) {
-        const QStringView plaats = zonderSpaties(regel);
+        const QStringView plaats = zonderSpatiesAanDeRanden(regel);
         if (plaats.isEmpty())
             continue;
         if (!uit.isEmpty())
@@ -63,11 +54,6 @@ QString routeOpgeschoond(const QString& tekst)
         uit.append(plaats);
     }
     return uit;
-}
-
-QString lijstRouteAlsRegels(const QString& opgeslagenRoute)
-{
-    return QString(opgeslagenRoute).replace(u'/', RegelEinde);
 }
 
 } // namespace zwervel

@@ -26,7 +26,5 @@ RouteMetSelectie plaatsInvoegen(const QString& tekst, qsizetype selStart, qsizet
 // joined by CR LF with none at the end. Order and repeats stay.
 QString routeOpgeschoond(const QString& tekst);
 
-// A route as the route list stores it ("/" between places) as lines for the route box.
-QString lijstRouteAlsRegels(const QString& opgeslagenRoute);
 
 } // namespace zwervel

@@ -10,15 +10,6 @@ namespace {
 // The released mouse button as the remove buttons test it: 1 exactly is the left one.
 constexpr int LinkerKnop = 1;
 
-QStringList alleItems(const ComboBox& lijst)
-{
-    QStringList items;
-    items.reserve(lijst.ListCount());
-    for (int i = 0; i < lijst.ListCount(); ++i)
-        items.append(lijst.List(i));
-    return items;
-}
-
 Vraag jaNeeVraag(const QString& tekst, Vraag::Antwoord standaard)
 {
     return Vraag{tekst, Vraag::Icoon::Vraag, Vraag::Knoppen::JaNee, standaard};
@@ -30,9 +21,9 @@ Vraag jaNeeVraag(const QString& tekst, Vraag::Antwoord standaard)
 
 bool frmZwervel::InLijst(ComboBox& Lijst, const QString& Item) const
 {
-    const int aantal = Lijst.ListCount();
-    for (int i = 0; i < aantal; ++i) {
-        if (zelfdeTekstBehalveHoofdletters(Lijst.List(i), Item))
+    Utf16Buffer buffer;
+    for (const QAnyStringView item : Lijst.Items()) {
+        if (zelfdeTekstBehalveHoofdletters(alsUtf16(item, buffer), Item))
             return true;
     }
     return false;
@@ -49,9 +40,8 @@ bool frmZwervel::UitLijstVerwijderen(ComboBox& Lijst, const QString& Naam)
     if (m_platform.toon(vraag) != Vraag::Antwoord::Ja)
         return false;
     // Every entry that differs from the shown one in letter case only goes as well.
-    const QStringList blijven = itemsZonder(alleItems(Lijst), getoond);
-    Lijst.Clear();
-    Lijst.AddItems(blijven);
+    Lijst.RemoveItems(
+        [&getoond](QStringView item) { return zelfdeTekstBehalveHoofdletters(item, getoond); });
     return true;
 }
 

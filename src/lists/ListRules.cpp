@@ -8,16 +8,6 @@ namespace {
 
 const QString RegelEinde = QStringLiteral("\r\n");
 
-QString zonderSpatiesAanDeRanden(const QString& tekst)
-{
-    qsizetype begin = 0, eind = tekst.size();
-    while (begin < eind && tekst.at(begin) == u' ')
-        ++begin;
-    while (eind > begin && tekst.at(eind - 1) == u' ')
-        --eind;
-    return tekst.mid(begin, eind - begin);
-}
-
 } // namespace
 
 QString zonderItemEinde(QString tekst) { return tekst.remove(ItemEinde); }
@@ -27,7 +17,7 @@ QString plaatsUitSelectie(const QString& selectie)
     // The entry end goes first: once gone, the CR and LF around it form a line break too.
     QString plaats = zonderItemEinde(selectie);
     plaats.replace(RegelEinde, QStringLiteral("/"));
-    return zonderSpatiesAanDeRanden(plaats);
+    return zonderSpatiesAanDeRanden(plaats).toString();
 }
 
 QString routeAlsItem(const QString& normaalvorm)

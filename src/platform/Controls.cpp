@@ -2,12 +2,15 @@
 #include "platform/ListOrder.h"
 #include "platform/Platform.h"
 
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +18,20 @@ namespace zwervel {
 
 namespace {
 constexpr QChar AlineaScheiding(0x2029); // how Qt's document marks the end of a line
+
+// The open list drops down beneath its control, a screenful at a time with a scroll bar, as on
+// the desktop the program comes from. The style's other way, a popup as tall as the list,
+// first measures the width of every entry: a long wait with tens of thousands of them.
+class UitklapStijl : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* optie, const QWidget* widget,
+                  QStyleHintReturn* antwoord) const override
+    {
+        if (hint == QStyle::SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, optie, widget, antwoord);
+    }
+};
 
 } // namespace
 
@@ -180,8 +197,24 @@ RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
 
 QString RouteBox::Text() const
 {
-    QString tekst = document()->toRawText();
-    tekst.replace(AlineaScheiding, QStringLiteral("\r\n"));
+    const QString ruw = document()->toRawText();
+    // Every line break becomes CR LF, copied line by line into a string of the final length: the
+    // rules read the whole route on every click, and it may be tens of thousands of lines long.
+    qsizetype regels = 0;
+    for (qsizetype i = ruw.indexOf(AlineaScheiding); i >= 0; i = ruw.indexOf(AlineaScheiding, i + 1))
+        ++regels;
+    if (regels == 0)
+        return ruw;
+    QString tekst(ruw.size() + regels, Qt::Uninitialized);
+    QChar* uit = tekst.data();
+    qsizetype van = 0;
+    for (qsizetype tot = ruw.indexOf(AlineaScheiding); tot >= 0;
+         van = tot + 1, tot = ruw.indexOf(AlineaScheiding, van)) {
+        uit = std::copy(ruw.cbegin() + van, ruw.cbegin() + tot, uit);
+        *uit++ = u'\r';
+        *uit++ = u'\n';
+    }
+    std::copy(ruw.cbegin() + van, ruw.cend(), uit);
     return tekst;
 }
 
@@ -217,6 +250,17 @@ int RouteBox::naarDocumentPositie(int tekstPositie) const
     const int inRegel = tekstPositie - (regel.position() + laag);
     const int regelLengte = regel.length() - 1;
     return qMin(regel.position() + qMin(inRegel, regelLengte), laatste);
+}
+
+void RouteBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        Besturing<QPlainTextEdit>::keyPressEvent(&enter);
+        event->setAccepted(enter.isAccepted());
+        return;
+    }
+    Besturing<QPlainTextEdit>::keyPressEvent(event);
 }
 
 int RouteBox::SelStart() const { return naarTekstPositie(textCursor().selectionStart()); }
@@ -255,13 +299,23 @@ QString RouteBox::SelText() const
 
 // ---- ComboBox ----------------------------------------------------------------------------
 
-ComboBox::ComboBox(QWidget* parent) : Besturing<QComboBox>(parent)
+ComboBox::ComboBox(QWidget* parent) : Besturing<QComboBox>(parent), m_model(new LijstModel(this))
 {
     m_muisKlikIsClick = false;
     setEditable(false);
+    setModel(m_model);
+    auto* stijl = new UitklapStijl;
+    stijl->setParent(this);
+    setStyle(stijl);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Every entry is one line of text in the same font: the open list need not measure each
+    // of tens of thousands of entries to lay them out.
+    if (auto* lijstbeeld = qobject_cast<QListView*>(view()))
+        lijstbeeld->setUniformItemSizes(true);
     connect(this, &QComboBox::activated, this, [this] { gekozen(); });
 }
+
+const QList<QAnyStringView>& ComboBox::Items() const { return m_model->items(); }
 
 void ComboBox::gekozen()
 {
@@ -286,7 +340,8 @@ void ComboBox::wheelEvent(QWheelEvent* event)
 
 void ComboBox::AddItem(const QString& item)
 {
-    const auto entry = [this](qsizetype i) { return itemText(int(i)); };
+    Utf16Buffer buffer;
+    const auto entry = [this, &buffer](qsizetype i) { return alsUtf16(Items().at(i), buffer); };
     const bool nietsGetoond = currentIndex() < 0;
     insertItem(int(lijstGrens(count(), entry, item, true)), item);
     // Qt shows the first entry of a list that was empty; the list's own rule shows nothing
@@ -297,32 +352,55 @@ void ComboBox::AddItem(const QString& item)
 
 void ComboBox::AddItems(const QStringList& items)
 {
-    if (items.isEmpty())
+    QList<QAnyStringView> delen;
+    delen.reserve(items.size());
+    for (const QString& item : items)
+        delen.append(QStringView(item));
+    voegToe(delen, items, {});
+}
+
+void ComboBox::AddItems(const QList<QAnyStringView>& delen, const QString& tekst,
+                        const QByteArray& bytes)
+{
+    voegToe(delen, QStringList{tekst}, {bytes});
+}
+
+void ComboBox::voegToe(const QList<QAnyStringView>& delen, const QStringList& teksten,
+                       const QList<QByteArray>& bytes)
+{
+    if (delen.isEmpty())
         return;
     const bool nietsGetoond = currentIndex() < 0;
     const QString getoond = currentText();
-    QStringList alle;
-    alle.reserve(count() + items.size());
-    for (int i = 0; i < count(); ++i)
-        alle.append(itemText(i));
-    alle.append(items);
+    // Into an empty list the entries come as they are: a list already in order is then shared,
+    // not copied.
+    QList<QAnyStringView> alle = Items().isEmpty() ? delen : Items() + delen;
     sorteerLijst(alle);
     // One batch with the drawing held back: a whole configuration's list fills at once.
     setUpdatesEnabled(false);
-    clear();
-    insertItems(0, alle);
+    m_model->vervang(std::move(alle), m_model->teksten() + teksten, m_model->bytes() + bytes);
     setCurrentIndex(-1);
     setUpdatesEnabled(true);
     if (!nietsGetoond)
         setText(getoond);
 }
 
+void ComboBox::RemoveItems(const std::function<bool(QStringView)>& weg)
+{
+    setUpdatesEnabled(false);
+    Utf16Buffer buffer;
+    m_model->verwijder([&weg, &buffer](QAnyStringView item) { return weg(alsUtf16(item, buffer)); });
+    setCurrentIndex(-1);
+    setUpdatesEnabled(true);
+}
+
 void ComboBox::setText(const QString& tekst)
 {
     // The entries are kept sorted, so the exact entry is found by binary search first.
-    const auto entry = [this](qsizetype i) { return itemText(int(i)); };
+    Utf16Buffer buffer;
+    const auto entry = [this, &buffer](qsizetype i) { return alsUtf16(Items().at(i), buffer); };
     int index = int(lijstGrens(count(), entry, tekst, false));
-    if (index >= count() || itemText(index) != tekst)
+    if (index >= count() || entry(index) != tekst)
         index = findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
         index = findText(tekst, Qt::MatchFixedString);

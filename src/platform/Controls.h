@@ -3,6 +3,8 @@
 // read like the rules they carry out.
 #pragma once
 
+#include "platform/ListModel.h"
+
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QIcon>
@@ -15,6 +17,8 @@
 #include <QString>
 #include <QWheelEvent>
 #include <QWidget>
+
+#include <functional>
 
 namespace zwervel {
 
@@ -117,6 +121,14 @@ protected:
         detail::meldMuis(gebeurtenissen, event, true);
         if (klik && m_muisKlikIsClick)
             emit gebeurtenissen.Click();
+    }
+    // The second press of a double click arms no second Click: one click, one action, so a
+    // double click on the empty button cannot overwrite the undo slot with the empty text.
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        Basis::mouseDoubleClickEvent(event);
+        event->accept();
+        m_linksIngedrukt = false;
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -221,22 +233,35 @@ public:
     // A position that would fall between CR and LF goes to the end of its line.
     int naarTekstPositie(int documentPositie) const;
     int naarDocumentPositie(int tekstPositie) const;
+
+protected:
+    // Shift+Enter makes the same line break as Enter: Qt's soft line separator would look like
+    // a new line but keep two places as one.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A drop-down list whose shown entry is picked, not typed.
+// A drop-down list whose shown entry is picked, not typed. Its entries live in a LijstModel,
+// which keeps tens of thousands of them compactly.
 class ComboBox : public Besturing<QComboBox> {
 public:
     explicit ComboBox(QWidget* parent);
 
     int ListCount() const { return count(); }
     QString List(int index) const { return itemText(index); }
+    // Every entry in list order, as views that stay valid until the list changes.
+    const QList<QAnyStringView>& Items() const;
     // The entries stay in list order (ListOrder.h): a new one goes to its sorted place. What
     // the list shows does not change; an empty list keeps showing nothing.
     void AddItem(const QString& item);
     // Several entries at once, as the configuration file brings them: sorted once, filled in
     // one batch.
     void AddItems(const QStringList& items);
+    // The same for entries that are parts of the configuration file as read, its text or its
+    // bytes: the list keeps those rather than a copy of every entry.
+    void AddItems(const QList<QAnyStringView>& delen, const QString& tekst, const QByteArray& bytes);
     void Clear() { clear(); }
+    // Removes every entry `weg` picks, in one batch; like Clear, the list then shows nothing.
+    void RemoveItems(const std::function<bool(QStringView)>& weg);
     // The shown text: the entry the user last picked or the program last set; empty if none.
     QString Text() const { return currentText(); }
     // Shows the entry with this text (the exact one first, else one that differs in case only);
@@ -255,7 +280,10 @@ protected:
 
 private:
     void gekozen();
+    void voegToe(const QList<QAnyStringView>& delen, const QStringList& teksten,
+                 const QList<QByteArray>& bytes);
 
+    LijstModel* m_model;
     bool m_bladeren = false;
     TextBox* m_veldErboven = nullptr;
 };

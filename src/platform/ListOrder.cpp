@@ -1,5 +1,7 @@
 #include "platform/ListOrder.h"
 
+#include "platform/TekstDeel.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <QLocale>
@@ -27,47 +29,69 @@ const QCollator& collator()
     return gedeeld;
 }
 
-int exacteVolgorde(const QString& a, const QString& b)
+int exacteVolgorde(QStringView a, QStringView b)
 {
-    const int volgorde = QString::compare(a, b, Qt::CaseSensitive);
+    const int volgorde = a.compare(b, Qt::CaseSensitive);
     return (volgorde > 0) - (volgorde < 0);
 }
 
-} // namespace
+QStringView alsUtf16(const QString& item, Utf16Buffer&) { return item; }
+using zwervel::alsUtf16;
 
-int lijstVergelijking(const QString& a, const QString& b)
+template <class Item>
+bool gesorteerd(const QList<Item>& items)
 {
-    const int volgorde = collator().compare(a, b);
-    return volgorde != 0 ? volgorde : exacteVolgorde(a, b);
+    // Each entry is made UTF-16 once, in turn into one of two buffers, so that the one before
+    // it stays readable.
+    Utf16Buffer buffers[2];
+    QStringView vorige;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QStringView huidige = alsUtf16(items.at(i), buffers[i % 2]);
+        if (i > 0 && lijstVergelijking(huidige, vorige) < 0)
+            return false;
+        vorige = huidige;
+    }
+    return true;
 }
 
-bool lijstGesorteerd(const QStringList& items)
+template <class Item>
+void sorteer(QList<Item>& items)
 {
-    return std::is_sorted(items.cbegin(), items.cend(), [](const QString& a, const QString& b) {
-        return lijstVergelijking(a, b) < 0;
-    });
-}
-
-void sorteerLijst(QStringList& items)
-{
-    if (lijstGesorteerd(items))
+    if (gesorteerd(items))
         return;
     // A sort key per entry makes each comparison a plain byte comparison.
     std::vector<QCollatorSortKey> sleutels;
     sleutels.reserve(size_t(items.size()));
-    for (const QString& item : std::as_const(items))
-        sleutels.push_back(collator().sortKey(item));
+    Utf16Buffer buffer;
+    for (const Item& item : std::as_const(items))
+        sleutels.push_back(collator().sortKey(alsUtf16(item, buffer).toString()));
+    Utf16Buffer a, b;
     std::vector<qsizetype> volgorde(size_t(items.size()));
     std::iota(volgorde.begin(), volgorde.end(), qsizetype(0));
-    std::sort(volgorde.begin(), volgorde.end(), [&](qsizetype a, qsizetype b) {
-        const int sleutel = sleutels[size_t(a)].compare(sleutels[size_t(b)]);
-        return sleutel != 0 ? sleutel < 0 : exacteVolgorde(items.at(a), items.at(b)) < 0;
+    std::sort(volgorde.begin(), volgorde.end(), [&](qsizetype x, qsizetype y) {
+        const int sleutel = sleutels[size_t(x)].compare(sleutels[size_t(y)]);
+        if (sleutel != 0)
+            return sleutel < 0;
+        return exacteVolgorde(alsUtf16(items.at(x), a), alsUtf16(items.at(y), b)) < 0;
     });
-    QStringList gesorteerd;
+    QList<Item> gesorteerd;
     gesorteerd.reserve(items.size());
     for (const qsizetype i : volgorde)
         gesorteerd.append(items.at(i));
     items = std::move(gesorteerd);
 }
+
+} // namespace
+
+int lijstVergelijking(QStringView a, QStringView b)
+{
+    const int volgorde = collator().compare(a, b);
+    return volgorde != 0 ? volgorde : exacteVolgorde(a, b);
+}
+
+bool lijstGesorteerd(const QStringList& items) { return gesorteerd(items); }
+bool lijstGesorteerd(const QList<QAnyStringView>& items) { return gesorteerd(items); }
+void sorteerLijst(QStringList& items) { sorteer(items); }
+void sorteerLijst(QList<QAnyStringView>& items) { sorteer(items); }
 
 } // namespace zwervel

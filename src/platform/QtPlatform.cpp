@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/Controls.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -11,6 +13,14 @@
 namespace zwervel {
 
 void QtPlatform::beep() { QApplication::beep(); }
+
+void QtPlatform::terugNaarVenster()
+{
+    // A window manager hands the activation back only later; the handler that asked goes on
+    // at once and moves the focus, whose events must be raised right then.
+    if (m_venster)
+        QApplication::setActiveWindow(m_venster);
+}
 
 Vraag::Antwoord QtPlatform::toon(const Vraag& vraag)
 {
@@ -29,12 +39,14 @@ Vraag::Antwoord QtPlatform::toon(const Vraag& vraag)
         box.setDefaultButton(vraag.standaard == Vraag::Antwoord::Ja ? ja : nee);
         box.setEscapeButton(nee);
         box.exec();
+        terugNaarVenster();
         return box.clickedButton() == ja ? Vraag::Antwoord::Ja : Vraag::Antwoord::Nee;
     }
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
+    terugNaarVenster();
     return Vraag::Antwoord::OK;
 }
 
@@ -46,10 +58,7 @@ void QtPlatform::openAdres(const QString& adres)
 
 int QtPlatform::toetsenIngedrukt()
 {
-    const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
-    return (m.testFlag(Qt::ShiftModifier) ? ShiftToets : 0)
-           | (m.testFlag(Qt::ControlModifier) ? CtrlToets : 0)
-           | (m.testFlag(Qt::AltModifier) ? AltToets : 0);
+    return toetsStand(QGuiApplication::queryKeyboardModifiers());
 }
 
 bool QtPlatform::bestandBestaat(const QString& pad) { return QFileInfo::exists(pad); }

@@ -21,6 +21,8 @@ public:
     void beeindig(int code) override;
 
 private:
+    void terugNaarVenster();
+
     QWidget* m_venster = nullptr;
 };
 

@@ -36,11 +36,8 @@ void frmZwervel::Info_MouseUp(int Button, int, float, float)
     // The example is what follows the first ":" of the general help's last line.
     const QString laatsteRegel = InfoTekst.split(QStringLiteral("\r\n")).constLast();
     const qsizetype dubbelepunt = laatsteRegel.indexOf(u':');
-    QString voorbeeld = laatsteRegel.mid(dubbelepunt + 1);
-    while (voorbeeld.startsWith(u' '))
-        voorbeeld.remove(0, 1);
-    while (voorbeeld.endsWith(u' '))
-        voorbeeld.chop(1);
+    const QString voorbeeld =
+        zonderSpatiesAanDeRanden(QStringView(laatsteRegel).mid(dubbelepunt + 1)).toString();
 
     OngedaanTekst = Route.Text();
     Route.setText(voorbeeld);

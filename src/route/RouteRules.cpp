@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace zwervel {
 
 namespace {
@@ -10,27 +12,24 @@ namespace {
 constexpr QChar Spatie(u' ');
 constexpr QChar Streep(u'/');
 
-QString zonderSpatiesAanDeRanden(const QString& tekst)
-{
-    qsizetype begin = 0, eind = tekst.size();
-    while (begin < eind && tekst.at(begin) == Spatie)
-        ++begin;
-    while (eind > begin && tekst.at(eind - 1) == Spatie)
-        --eind;
-    return tekst.mid(begin, eind - begin);
-}
-
 // One pass for the rewriting steps: line breaks become "/", a run of spaces becomes one
-// space, and a run of spaces and slashes holding at least one slash becomes one "/".
-QString scheidingenSamenvoegen(const QString& tekst)
+// space, and a run of spaces and slashes holding at least one slash becomes one "/". The
+// result is never longer than the text, so it is written straight into one buffer.
+QString scheidingenSamenvoegen(QStringView tekst)
 {
-    QString uit;
-    uit.reserve(tekst.size());
     const qsizetype n = tekst.size();
+    const auto regeleinde = [&tekst, n](qsizetype i) {
+        return tekst.at(i) == u'\r' && i + 1 < n && tekst.at(i + 1) == u'\n';
+    };
+    QString uit(n, Qt::Uninitialized);
+    QChar* const begin = uit.data();
+    QChar* schrijf = begin;
     for (qsizetype i = 0; i < n;) {
-        const bool regeleinde = tekst.at(i) == u'\r' && i + 1 < n && tekst.at(i + 1) == u'\n';
-        if (tekst.at(i) != Spatie && tekst.at(i) != Streep && !regeleinde) {
-            uit.append(tekst.at(i++));
+        const QChar teken = tekst.at(i);
+        // Letters and digits all come after the three characters that separate.
+        if (teken > Streep || (teken != Spatie && teken != Streep && !regeleinde(i))) {
+            *schrijf++ = teken;
+            ++i;
             continue;
         }
         bool metStreep = false;
@@ -40,59 +39,116 @@ QString scheidingenSamenvoegen(const QString& tekst)
             } else if (tekst.at(i) == Streep) {
                 metStreep = true;
                 ++i;
-            } else if (tekst.at(i) == u'\r' && i + 1 < n && tekst.at(i + 1) == u'\n') {
+            } else if (regeleinde(i)) {
                 metStreep = true;
                 i += 2;
             } else {
                 break;
             }
         }
-        uit.append(metStreep ? Streep : Spatie);
+        *schrijf++ = metStreep ? Streep : Spatie;
     }
+    uit.truncate(schrijf - begin);
     return uit;
 }
 
-// The length of a text's lower-case form. Only the capital I with dot above grows when it is
-// lowered (to "i" and a combining dot); every other character keeps its length.
+// The capital I with dot above is the one character that grows when it is lowered (to "i" and
+// a combining dot); every other keeps its length.
+constexpr QChar GrootIMetPunt(0x0130);
+
+// The length of a text's lower-case form.
 qsizetype lengteInKleineLetters(QStringView tekst)
 {
-    return tekst.size() + tekst.count(QChar(0x0130));
+    return tekst.size() + tekst.count(GrootIMetPunt);
 }
 
-} // namespace
-
-bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b)
+// The rule itself: both texts lowered whole and compared.
+bool kleineLettersGelijk(QStringView a, QStringView b)
 {
-    if (a == b)
-        return true;
     return lengteInKleineLetters(a) == lengteInKleineLetters(b)
            && a.toString().toLower() == b.toString().toLower();
 }
 
+// A code unit that lowers on its own into the one unit the whole text's lowering puts in its
+// place: not the capital I with dot above, and not half of a surrogate pair (a lone half may
+// even come out as a replacement character, depending on the rest of the text).
+bool losTeVerlagen(QChar c) { return !c.isSurrogate() && c != GrootIMetPunt; }
+
+} // namespace
+
+QStringView zonderSpatiesAanDeRanden(QStringView tekst)
+{
+    qsizetype begin = 0, eind = tekst.size();
+    while (begin < eind && tekst.at(begin) == Spatie)
+        ++begin;
+    while (eind > begin && tekst.at(eind - 1) == Spatie)
+        --eind;
+    return tekst.sliced(begin, eind - begin);
+}
+
+QString routeAlsRegels(QString route) { return route.replace(Streep, QStringLiteral("\r\n")); }
+
+bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b)
+{
+    // Compared unit by unit without making the lowered texts: a list walks tens of thousands of
+    // entries for one new place. Where a unit would lower unusually, the whole rule decides.
+    if (a.size() == b.size()) {
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            const QChar x = a.at(i), y = b.at(i);
+            if (x.isSurrogate() || y.isSurrogate())
+                return kleineLettersGelijk(a, b);
+            if (x == y)
+                continue;
+            if (!losTeVerlagen(x) || !losTeVerlagen(y))
+                return kleineLettersGelijk(a, b);
+            if (x.toLower() != y.toLower())
+                return false;
+        }
+        return true;
+    }
+    // Texts of different lengths can only lower alike when the shorter one grows.
+    const QStringView korter = a.size() < b.size() ? a : b;
+    const bool groeit = std::find(korter.begin(), korter.end(), GrootIMetPunt) != korter.end();
+    return groeit && kleineLettersGelijk(a, b);
+}
+
 QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis)
 {
-    QString s = zonderSpatiesAanDeRanden(routeTekst);
-    if (s.isEmpty())
+    const QStringView getrimd = zonderSpatiesAanDeRanden(routeTekst);
+    if (getrimd.isEmpty())
         return {};
-    s = scheidingenSamenvoegen(s);
+    const QString samengevoegd = scheidingenSamenvoegen(getrimd);
+    QStringView s = samengevoegd;
     if (s.startsWith(Streep))
-        s.remove(0, 1);
+        s = s.sliced(1);
     if (s.endsWith(Streep))
         s.chop(1);
     s = zonderSpatiesAanDeRanden(s);
     if (s.isEmpty())
         return {};
 
-    const QStringList plaatsen = s.split(Streep);
-    QString resultaat;
-    resultaat.reserve(s.size());
-    for (qsizetype i = 0; i + 1 < plaatsen.size(); ++i) {
-        if (!zelfdeTekstBehalveHoofdletters(plaatsen.at(i), plaatsen.at(i + 1))) {
-            resultaat += plaatsen.at(i);
-            resultaat += Streep;
+    // The places between the slashes, each looked at in place and kept unless the next one is
+    // the same place; what is kept is copied straight into the result, which is never longer.
+    qsizetype vanaf = 0;
+    const auto volgendePlaats = [&s, &vanaf] {
+        const qsizetype eind = std::find(s.begin() + vanaf, s.end(), Streep) - s.begin();
+        const QStringView plaats = s.sliced(vanaf, eind - vanaf);
+        vanaf = eind + 1;
+        return plaats;
+    };
+    QString resultaat(s.size(), Qt::Uninitialized);
+    QChar* schrijf = resultaat.data();
+    QStringView plaats = volgendePlaats();
+    while (vanaf <= s.size()) {
+        const QStringView volgende = volgendePlaats();
+        if (!zelfdeTekstBehalveHoofdletters(plaats, volgende)) {
+            schrijf = std::copy(plaats.begin(), plaats.end(), schrijf);
+            *schrijf++ = Streep;
         }
+        plaats = volgende;
     }
-    resultaat += plaatsen.constLast();
+    schrijf = std::copy(plaats.begin(), plaats.end(), schrijf);
+    resultaat.truncate(schrijf - resultaat.constData());
 
     if (eenPlaatsDubbel && !resultaat.contains(Streep))
         resultaat = resultaat + Streep + resultaat;
@@ -104,20 +160,34 @@ QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool t
 QString tussenHakenVerwijderen(const QString& invoer)
 {
     // What precedes the current first "(" holds neither bracket, so after each removal the
-    // search simply goes on behind the removed ")".
+    // search simply goes on behind the removed ")". One pass, copying what stays.
+    const QChar* const begin = invoer.constData();
+    const QChar* const eind = begin + invoer.size();
+    const QChar* vanaf = begin;
     QString uit;
-    qsizetype vanaf = 0;
+    QChar* schrijf = nullptr;
     for (;;) {
-        const qsizetype open = invoer.indexOf(u'(', vanaf);
-        const qsizetype dicht = invoer.indexOf(u')', vanaf);
-        if (open < 0 || dicht < 0 || dicht < open)
+        const QChar* const open =
+            std::find_if(vanaf, eind, [](QChar c) { return c == u'(' || c == u')'; });
+        if (open == eind || *open == u')')
             break;
-        uit += QStringView(invoer).mid(vanaf, open - vanaf);
+        const QChar* const dicht = std::find(open + 1, eind, QChar(u')'));
+        if (dicht == eind)
+            break;
+        if (!schrijf) {
+            uit = QString(invoer.size(), Qt::Uninitialized);
+            schrijf = uit.data();
+        }
+        schrijf = std::copy(vanaf, open, schrijf);
         vanaf = dicht + 1;
     }
-    if (vanaf == 0)
+    if (!schrijf)
         return invoer;
-    uit += QStringView(invoer).mid(vanaf);
+    schrijf = std::copy(vanaf, eind, schrijf);
+    // Nothing left is no text at all, as when nothing was ever appended.
+    if (schrijf == uit.constData())
+        return {};
+    uit.truncate(schrijf - uit.constData());
     return uit;
 }
 

@@ -6,6 +6,12 @@
 
 namespace zwervel {
 
+// The text without the spaces at its ends; tabs and other white space stay.
+QStringView zonderSpatiesAanDeRanden(QStringView tekst);
+
+// A stored route, places separated by "/", as route box lines joined by CR LF.
+QString routeAlsRegels(QString route);
+
 // Two texts are the same place or entry when their lower-case forms are equal over the whole
 // text; nothing is trimmed.
 bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b);

@@ -47,7 +47,7 @@ void frmZwervel::voerUit(const std::function<void()>& handler)
         handler();
         return;
     } catch (const std::exception& fout) {
-        beschrijving = QString::fromLocal8Bit(fout.what());
+        beschrijving = QString::fromUtf8(fout.what());
     } catch (...) {
         beschrijving = QStringLiteral("onbekende fout");
     }
