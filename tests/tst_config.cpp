@@ -2,6 +2,7 @@
 // trip through the real window.
 #include "config/ConfigBestand.h"
 #include "config/ConfigFormat.h"
+#include "route/RouteRules.h"
 #include "support/FormFixture.h"
 
 #include <QDir>

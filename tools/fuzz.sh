@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time (default 60 s)
-# from its seed corpus in fuzz/corpus/<name>. A crash leaves its input in build/fuzz/crashes.
+# from its seed corpus in fuzz/corpus/<name>. A crash leaves its input in build/fuzz/crashes;
+# new inputs go to build/fuzz/corpus-<name>, never into the seeds. To refresh the seeds after a
+# long run, keep a few KB of the smallest files that
+#     build/fuzz/fuzz/fuzz_<name> -merge=1 <empty folder> fuzz/corpus/<name> build/fuzz/corpus-<name>
+# selects.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconden="${1:-60}"
@@ -12,12 +16,16 @@ for p in clang libclang-rt-dev; do
         DEBIAN_FRONTEND=noninteractive "${sudo_[@]}" apt-get install -y -qq "$p"; }
 done
 
+# The targets are named after their sources; the build folder also holds their moc folders.
+doelen=()
+for bron in fuzz/fuzz_*.cpp; do doelen+=("$(basename "$bron" .cpp)"); done
+
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz --target "${doelen[@]}"
 mkdir -p build/fuzz/crashes
 status=0
-for doel in build/fuzz/fuzz/fuzz_*; do
-    naam=$(basename "$doel")
+for naam in "${doelen[@]}"; do
+    doel="build/fuzz/fuzz/$naam"
     corpus="fuzz/corpus/${naam#fuzz_}"
     werk="build/fuzz/corpus-${naam#fuzz_}"
     mkdir -p "$werk"
@@ -27,7 +35,8 @@ for doel in build/fuzz/fuzz/fuzz_*; do
     QT_QPA_PLATFORM=offscreen "$doel" -max_total_time="$seconden" -max_len=65536 -timeout=10 \
         -rss_limit_mb=4096 -artifact_prefix=build/fuzz/crashes/"$naam"- -print_final_stats=1 \
         "$werk" "$corpus" >"$log" 2>&1 || rc=$?
-    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb|==[0-9]+==ERROR|SUMMARY)' "$log" || true
+    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb|==[0-9]+==ERROR|SUMMARY)|broken:' "$log" || true
+    grep -E '^Done [0-9]+ runs' "$log" || true
     if [ "$rc" -ne 0 ]; then echo "$naam FAILED (exit $rc), see $log"; status=1; fi
 done
 exit $status

@@ -15,8 +15,8 @@ namespace {
 {
     const QString melding = QStringLiteral("De instellingen konden niet worden opgeslagen in\r\n")
                             + QDir::toNativeSeparators(pad) + QStringLiteral("\r\n\r\n") + reden;
-    // The window's failure report reads the description back with fromLocal8Bit.
-    throw std::runtime_error(melding.toLocal8Bit().toStdString());
+    // The window's failure report reads the description back as UTF-8, whatever the code page.
+    throw std::runtime_error(melding.toUtf8().toStdString());
 }
 
 } // namespace
@@ -56,6 +56,17 @@ void cfgBytesSchrijven(const QString& pad, const QByteArray& bytes)
     // commit() flushes, syncs and renames; until the rename the old file stands untouched.
     if (!bestand.commit())
         opslaanMislukt(pad, bestand.errorString());
+}
+
+void cfgKopieBewaren(const QString& pad)
+{
+    const QString kopie = pad + QStringLiteral(".bak");
+    if (!QFileInfo(pad).isFile())
+        return;
+    QFile::remove(kopie);
+    QFile bestand(pad);
+    if (!bestand.copy(kopie))
+        opslaanMislukt(kopie, bestand.errorString());
 }
 
 } // namespace zwervel

@@ -16,4 +16,8 @@ QByteArray cfgBytesLezen(const QString& pad);
 // reason when the save fails.
 void cfgBytesSchrijven(const QString& pad, const QByteArray& bytes);
 
+// Keeps the file as it is under its name + ".bak" (replacing an older copy), before a save that
+// would drop what the window could not take from it. Throws like cfgBytesSchrijven.
+void cfgKopieBewaren(const QString& pad);
+
 } // namespace zwervel

@@ -1,9 +1,9 @@
 // Reading and writing the configuration file beside the program.
 #include "config/ConfigBestand.h"
 #include "config/ConfigFormat.h"
+#include "config/ConfigLijsten.h"
+#include "route/RouteRules.h"
 #include "window/frmZwervel.h"
-
-#include <utility>
 
 namespace zwervel {
 
@@ -12,39 +12,49 @@ void frmZwervel::CfgOpenen()
     if (!Fso->bestandBestaat(CfgBestand))
         return; // no file yet: it is made when the window closes
     // From here on a failure is passed over: the window opens with whatever could be read.
-    CfgInhoud inhoud;
+    // The lists keep the file as read and point into it, rather than a copy of every entry.
+    CfgLijsten inhoud;
     try {
-        inhoud = cfgInhoud(cfgDecoderen(cfgBytesLezen(CfgBestand)));
+        inhoud = cfgLijsten(cfgBytesLezen(CfgBestand));
     } catch (...) {
     }
-    for (const QString& route : std::as_const(inhoud.routeWaarden)) {
+    // Every "route=" line replaces the box's text in turn, so the last one the box takes is what
+    // stands; it alone is set, so that a file of a million such lines does not hold up the start.
+    for (qsizetype i = inhoud.routeWaarden.size() - 1; i >= 0; --i) {
+        if (!pastInVenster(inhoud.routeWaarden.at(i))) {
+            m_cfgNietGeladen = true;
+            continue; // refused: the box keeps the text it had
+        }
         try {
-            Route.setText(routeAlsRegels(route));
+            Route.setText(routeAlsRegels(inhoud.routeWaarden.at(i)));
         } catch (...) {
         }
+        break;
     }
+    // An entry a list refuses is left out; the entries after it still come in.
+    const auto teGroot = [](QAnyStringView item) { return !itemPastInVenster(item); };
+    if (inhoud.plaatsen.removeIf(teGroot) + inhoud.routes.removeIf(teGroot) > 0)
+        m_cfgNietGeladen = true;
     // The lists only after the file is read, places before routes, each in one batch.
     try {
-        Plaats.AddItems(inhoud.plaatsen);
+        Plaats.AddItems(inhoud.plaatsen, inhoud.tekst, inhoud.bytes);
     } catch (...) {
     }
     try {
-        Routes.AddItems(inhoud.routes);
+        Routes.AddItems(inhoud.routes, inhoud.tekst, inhoud.bytes);
     } catch (...) {
     }
 }
 
 void frmZwervel::CfgOpslaan()
 {
-    QStringList plaatsen, routes;
-    plaatsen.reserve(Plaats.ListCount());
-    for (int i = 0; i < Plaats.ListCount(); ++i)
-        plaatsen << Plaats.List(i);
-    routes.reserve(Routes.ListCount());
-    for (int i = 0; i < Routes.ListCount(); ++i)
-        routes << Routes.List(i);
     // A failed save is not passed over: the window's failure report names the path and why.
-    cfgBytesSchrijven(CfgBestand, cfgCoderen(cfgTekst(RouteGestript(false, false), plaatsen, routes)));
+    // What the window could not take from the file is not lost with the save: the file as it
+    // was stays beside it.
+    if (m_cfgNietGeladen)
+        cfgKopieBewaren(CfgBestand);
+    cfgBytesSchrijven(CfgBestand, cfgCoderen(cfgTekst(RouteGestript(false, false),
+                                                      Plaats.Items(), Routes.Items())));
 }
 
 } // namespace zwervel

@@ -162,6 +162,8 @@ private:
     // The events of the bare window, where no control lies.
     Gebeurtenissen m_venster;
     bool m_afgebroken = false;
+    // Set when the configuration file held a text too large for the window to take.
+    bool m_cfgNietGeladen = false;
     bool m_geactiveerd = false;
 
     // Layout on resize (window/Layout.cpp): the native size limits a window manager respects,

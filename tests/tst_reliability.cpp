@@ -1,0 +1,681 @@
+// Zwervel against what a user may leave behind and what a machine may do to it: hostile
+// configuration files, saves that fail or race another writer, and routes and lists far past
+// the old 16-bit limits. Everything runs on the real window with the scripted platform; the
+// big files are made here at run time.
+#include "config/ConfigFormat.h"
+#include "route/RouteRules.h"
+#include "support/FormFixture.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <sys/mount.h>
+#endif
+
+using namespace zwervel;
+
+namespace {
+
+QString u8(const char* tekst) { return QString::fromUtf8(tekst); }
+
+QByteArray leesBestand(const QString& pad)
+{
+    QFile bestand(pad);
+    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
+}
+
+bool schrijfBestand(const QString& pad, const QByteArray& inhoud)
+{
+    QFile bestand(pad);
+    return bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) == inhoud.size();
+}
+
+QStringList lijst(const ComboBox& l)
+{
+    QStringList items;
+    for (int i = 0; i < l.ListCount(); ++i)
+        items << l.List(i);
+    return items;
+}
+
+QStringList gesorteerd(QStringList items)
+{
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
+// "Plaats 00001" ...: the same order by any collation.
+QStringList genummerd(const QString& voor, int aantal)
+{
+    QStringList items;
+    items.reserve(aantal);
+    for (int i = 1; i <= aantal; ++i)
+        items << voor + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
+    return items;
+}
+
+// Everything in a folder but the configuration file: a save must leave no temporary file.
+QStringList bijproducten(const QString& map)
+{
+    QStringList namen = QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    namen.removeAll(u8("zwervel.cfg"));
+    namen.removeAll(u8("zwervel.cfg.bak"));
+    return namen;
+}
+
+// The user moves to the list and picks an entry, as Qt reports the choice.
+void kies(ComboBox& lijst, int index)
+{
+    lijst.SetFocus();
+    lijst.setCurrentIndex(index);
+    emit lijst.activated(index);
+}
+
+// The program's folder, prepared as the user left it before the window starts.
+struct Programma {
+    QTemporaryDir map;
+    ScriptedPlatform platform;
+    std::unique_ptr<frmZwervel> venster;
+
+    Programma() { platform.pad = map.filePath(u8("zwervel")); }
+    QString cfgPad() const { return map.filePath(u8("zwervel.cfg")); }
+    frmZwervel& f() { return *venster; }
+
+    // Starts the window and waits until it is active. How long that took is reported, never
+    // judged: the machine may be busy.
+    bool start()
+    {
+        QElapsedTimer klok;
+        klok.start();
+        venster = std::make_unique<frmZwervel>(platform);
+        venster->show();
+        venster->activateWindow();
+        const bool actief = QTest::qWaitForWindowActive(venster.get());
+        qInfo("start-up %s: %lld ms", QTest::currentDataTag() ? QTest::currentDataTag() : QTest::currentTestFunction(),
+              klok.elapsed());
+        return actief;
+    }
+};
+
+// What the window holds, for comparing two starts: the route as it is saved (its normal form:
+// a blank line does not come back), the lists as they stand.
+struct Inhoud {
+    QString route;
+    QStringList plaatsen;
+    QStringList routes;
+    bool operator==(const Inhoud&) const = default;
+};
+
+Inhoud inhoudVan(frmZwervel& f) { return {f.RouteGestript(false, false), lijst(f.Plaats), lijst(f.Routes)}; }
+
+// Closes the window as the user does, then starts a new one on the file it saved: the second
+// start must show what the first one held.
+void bewaarEnHerstart(Programma& p)
+{
+    const Inhoud voor = inhoudVan(p.f());
+    p.f().close();
+    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(bijproducten(p.map.path()).isEmpty());
+    p.venster.reset();
+    QVERIFY(p.start());
+    const Inhoud na = inhoudVan(p.f());
+    QCOMPARE(na.route, voor.route);
+    QVERIFY(na.plaatsen == voor.plaatsen);
+    QVERIFY(na.routes == voor.routes);
+}
+
+const QByteArray GeldigBegin("route=Utrecht/Zeist\r\nplaats=Ede\x0F" "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n");
+
+QByteArray herhaald(char byte, qsizetype aantal) { return QByteArray(aantal, byte); }
+
+// Bytes as written, NUL bytes included.
+template <qsizetype N>
+QByteArray ruw(const char (&bytes)[N])
+{
+    return QByteArray(bytes, N - 1);
+}
+
+#ifdef Q_OS_LINUX
+// A small file system of its own, so that a save really runs out of space. Mounting needs
+// privileges a test machine may not give; the test then says so and is skipped.
+class KleineSchijf {
+public:
+    explicit KleineSchijf(const QString& map)
+        : m_map(QFile::encodeName(map))
+    {
+        m_gekoppeld = ::mount("tmpfs", m_map.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0700") == 0;
+        m_fout = errno;
+    }
+    ~KleineSchijf()
+    {
+        if (m_gekoppeld)
+            ::umount2(m_map.constData(), MNT_DETACH);
+    }
+    bool gekoppeld() const { return m_gekoppeld; }
+    QString reden() const { return qt_error_string(m_fout); }
+
+private:
+    QByteArray m_map;
+    bool m_gekoppeld = false;
+    int m_fout = 0;
+};
+#endif
+
+} // namespace
+
+class TestReliability : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- hostile configuration files ------------------------------------------------------------
+    void vijandigBestand_data();
+    void vijandigBestand();
+    void vijftigMegabyteOpEenRegel_data();
+    void vijftigMegabyteOpEenRegel();
+    void vijftigMegabyteAanPlaatsen();
+    void watHetVensterAanneemt_data();
+    void watHetVensterAanneemt();
+    void tekensMetEenEigenBetekenis();
+    void geenGewoonBestand_data();
+    void geenGewoonBestand();
+    void bestandZonderLeesrecht();
+
+    // ---- faults while saving --------------------------------------------------------------------
+    void volleSchijf_data();
+    void volleSchijf();
+    void bestandVervangenTerwijlVensterOpen_data();
+    void bestandVervangenTerwijlVensterOpen();
+
+    // ---- far past 16 bits -----------------------------------------------------------------------
+    void routeVanVeertigduizendRegels();
+    void caretVoorbijVeertigduizendRegels();
+    void routeVanVeertigduizendPlaatsenInDeLijst();
+    void kiezenVoorbij32767();
+};
+
+// ---- hostile configuration files ----------------------------------------------------------------
+
+void TestReliability::vijandigBestand_data()
+{
+    QTest::addColumn<QByteArray>("bestand");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QStringList>("plaatsen");
+    QTest::addColumn<QStringList>("routes");
+    const QString route = u8("Utrecht\r\nZeist");
+    const QStringList plaatsen{u8("Amersfoort"), u8("Ede")};
+    const QStringList routes{u8("Ede/Zeist")};
+
+    QTest::newRow("een miljoen 0x0F-bytes in de lijsten")
+        << "route=Utrecht/Zeist\r\nplaats=Ede" + herhaald('\x0F', 1000000) + "Amersfoort\x0F\r\nroutes="
+               + herhaald('\x0F', 1000000) + "Ede/Zeist\r\n"
+        << route << plaatsen << routes;
+    QTest::newRow("een regel van een miljoen 0x0F-bytes")
+        << GeldigBegin + herhaald('\x0F', 1000000) + "\r\n" << route << plaatsen << routes;
+    QByteArray regels;
+    for (int i = 0; i < 1000000; ++i)
+        regels += "route=Ede/Zeist\r\nplaats=Ede\x0F\r\n";
+    QTest::newRow("twee miljoen sleutelregels") << regels + GeldigBegin << route << plaatsen << routes;
+    QTest::newRow("NUL-bytes")
+        << ruw("route=Utr\0echt/Zeist\r\n\0\0\0\0\r\nplaats=E\0de\x0F" "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n\0")
+        << u8("Utr") + QChar(0) + u8("echt\r\nZeist") << QStringList{u8("Amersfoort"), u8("E") + QChar(0) + u8("de")}
+        << routes;
+    QTest::newRow("alleen NUL-bytes") << GeldigBegin + QByteArray(100000, '\0') << route << plaatsen << routes;
+    // Not UTF-8, so every byte is read as Windows-1252 and written back the same.
+    QTest::newRow("ongeldige UTF-8")
+        << QByteArray("route=Z\xFCrich/K\xC3\xB6ln\r\nplaats=\xC3\x28\x0F\xFF\xFE\x0F\r\nroutes=Ede/Zeist\x0F\xC0\xAF\x0F\r\n")
+        << u8("Zürich\r\nKÃ¶ln") << QStringList{u8("Ã("), u8("ÿþ")} << QStringList{u8("Ede/Zeist"), u8("À¯")};
+    QTest::newRow("afgebroken UTF-8 aan het eind")
+        << ruw("route=Z\xC3\xBCrich\r\nplaats=\xC5\x81\xC3\xB3" "d\xC5\xBA\x0F\r\n\xE6\x9D")
+        << u8("ZÃ¼rich") << QStringList{u8("Å\u0081Ã³dÅº")} << QStringList{};
+    QTest::newRow("UTF-8 met byte order mark")
+        << QByteArray("\xEF\xBB\xBFroute=Z\xC3\xBCrich/Ede\r\nplaats=\xC5\x81\xC3\xB3" "d\xC5\xBA\x0F\r\n")
+        << u8("Zürich\r\nEde") << QStringList{u8("Łódź")} << QStringList{};
+    QTest::newRow("byte order mark voor Windows-1252")
+        << QByteArray("\xEF\xBB\xBFroute=Utrecht/Zeist\r\nplaats=Z\xFCrich\x0F\r\n")
+        << route << QStringList{u8("Zürich")} << QStringList{};
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    QTest::newRow("UTF-16 met byte order mark")
+        << QByteArray(utf16.encode(u8("route=Utrecht/Zeist\r\nplaats=Łódź\x0F" "Ede\x0F\r\nroutes=Ede/Zeist\x0F\r\n")))
+        << route << QStringList{u8("Ede"), u8("Łódź")} << routes;
+    QTest::newRow("alleen CR")
+        << QByteArray("route=Utrecht/Zeist\rplaats=Ede\x0F" "Amersfoort\x0F\rroutes=Ede/Zeist\x0F\r")
+        << route << plaatsen << routes;
+    QTest::newRow("CR, LF en CR LF door elkaar")
+        << QByteArray("\n\rroute=Utrecht/Zeist\n\rplaats=Ede\x0F" "Amersfoort\x0F\r\r\nroutes=Ede/Zeist\x0F\n")
+        << route << plaatsen << routes;
+
+    // Bytes without any order behind the good lines, the same on every run.
+    QByteArray rommel;
+    quint32 toestand = 20240229;
+    for (int i = 0; i < 1 << 20; ++i) {
+        toestand = toestand * 1664525u + 1013904223u;
+        const char byte = char(toestand >> 24);
+        rommel += byte == '=' ? '-' : byte; // no key can form
+    }
+    QTest::newRow("een megabyte rommel") << GeldigBegin + rommel << route << plaatsen << routes;
+}
+
+void TestReliability::vijandigBestand()
+{
+    QFETCH(QByteArray, bestand);
+    QFETCH(QString, route);
+    Programma p;
+    QVERIFY(schrijfBestand(p.cfgPad(), bestand));
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), route);
+    QTEST(gesorteerd(lijst(p.f().Plaats)), "plaatsen");
+    QTEST(gesorteerd(lijst(p.f().Routes)), "routes");
+    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(p.platform.beeindigd.isEmpty());
+    bewaarEnHerstart(p);
+}
+
+void TestReliability::vijftigMegabyteOpEenRegel_data()
+{
+    // What comes before, in and after the line of 50 MB.
+    QTest::addColumn<QByteArray>("voor");
+    QTest::addColumn<QByteArray>("stuk");
+    QTest::addColumn<QByteArray>("na");
+    const QByteArray plaatsen = "plaats=Ede\x0F" "Amersfoort\x0F\r\n";
+    const QByteArray routes = "routes=Ede/Zeist\x0F\r\n";
+    QTest::newRow("zonder sleutel") << GeldigBegin << QByteArray("z") << QByteArray();
+    // A text the window could not lay out in minutes is refused; the rest comes in.
+    QTest::newRow("een plaats van 50 MB")
+        << QByteArray("route=Utrecht/Zeist\r\nplaats=Ede\x0F") << QByteArray("z") << "\x0F" "Amersfoort\x0F\r\n" + routes;
+    QTest::newRow("een route van 50 MB in de lijst")
+        << "route=Utrecht/Zeist\r\n" + plaatsen + "routes=Ede/Zeist\x0F" << QByteArray("z") << QByteArray("\x0F\r\n");
+    QTest::newRow("een route van 50 MB")
+        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("z") << "\r\n" + plaatsen + routes;
+    QTest::newRow("een route van 50 MB aan korte plaatsen")
+        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("Ede/") << "\r\n" + plaatsen + routes;
+}
+
+void TestReliability::vijftigMegabyteOpEenRegel()
+{
+    QFETCH(QByteArray, voor);
+    QFETCH(QByteArray, stuk);
+    QFETCH(QByteArray, na);
+    Programma p;
+    QVERIFY(schrijfBestand(p.cfgPad(), voor + stuk.repeated(50 * 1024 * 1024 / stuk.size()) + na));
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
+    QCOMPARE(lijst(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
+    QCOMPARE(lijst(p.f().Routes), QStringList{u8("Ede/Zeist")});
+    QVERIFY(p.platform.vragen.isEmpty());
+    const QByteArray origineel = leesBestand(p.cfgPad());
+    const bool geweigerd = QByteArray(QTest::currentDataTag()) != "zonder sleutel";
+    bewaarEnHerstart(p);
+    // A text the window refused is not lost: the file as it was stays beside the new one.
+    QCOMPARE(leesBestand(p.cfgPad() + u8(".bak")), geweigerd ? origineel : QByteArray());
+}
+
+void TestReliability::vijftigMegabyteAanPlaatsen()
+{
+    // Millions of ordinary entries on one line: every one comes in, and goes out again.
+    QByteArray regel = "route=Utrecht/Zeist\r\nplaats=";
+    int aantal = 0;
+    while (regel.size() < 50 * 1024 * 1024)
+        regel += "Plaats " + QByteArray::number(++aantal) + '\x0F';
+    Programma p;
+    QVERIFY(schrijfBestand(p.cfgPad(), regel + "\r\nroutes=Ede/Zeist\x0F\r\n"));
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
+    QCOMPARE(p.f().Plaats.ListCount(), aantal);
+    QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats 1")));
+    QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats ") + QString::number(aantal)));
+    QCOMPARE(lijst(p.f().Routes), QStringList{u8("Ede/Zeist")});
+    bewaarEnHerstart(p);
+}
+
+void TestReliability::tekensMetEenEigenBetekenis()
+{
+    // Characters the text controls give a meaning of their own: line and paragraph separators,
+    // object and frame markers, a byte order mark inside the text, a tab, a character beyond
+    // the basic plane, a C1 line break. Each entry comes back as it stood.
+    const QStringList bijzonder{u8("a\u2028b"), u8("c\u2029d"), u8("\uFFFCe"), u8("f\uFDD0\uFDD1"),
+                                u8("\uFEFFg"), u8("h\ti"), u8("\U0001F600j"), u8("k\u0085l")};
+    const QByteArray bestand = "route=" + bijzonder.join(u'/').toUtf8() + "\r\nplaats="
+                               + bijzonder.join(Scheidingsteken).toUtf8() + "\x0F\r\n";
+    Programma p;
+    QVERIFY(schrijfBestand(p.cfgPad(), bestand));
+    QVERIFY(p.start());
+    QCOMPARE(gesorteerd(lijst(p.f().Plaats)), gesorteerd(bijzonder));
+    // The route box makes a line break of a paragraph separator and of the frame markers
+    // U+FDD0/U+FDD1 (no characters, by Unicode's own rule); the other places stand as given.
+    const QStringList inRoute = p.f().RouteGestript(false, false).split(u'/');
+    for (const char* plaats : {"a\u2028b", "\uFFFCe", "h\ti", "\U0001F600j", "k\u0085l"})
+        QVERIFY2(inRoute.contains(u8(plaats)), plaats);
+    QVERIFY(p.platform.vragen.isEmpty());
+    bewaarEnHerstart(p);
+}
+
+void TestReliability::watHetVensterAanneemt_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<bool>("past");
+    const QString plaats(LangstePlaats, u'z');
+    QTest::newRow("leeg") << QString() << true;
+    QTest::newRow("langste plaats") << u8("Ede/") + plaats + u8("/Ede") << true;
+    QTest::newRow("een teken te lang") << u8("Ede/") + plaats + u8("z/Ede") << false;
+    QTest::newRow("veertigduizend plaatsen") << genummerd(u8("Plaats"), 40000).join(u'/') << true;
+    QTest::newRow("meeste plaatsen") << QString(u8("a/")).repeated(MeestePlaatsen - 1) + u8("a") << true;
+    QTest::newRow("een plaats te veel") << QString(u8("a/")).repeated(MeestePlaatsen) + u8("a") << false;
+    QTest::newRow("alleen schuine strepen") << QString(MeestePlaatsen, u'/') << false;
+}
+
+void TestReliability::watHetVensterAanneemt()
+{
+    QFETCH(QString, tekst);
+    QTEST(pastInVenster(tekst), "past");
+}
+
+void TestReliability::geenGewoonBestand_data()
+{
+    QTest::addColumn<QString>("soort");
+    QTest::newRow("een map") << u8("map");
+#ifdef Q_OS_UNIX
+    QTest::newRow("verwijzing naar niets") << u8("los");
+    QTest::newRow("verwijzingen in een kring") << u8("kring");
+#endif
+}
+
+void TestReliability::geenGewoonBestand()
+{
+    QFETCH(QString, soort);
+    Programma p;
+    const QString pad = p.cfgPad();
+    if (soort == u8("map")) {
+        QVERIFY(QDir().mkpath(pad + u8("/binnen")));
+    } else if (soort == u8("los")) {
+        QVERIFY(QFile::link(p.map.filePath(u8("weg.cfg")), pad));
+    } else {
+        QVERIFY(QFile::link(p.map.filePath(u8("b.cfg")), pad));
+        QVERIFY(QFile::link(pad, p.map.filePath(u8("b.cfg"))));
+    }
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), QString());
+    QCOMPARE(p.f().Plaats.ListCount(), 0);
+    QCOMPARE(p.f().Routes.ListCount(), 0);
+    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(p.platform.beeindigd.isEmpty());
+    // At closing, a folder is not replaced: the failure is reported once with the path and the
+    // reason. A link to nowhere is saved through to where it points; a link in a loop is replaced.
+    p.f().Plaats.AddItem(u8("Ede"));
+    p.f().close();
+    if (soort == u8("map")) {
+        QCOMPARE(p.platform.vragen.size(), 1);
+        QCOMPARE(p.platform.vragen.constFirst().icoon, Vraag::Icoon::Fout);
+        QVERIFY(p.platform.vragen.constFirst().tekst.contains(QDir::toNativeSeparators(pad)));
+        QVERIFY(QFileInfo(pad + u8("/binnen")).isDir());
+        return;
+    }
+    QVERIFY(p.platform.vragen.isEmpty());
+    QCOMPARE(leesBestand(pad), QByteArray("route=\r\nplaats=Ede\x0F\r\nroutes=\r\n"));
+    if (soort == u8("los"))
+        QVERIFY(QFileInfo(pad).isSymLink());
+}
+
+void TestReliability::bestandZonderLeesrecht()
+{
+#ifdef Q_OS_UNIX
+    Programma p;
+    const QByteArray oud = GeldigBegin;
+    QVERIFY(schrijfBestand(p.cfgPad(), oud));
+    QVERIFY(QFile::setPermissions(p.cfgPad(), QFileDevice::Permissions()));
+    {
+        QFile proef(p.cfgPad());
+        if (proef.open(QIODevice::ReadOnly))
+            QSKIP("this user reads every file (root); e2e_leesrecht.sh runs this case as another user");
+    }
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), QString());
+    QCOMPARE(p.f().Plaats.ListCount(), 0);
+    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(p.platform.beeindigd.isEmpty());
+    // The file that could not be read is not replaced by an empty one behind the user's back.
+    p.f().close();
+    QCOMPARE(p.platform.vragen.size(), 1);
+    QCOMPARE(p.platform.vragen.constFirst().icoon, Vraag::Icoon::Fout);
+    QVERIFY(p.platform.vragen.constFirst().tekst.contains(QDir::toNativeSeparators(p.cfgPad())));
+    QVERIFY(QFile::setPermissions(p.cfgPad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(leesBestand(p.cfgPad()), oud);
+    QVERIFY(bijproducten(p.map.path()).isEmpty());
+#else
+    QSKIP("needs Unix file permissions");
+#endif
+}
+
+// ---- faults while saving --------------------------------------------------------------------------
+
+void TestReliability::volleSchijf_data()
+{
+    QTest::addColumn<int>("oudeGrootte");
+    QTest::addColumn<int>("nieuwePlaatsen");
+    QTest::newRow("nieuw bestand past niet") << 0 << 20000;
+    // Old and new would each fit alone, not both: the old one is not given up for the new.
+    QTest::newRow("oud en nieuw samen passen niet") << 40000 << 3000;
+}
+
+void TestReliability::volleSchijf()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(int, oudeGrootte);
+    QFETCH(int, nieuwePlaatsen);
+    Programma p;
+    const KleineSchijf schijf(p.map.path());
+    if (!schijf.gekoppeld())
+        QSKIP(qPrintable(u8("no small file system could be made here (") + schijf.reden()
+                         + u8("); the file size limit in tst_config covers a full disk")));
+    QByteArray oud = "route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n";
+    oud += QByteArray(qMax(0, oudeGrootte - int(oud.size())), ' ');
+    QVERIFY(schrijfBestand(p.cfgPad(), oud));
+    QVERIFY(p.start());
+    p.f().Plaats.AddItems(genummerd(u8("Plaats"), nieuwePlaatsen));
+    p.f().close();
+
+    QCOMPARE(p.platform.vragen.size(), 1);
+    const Vraag melding = p.platform.vragen.constFirst();
+    QCOMPARE(melding.icoon, Vraag::Icoon::Fout);
+    QVERIFY2(melding.tekst.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(melding.tekst));
+    QVERIFY2(melding.tekst.contains(qt_error_string(ENOSPC)), qPrintable(melding.tekst));
+    QCOMPARE(leesBestand(p.cfgPad()), oud);
+    QVERIFY(bijproducten(p.map.path()).isEmpty());
+#else
+    QSKIP("needs a Linux tmpfs");
+#endif
+}
+
+void TestReliability::bestandVervangenTerwijlVensterOpen_data()
+{
+    QTest::addColumn<QString>("hoe");
+    QTest::newRow("ter plekke langer overschreven") << u8("overschrijven");
+    QTest::newRow("vervangen door een ander bestand") << u8("hernoemen");
+    QTest::newRow("verwijderd") << u8("verwijderen");
+    QTest::newRow("map verdwenen") << u8("map weg");
+}
+
+void TestReliability::bestandVervangenTerwijlVensterOpen()
+{
+    QFETCH(QString, hoe);
+    Programma p;
+    QVERIFY(schrijfBestand(p.cfgPad(), GeldigBegin));
+    QVERIFY(p.start());
+    p.f().Plaats.AddItem(u8("Zeist"));
+    const QByteArray verwacht = "route=Utrecht/Zeist\r\nplaats=Amersfoort\x0F" "Ede\x0FZeist\x0F\r\nroutes=Ede/Zeist\x0F\r\n";
+
+    // Another program writes at the path while the window is open.
+    const QByteArray ander = "route=Elders\r\nplaats=" + QByteArray(100000, 'q') + "\x0F\r\nroutes=\r\n";
+    if (hoe == u8("overschrijven")) {
+        QVERIFY(schrijfBestand(p.cfgPad(), ander));
+    } else if (hoe == u8("hernoemen")) {
+        QVERIFY(schrijfBestand(p.map.filePath(u8("ander.tmp")), ander));
+        QVERIFY(QFile::remove(p.cfgPad()));
+        QVERIFY(QFile::rename(p.map.filePath(u8("ander.tmp")), p.cfgPad()));
+    } else if (hoe == u8("verwijderen")) {
+        QVERIFY(QFile::remove(p.cfgPad()));
+    } else {
+        QVERIFY(QDir(p.map.path()).removeRecursively());
+    }
+    p.f().close();
+
+    if (hoe == u8("map weg")) {
+        QCOMPARE(p.platform.vragen.size(), 1);
+        QCOMPARE(p.platform.vragen.constFirst().icoon, Vraag::Icoon::Fout);
+        const QString tekst = p.platform.vragen.constFirst().tekst;
+        QVERIFY2(tekst.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(tekst));
+        QVERIFY2(!tekst.section(QDir::toNativeSeparators(p.cfgPad()), 1).trimmed().isEmpty(), qPrintable(tekst));
+        return;
+    }
+    // The window's own view, whole: no tail of the other file behind it.
+    QVERIFY(p.platform.vragen.isEmpty());
+    QCOMPARE(leesBestand(p.cfgPad()), verwacht);
+    QVERIFY(bijproducten(p.map.path()).isEmpty());
+}
+
+// ---- far past 16 bits -------------------------------------------------------------------------------
+
+void TestReliability::routeVanVeertigduizendRegels()
+{
+    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
+    const QString regels = plaatsen.join(u8("\r\n"));
+    Programma p;
+    QVERIFY(p.start());
+    frmZwervel& f = p.f();
+
+    // Spaces around the places and blank lines between them, for the clean-up.
+    QString rommelig;
+    for (int i = 0; i < plaatsen.size(); ++i)
+        rommelig += u8("  ") + plaatsen.at(i) + (i % 2 ? u8(" \r\n \r\n") : u8("\r\n"));
+    f.Route.setText(rommelig);
+    f.Route.SetFocus();
+    QTest::keyClick(&f.Route, Qt::Key_F2);
+    QCOMPARE(f.Route.Text(), regels);
+    QCOMPARE(f.Route.document()->blockCount(), 40000);
+    QCOMPARE(f.Route.SelStart(), 0);
+    QCOMPARE(f.Route.SelLength(), int(regels.size()));
+
+    f.Route.setSelStart(0);
+    QTest::keyClick(&f.Route, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(f.Route.SelLength(), f.Route.TextLength());
+    QCOMPARE(f.Route.SelText(), regels);
+
+    QCOMPARE(f.RouteGestript(false, false), plaatsen.join(u'/'));
+    f.knopGoogleMaps_MouseUp(1, 0, 0, 0);
+    QCOMPARE(p.platform.adressen.size(), 1);
+    const QString adres = p.platform.adressen.constFirst();
+    QVERIFY(adres.startsWith(QString::fromLatin1(KaartBasisAdres) + u8("/maps/dir/Plaats%2000001/Plaats%2000002/")));
+    QVERIFY(adres.endsWith(u8("/Plaats%2039999/Plaats%2040000")));
+    QCOMPARE(adres.count(u'/'), 4 + 40000);
+
+    // Saved on the "route=" line and back as 40,000 lines.
+    f.close();
+    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(leesBestand(p.cfgPad()).startsWith("route=" + plaatsen.join(u'/').toLatin1() + "\r\nplaats=\r\n"));
+    p.venster.reset();
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), regels);
+    QCOMPARE(p.f().Route.SelLength(), int(regels.size()));
+}
+
+void TestReliability::caretVoorbijVeertigduizendRegels()
+{
+    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
+    const QString regels = plaatsen.join(u8("\r\n"));
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    f.Route.setText(regels);
+    f.Plaats.AddItem(u8("Ede"));
+
+    // The place on line 39,001, far past 32,767 lines and characters, selected.
+    const int regel = 39000;
+    const int caret = regel * 14;
+    QCOMPARE(regels.mid(caret, 12), plaatsen.at(regel));
+    f.Route.SetFocus();
+    f.Route.setSelStart(caret);
+    f.Route.setSelLength(12);
+    QCOMPARE(f.Route.SelStart(), caret);
+    QCOMPARE(f.Route.textCursor().blockNumber(), regel);
+
+    kies(f.Plaats, 0);
+    QCOMPARE(f.RouteSelStart, caret); // kept when the list took the focus
+    QCOMPARE(f.RouteSelLengte, 12);
+    QString verwacht = regels;
+    verwacht.replace(caret, 12, u8("Ede"));
+    QCOMPARE(f.Route.Text(), verwacht);
+    QCOMPARE(f.Route.SelStart(), caret);
+    QCOMPARE(f.Route.SelLength(), 3);
+    QCOMPARE(f.Route.SelText(), u8("Ede"));
+
+    f.knopOngedaan_Click();
+    QCOMPARE(f.Route.Text(), regels);
+    QCOMPARE(f.Route.SelStart(), caret);
+    QCOMPARE(f.Route.SelLength(), 12);
+
+    // A place added at the very end of a long route, after its last line.
+    f.Route.SetFocus();
+    f.Route.setSelStart(f.Route.TextLength());
+    kies(f.Plaats, 0);
+    QCOMPARE(f.Route.Text(), regels + u8("Ede"));
+    QCOMPARE(f.Route.SelStart(), int(regels.size()));
+    QCOMPARE(f.Route.SelLength(), 3);
+}
+
+void TestReliability::routeVanVeertigduizendPlaatsenInDeLijst()
+{
+    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
+    const QString route = plaatsen.join(u'/');
+    Programma p;
+    QVERIFY(p.start());
+    p.f().Route.setText(plaatsen.join(u8("\r\n")));
+    p.platform.antwoorden = {Vraag::Antwoord::Ja};
+    p.f().knopRouteToevoegen_Click();
+    QCOMPARE(lijst(p.f().Routes), QStringList{route});
+    QCOMPARE(p.f().tRoutes.Text(), route);
+
+    p.f().close();
+    QCOMPARE(p.platform.vragen.size(), 1); // the question only
+    p.platform.vragen.clear();
+    p.venster.reset();
+    QVERIFY(p.start());
+    QCOMPARE(lijst(p.f().Routes), QStringList{route});
+    p.f().Route.setText(QString());
+    kies(p.f().Routes, 0);
+    QCOMPARE(p.f().Route.Text(), plaatsen.join(u8("\r\n")));
+    QCOMPARE(p.f().Route.SelLength(), p.f().Route.TextLength());
+}
+
+void TestReliability::kiezenVoorbij32767()
+{
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
+    const QStringList routes = genummerd(u8("Route a/b"), 40000);
+    f.Plaats.AddItems(plaatsen);
+    f.Routes.AddItems(routes);
+
+    f.Route.setText(u8("Utrecht\r\n"));
+    f.Route.SetFocus();
+    f.Route.setSelStart(9);
+    kies(f.Plaats, 39999);
+    QCOMPARE(f.Route.Text(), u8("Utrecht\r\nPlaats 40000"));
+    QCOMPARE(f.tPlaats.Text(), u8("Plaats 40000"));
+
+    kies(f.Routes, 32768);
+    QCOMPARE(f.tRoutes.Text(), routes.at(32768));
+    QCOMPARE(f.Route.Text(), u8("Route a\r\nb 32769"));
+}
+
+QTEST_MAIN(TestReliability)
+#include "tst_reliability.moc"
