@@ -2,6 +2,7 @@
 // configuration file's text instead of copying each entry, the same-entry rule compared unit by
 // unit, and the Windows-1252 table. Each must give exactly what the plain form gives.
 #include "config/ConfigFormat.h"
+#include "support/TestHelpers.h"
 #include "config/ConfigLijsten.h"
 #include "config/Windows1252.h"
 #include "platform/Controls.h"
@@ -19,14 +20,6 @@ using namespace zwervel;
 namespace {
 
 QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList items(const ComboBox& lijst)
-{
-    QStringList l;
-    for (int i = 0; i < lijst.ListCount(); ++i)
-        l << lijst.List(i);
-    return l;
-}
 
 // The same-entry rule as it is written: both texts lowered whole, then compared.
 bool volgensDeRegel(const QString& a, const QString& b) { return a.toLower() == b.toLower(); }

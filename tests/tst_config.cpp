@@ -4,6 +4,7 @@
 #include "config/ConfigFormat.h"
 #include "route/RouteRules.h"
 #include "support/FormFixture.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,42 +27,6 @@ namespace {
 
 QString u8(const char* tekst) { return QString::fromUtf8(tekst); }
 QByteArray bytes(const char* tekst) { return QByteArray(tekst); }
-
-QByteArray leesBestand(const QString& pad)
-{
-    QFile bestand(pad);
-    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
-}
-
-bool schrijfBestand(const QString& pad, const QByteArray& inhoud)
-{
-    QFile bestand(pad);
-    return bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) == inhoud.size();
-}
-
-QStringList gesorteerd(QStringList lijst)
-{
-    std::sort(lijst.begin(), lijst.end());
-    return lijst;
-}
-
-QStringList lijst(const ComboBox& l)
-{
-    QStringList items;
-    for (int i = 0; i < l.ListCount(); ++i)
-        items << l.List(i);
-    return items;
-}
-
-// "Plaats 00001" ...: the same order by any collation, so a sorted list keeps the file order.
-QStringList genummerd(const QString& voor, int aantal)
-{
-    QStringList items;
-    items.reserve(aantal);
-    for (int i = 1; i <= aantal; ++i)
-        items << voor + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
-    return items;
-}
 
 QByteArray lijstBytes(const QStringList& items)
 {
@@ -446,8 +411,8 @@ void TestConfig::heenEnTerug()
     }
     FormFixture f(&bewaard);
     QCOMPARE(f.f().Route.Text(), u8("Nieuwegein\r\nUtrecht\r\nAmsterdam"));
-    QCOMPARE(lijst(f.f().Plaats), (QStringList{u8("Amsterdam"), u8("Nieuwegein"), u8("Utrecht")}));
-    QCOMPARE(lijst(f.f().Routes), QStringList{u8("Rome, Colosseum/Parijs")});
+    QCOMPARE(items(f.f().Plaats), (QStringList{u8("Amsterdam"), u8("Nieuwegein"), u8("Utrecht")}));
+    QCOMPARE(items(f.f().Routes), QStringList{u8("Rome, Colosseum/Parijs")});
     sluit(f);
     QCOMPARE(leesBestand(f.cfgPad()), bewaard);
 }
@@ -465,7 +430,7 @@ void TestConfig::plaatsenGetrimdGeladenOngewijzigdBewaard()
 {
     const QByteArray bestand = bytes("plaats=  Utrecht \x0F\r\n");
     FormFixture f(&bestand);
-    QCOMPARE(lijst(f.f().Plaats), QStringList{u8("Utrecht")});
+    QCOMPARE(items(f.f().Plaats), QStringList{u8("Utrecht")});
     f.f().Plaats.AddItem(u8(" Zeist  "));
     sluit(f);
     const QByteArray bewaard = leesBestand(f.cfgPad());
@@ -484,14 +449,14 @@ void TestConfig::tekensBuitenCodepagina()
         f.f().Routes.AddItems({u8("Zürich/東京")});
         sluit(f);
         bewaard = leesBestand(f.cfgPad());
-        const QString verwacht = u8("route=Łódź/Αθήνα/東京\r\nplaats=") + lijst(f.f().Plaats).join(Scheidingsteken)
+        const QString verwacht = u8("route=Łódź/Αθήνα/東京\r\nplaats=") + items(f.f().Plaats).join(Scheidingsteken)
                                  + Scheidingsteken + u8("\r\nroutes=Zürich/東京\x0F\r\n");
         QCOMPARE(bewaard, verwacht.toUtf8());
     }
     FormFixture f(&bewaard);
     QCOMPARE(f.f().Route.Text(), u8("Łódź\r\nΑθήνα\r\n東京"));
-    QCOMPARE(gesorteerd(lijst(f.f().Plaats)), gesorteerd(plaatsen));
-    QCOMPARE(lijst(f.f().Routes), QStringList{u8("Zürich/東京")});
+    QCOMPARE(gesorteerd(items(f.f().Plaats)), gesorteerd(plaatsen));
+    QCOMPARE(items(f.f().Routes), QStringList{u8("Zürich/東京")});
 }
 
 void TestConfig::ouderBestandBlijftWindows1252()
@@ -499,8 +464,8 @@ void TestConfig::ouderBestandBlijftWindows1252()
     const QByteArray bestand = bytes("route=Z\xFCrich/K\xF6ln\r\nplaats=K\xF6ln\x0FZ\xFCrich\x0F\r\nroutes=Caf\xE9 \x80/Z\xFCrich\x0F\r\n");
     FormFixture f(&bestand);
     QCOMPARE(f.f().Route.Text(), u8("Zürich\r\nKöln"));
-    QCOMPARE(lijst(f.f().Plaats), (QStringList{u8("Köln"), u8("Zürich")}));
-    QCOMPARE(lijst(f.f().Routes), QStringList{u8("Café €/Zürich")});
+    QCOMPARE(items(f.f().Plaats), (QStringList{u8("Köln"), u8("Zürich")}));
+    QCOMPARE(items(f.f().Routes), QStringList{u8("Café €/Zürich")});
     sluit(f);
     QCOMPARE(leesBestand(f.cfgPad()), bestand);
 }
@@ -510,8 +475,8 @@ void TestConfig::regelsMetAlleenLf()
     const QByteArray bestand = bytes("route=Utrecht/Zeist\nplaats=Utrecht\x0FZeist\x0F\nroutes=Utrecht/Zeist\x0F\n");
     FormFixture f(&bestand);
     QCOMPARE(f.f().Route.Text(), u8("Utrecht\r\nZeist"));
-    QCOMPARE(lijst(f.f().Plaats), (QStringList{u8("Utrecht"), u8("Zeist")}));
-    QCOMPARE(lijst(f.f().Routes), QStringList{u8("Utrecht/Zeist")});
+    QCOMPARE(items(f.f().Plaats), (QStringList{u8("Utrecht"), u8("Zeist")}));
+    QCOMPARE(items(f.f().Routes), QStringList{u8("Utrecht/Zeist")});
     sluit(f);
     // Written back with CR LF.
     QCOMPARE(leesBestand(f.cfgPad()), bytes("route=Utrecht/Zeist\r\nplaats=Utrecht\x0FZeist\x0F\r\nroutes=Utrecht/Zeist\x0F\r\n"));

@@ -1,6 +1,7 @@
 // The remembered lists on the real window with a scripted platform: finding, adding and
 // removing entries, the boxes asked, the beeps, the fields and where the focus ends up.
 #include "support/FormFixture.h"
+#include "support/TestHelpers.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,14 +14,6 @@ using namespace zwervel;
 namespace {
 
 QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList items(const ComboBox& lijst)
-{
-    QStringList l;
-    for (int i = 0; i < lijst.ListCount(); ++i)
-        l << lijst.List(i);
-    return l;
-}
 
 QStringList lijst(std::initializer_list<const char*> teksten)
 {

@@ -5,6 +5,7 @@
 #include "config/ConfigFormat.h"
 #include "route/RouteRules.h"
 #include "support/FormFixture.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,42 +28,6 @@ using namespace zwervel;
 namespace {
 
 QString u8(const char* tekst) { return QString::fromUtf8(tekst); }
-
-QByteArray leesBestand(const QString& pad)
-{
-    QFile bestand(pad);
-    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
-}
-
-bool schrijfBestand(const QString& pad, const QByteArray& inhoud)
-{
-    QFile bestand(pad);
-    return bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) == inhoud.size();
-}
-
-QStringList lijst(const ComboBox& l)
-{
-    QStringList items;
-    for (int i = 0; i < l.ListCount(); ++i)
-        items << l.List(i);
-    return items;
-}
-
-QStringList gesorteerd(QStringList items)
-{
-    std::sort(items.begin(), items.end());
-    return items;
-}
-
-// "Plaats 00001" ...: the same order by any collation.
-QStringList genummerd(const QString& voor, int aantal)
-{
-    QStringList items;
-    items.reserve(aantal);
-    for (int i = 1; i <= aantal; ++i)
-        items << voor + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
-    return items;
-}
 
 // Everything in a folder but the configuration file: a save must leave no temporary file.
 QStringList bijproducten(const QString& map)
@@ -116,7 +81,7 @@ struct Inhoud {
     bool operator==(const Inhoud&) const = default;
 };
 
-Inhoud inhoudVan(frmZwervel& f) { return {f.RouteGestript(false, false), lijst(f.Plaats), lijst(f.Routes)}; }
+Inhoud inhoudVan(frmZwervel& f) { return {f.RouteGestript(false, false), items(f.Plaats), items(f.Routes)}; }
 
 // Closes the window as the user does, then starts a new one on the file it saved: the second
 // start must show what the first one held.
@@ -273,8 +238,8 @@ void TestReliability::vijandigBestand()
     QVERIFY(schrijfBestand(p.cfgPad(), bestand));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), route);
-    QTEST(gesorteerd(lijst(p.f().Plaats)), "plaatsen");
-    QTEST(gesorteerd(lijst(p.f().Routes)), "routes");
+    QTEST(gesorteerd(items(p.f().Plaats)), "plaatsen");
+    QTEST(gesorteerd(items(p.f().Routes)), "routes");
     QVERIFY(p.platform.vragen.isEmpty());
     QVERIFY(p.platform.beeindigd.isEmpty());
     bewaarEnHerstart(p);
@@ -309,8 +274,8 @@ void TestReliability::vijftigMegabyteOpEenRegel()
     QVERIFY(schrijfBestand(p.cfgPad(), voor + stuk.repeated(50 * 1024 * 1024 / stuk.size()) + na));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
-    QCOMPARE(lijst(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
-    QCOMPARE(lijst(p.f().Routes), QStringList{u8("Ede/Zeist")});
+    QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
+    QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
     QVERIFY(p.platform.vragen.isEmpty());
     const QByteArray origineel = leesBestand(p.cfgPad());
     const bool geweigerd = QByteArray(QTest::currentDataTag()) != "zonder sleutel";
@@ -333,7 +298,7 @@ void TestReliability::vijftigMegabyteAanPlaatsen()
     QCOMPARE(p.f().Plaats.ListCount(), aantal);
     QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats 1")));
     QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats ") + QString::number(aantal)));
-    QCOMPARE(lijst(p.f().Routes), QStringList{u8("Ede/Zeist")});
+    QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
     bewaarEnHerstart(p);
 }
 
@@ -349,7 +314,7 @@ void TestReliability::tekensMetEenEigenBetekenis()
     Programma p;
     QVERIFY(schrijfBestand(p.cfgPad(), bestand));
     QVERIFY(p.start());
-    QCOMPARE(gesorteerd(lijst(p.f().Plaats)), gesorteerd(bijzonder));
+    QCOMPARE(gesorteerd(items(p.f().Plaats)), gesorteerd(bijzonder));
     // The route box makes a line break of a paragraph separator and of the frame markers
     // U+FDD0/U+FDD1 (no characters, by Unicode's own rule); the other places stand as given.
     const QStringList inRoute = p.f().RouteGestript(false, false).split(u'/');
@@ -640,7 +605,7 @@ void TestReliability::routeVanVeertigduizendPlaatsenInDeLijst()
     p.f().Route.setText(plaatsen.join(u8("\r\n")));
     p.platform.antwoorden = {Vraag::Antwoord::Ja};
     p.f().knopRouteToevoegen_Click();
-    QCOMPARE(lijst(p.f().Routes), QStringList{route});
+    QCOMPARE(items(p.f().Routes), QStringList{route});
     QCOMPARE(p.f().tRoutes.Text(), route);
 
     p.f().close();
@@ -648,7 +613,7 @@ void TestReliability::routeVanVeertigduizendPlaatsenInDeLijst()
     p.platform.vragen.clear();
     p.venster.reset();
     QVERIFY(p.start());
-    QCOMPARE(lijst(p.f().Routes), QStringList{route});
+    QCOMPARE(items(p.f().Routes), QStringList{route});
     p.f().Route.setText(QString());
     kies(p.f().Routes, 0);
     QCOMPARE(p.f().Route.Text(), plaatsen.join(u8("\r\n")));

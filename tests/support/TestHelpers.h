@@ -1,0 +1,52 @@
+// Small helpers the test programs share: files as bytes, a list's entries, numbered entries.
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace zwervel {
+
+inline QByteArray leesBestand(const QString& pad)
+{
+    QFile bestand(pad);
+    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
+}
+
+inline bool schrijfBestand(const QString& pad, const QByteArray& inhoud)
+{
+    QFile bestand(pad);
+    return bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) == inhoud.size();
+}
+
+// The entries of a list, index 0 first.
+inline QStringList items(const ComboBox& lijst)
+{
+    QStringList uit;
+    for (int i = 0; i < lijst.ListCount(); ++i)
+        uit << lijst.List(i);
+    return uit;
+}
+
+inline QStringList gesorteerd(QStringList lijst)
+{
+    std::sort(lijst.begin(), lijst.end());
+    return lijst;
+}
+
+// "Plaats 00001" ...: the same order by any collation, so a sorted list keeps this order.
+inline QStringList genummerd(const QString& voor, int aantal)
+{
+    QStringList uit;
+    uit.reserve(aantal);
+    for (int i = 1; i <= aantal; ++i)
+        uit << voor + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
+    return uit;
+}
+
+} // namespace zwervel
