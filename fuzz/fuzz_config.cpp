@@ -10,19 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Eis.h"
+
 using namespace zwervel;
 
 namespace {
-
-// A broken promise stops the run and names itself, so that a crash report says which.
-void eis(bool voorwaarde, const char* belofte, int regel)
-{
-    if (voorwaarde)
-        return;
-    std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, regel, belofte);
-    std::abort();
-}
-#define EIS(voorwaarde) eis((voorwaarde), #voorwaarde, __LINE__)
 
 // The route as the window would save it after reading: the last "route=" value the route box
 // takes, then its normal form.

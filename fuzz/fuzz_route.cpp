@@ -13,19 +13,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Eis.h"
+
 using namespace zwervel;
 
 namespace {
-
-// A broken promise stops the run and names itself, so that a crash report says which.
-void eis(bool voorwaarde, const char* belofte, int regel)
-{
-    if (voorwaarde)
-        return;
-    std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, regel, belofte);
-    std::abort();
-}
-#define EIS(voorwaarde) eis((voorwaarde), #voorwaarde, __LINE__)
 
 void controleerNormaalvorm(const QString& n)
 {

@@ -43,6 +43,14 @@ void kies(ComboBox& lijst, const QString& tekst)
 
 bool undoZichtbaar(frmZwervel& f) { return f.knopOngedaan.isVisibleTo(&f); }
 
+// Three places, "Ede" shown, and the caret at the end of "Utrecht" in the route box.
+void drieplaatsen(frmZwervel& f)
+{
+    f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Epe"), QStringLiteral("Zeist")});
+    f.Plaats.setText(QStringLiteral("Ede"));
+    zetRoute(f, QStringLiteral("Utrecht"), 7);
+}
+
 QAbstractItemView* openLijst(ComboBox& lijst)
 {
     lijst.SetFocus();
@@ -654,9 +662,7 @@ void TstEditingWindow::kiezenMetEnterInOpenLijst()
     FormFixture fx;
     QVERIFY(fx.toon());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Epe"), QStringLiteral("Zeist")});
-    f.Plaats.setText(QStringLiteral("Ede"));
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
+    drieplaatsen(f);
     QSignalSpy keuzes(&f.Plaats.gebeurtenissen, &Gebeurtenissen::Click);
 
     QAbstractItemView* view = openLijst(f.Plaats);
@@ -744,9 +750,7 @@ void TstEditingWindow::wielOverGeslotenLijst()
     FormFixture fx;
     QVERIFY(fx.toon());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Epe"), QStringLiteral("Zeist")});
-    f.Plaats.setText(QStringLiteral("Ede"));
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
+    drieplaatsen(f);
     QSignalSpy keuzes(&f.Plaats.gebeurtenissen, &Gebeurtenissen::Click);
 
     draaiWiel(f.Plaats, -1);
