@@ -4,9 +4,13 @@
 
 #include <QAbstractItemView>
 #include <QFont>
+#include <QFontDatabase>
+#include <QImage>
 #include <QPalette>
+#include <QPixmap>
+#include <QResource>
 
-static void laadPlaatjes() { Q_INIT_RESOURCE(zwervel); }
+static void laadPlaatjes() { Q_INIT_RESOURCE(plaatjes); }
 
 namespace zwervel {
 
@@ -23,9 +27,13 @@ constexpr int OntwerpHoogte = 6990;
 
 QFont arial(double punten)
 {
-    // Where Arial is absent its metric twin stands in, so that captions keep their width.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont font(QStringLiteral("Arial"));
+    // Where Arial is absent its metric twin stands in, so that captions keep their width. It
+    // is asked for by name: a request for a missing family first searches every installed
+    // font for a stand-in, which costs the start-up milliseconds.
+    const QStringList families = QFontDatabase::families();
+    const bool tweeling = !families.contains(QStringLiteral("Arial"))
+                          && families.contains(QStringLiteral("Liberation Sans"));
+    QFont font(tweeling ? QStringLiteral("Liberation Sans") : QStringLiteral("Arial"));
     font.setPointSizeF(punten);
     return font;
 }
@@ -49,10 +57,26 @@ void lijstKleuren(ComboBox& lijst)
 
 QIcon plaatje(const char* naam)
 {
-    return QIcon(QStringLiteral(":/zwervel/") + QString::fromLatin1(naam) + QStringLiteral(".svg"));
+    // Every size the build drew, as raw pixels; the icon takes the one that fits the screen's
+    // scale.
+    QIcon icoon;
+    for (const int maat : {ZWERVEL_PLAATJE_MATEN}) {
+        const QResource pixels(
+            QStringLiteral(":/zwervel/%1-%2.rgba").arg(QLatin1StringView(naam)).arg(maat));
+        if (pixels.size() != qint64(maat) * maat * 4)
+            continue;
+        const QImage beeld(pixels.data(), maat, maat, QImage::Format_RGBA8888_Premultiplied);
+        icoon.addPixmap(QPixmap::fromImage(beeld));
+    }
+    return icoon;
 }
 
 } // namespace
+
+frmZwervel::FormulierLettertype::FormulierLettertype(QWidget* venster)
+{
+    venster->setFont(arial(9.75));
+}
 
 void frmZwervel::bouwFormulier()
 {
@@ -60,7 +84,6 @@ void frmZwervel::bouwFormulier()
     setObjectName(QStringLiteral("frmZwervel"));
     setWindowTitle(QStringLiteral("Zwervel"));
     setWindowIcon(plaatje("venster"));
-    setFont(arial(9.75));
     setAutoFillBackground(true);
     kleur(*this, QPalette::Window, Achtergrond);
     setMouseTracking(true);

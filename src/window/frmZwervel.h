@@ -31,6 +31,12 @@ public:
     enum class VensterStatus { Normaal, Geminimaliseerd, Gemaximaliseerd };
     VensterStatus WindowState() const;
 
+    // The form's font goes on the window before any control exists: a control made in the
+    // default font would lay out its text, and load that font, only to do it again in Arial.
+    struct FormulierLettertype {
+        explicit FormulierLettertype(QWidget* venster);
+    } m_lettertype{this};
+
     // ---- Controls, in the order of the form description -----------------------------------
     // Declared in that order so that each one exists before the window raises events.
     TextBox tRoutes{this};
