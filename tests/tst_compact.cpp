@@ -38,6 +38,8 @@ private slots:
     void lijstHoudtDeTekstVast_data();
     void lijstHoudtDeTekstVast();
     void lijstVanDelenSorteertEnHoudtGetoond();
+    void eersteGebruikNaOngeordendeLijst_data();
+    void eersteGebruikNaOngeordendeLijst();
     void verwijderenInEenKeer();
     void qtsEigenLijstbewerkingen();
     void openLijstMeetNietElkItem();
@@ -259,6 +261,67 @@ void TestCompact::lijstVanDelenSorteertEnHoudtGetoond()
     leeg.AddItems(inhoud.plaatsen, inhoud.tekst, inhoud.bytes);
     QCOMPARE(leeg.currentIndex(), -1);
     QCOMPARE(leeg.Text(), QString());
+}
+
+void TestCompact::eersteGebruikNaOngeordendeLijst_data()
+{
+    // A list filled out of order shows the list order to whatever reads it first, by each of
+    // the ways the program and Qt's combo box read or change it.
+    QTest::addColumn<QString>("gebruik");
+    QTest::addColumn<QStringList>("verwacht");
+    const QStringList geordend{s("Assen"), s("Breda"), s("Ede"), s("Plaats 2"), s("Plaats 10")};
+    QTest::newRow("List") << s("List") << QStringList{s("Breda"), s("Plaats 10")};
+    QTest::newRow("rij tonen") << s("rij tonen") << QStringList{s("Breda")};
+    QTest::newRow("Qt's currentText") << s("currentText") << QStringList{s("Ede")};
+    QTest::newRow("setText") << s("setText") << QStringList{s("Ede"), s("2")};
+    QTest::newRow("AddItem") << s("AddItem")
+                             << QStringList{s("Assen"), s("Breda"), s("Delft"), s("Ede"),
+                                            s("Plaats 2"), s("Plaats 10")};
+    QTest::newRow("RemoveItems") << s("RemoveItems")
+                                 << QStringList{s("Assen"), s("Ede"), s("Plaats 2"), s("Plaats 10")};
+    QTest::newRow("removeItem") << s("removeItem")
+                                << QStringList{s("Breda"), s("Ede"), s("Plaats 2"), s("Plaats 10")};
+    QTest::newRow("setItemText") << s("setItemText")
+                                 << QStringList{s("Assen"), s("Breda"), s("Epe"), s("Plaats 2"),
+                                                s("Plaats 10")};
+    QTest::newRow("findText") << s("findText") << QStringList{s("3")};
+    QTest::newRow("Items") << s("Items") << geordend;
+}
+
+void TestCompact::eersteGebruikNaOngeordendeLijst()
+{
+    QFETCH(QString, gebruik);
+    QFETCH(QStringList, verwacht);
+    ComboBox lijst(nullptr);
+    const CfgLijsten inhoud =
+        cfgLijsten(QByteArray("plaats=Plaats 10\x0F" "Ede\x0F" "Breda\x0FPlaats 2\x0F" "Assen\x0F"));
+    lijst.AddItems(inhoud.plaatsen, inhoud.tekst, inhoud.bytes);
+    QCOMPARE(lijst.ListCount(), 5);
+    QStringList gezien;
+    if (gebruik == s("List")) {
+        gezien << lijst.List(1) << lijst.List(4);
+    } else if (gebruik == s("rij tonen")) {
+        gezien << lijst.model()->index(1, 0).data().toString();
+    } else if (gebruik == s("currentText")) {
+        lijst.setCurrentIndex(2);
+        gezien << lijst.currentText();
+    } else if (gebruik == s("setText")) {
+        lijst.setText(s("ede"));
+        gezien << lijst.Text() << QString::number(lijst.currentIndex());
+    } else if (gebruik == s("findText")) {
+        gezien << QString::number(lijst.findText(s("plaats 2"), Qt::MatchFixedString));
+    } else {
+        if (gebruik == s("AddItem"))
+            lijst.AddItem(s("Delft"));
+        else if (gebruik == s("RemoveItems"))
+            lijst.RemoveItems([](QStringView item) { return item == u"Breda"; });
+        else if (gebruik == s("removeItem"))
+            lijst.removeItem(0);
+        else if (gebruik == s("setItemText"))
+            lijst.setItemText(2, s("Epe"));
+        gezien = items(lijst);
+    }
+    QCOMPARE(gezien, verwacht);
 }
 
 void TestCompact::verwijderenInEenKeer()

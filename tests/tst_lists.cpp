@@ -3,6 +3,9 @@
 #include "lists/ListRules.h"
 #include "platform/ListOrder.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTest>
 
@@ -30,6 +33,7 @@ private slots:
     void volgorde_data();
     void volgorde();
     void volgordeIsTotaal();
+    void volgordeGelijkAanCollator();
     void sorteren_data();
     void sorteren();
     void grootSorterenGelijkAanVergelijking();
@@ -77,6 +81,53 @@ void TstLists::volgordeIsTotaal()
             if (a != b)
                 QCOMPARE(lijstVergelijking(a, b), -lijstVergelijking(b, a));
         }
+    }
+}
+
+void TstLists::volgordeGelijkAanCollator()
+{
+    // Every comparison, and the order check on entries kept as UTF-8 bytes, gives what Dutch
+    // collation itself gives, with exact order for ties: on random short texts that mix case,
+    // digits, every ASCII punctuation mark, controls, "ij"/"y", accents and a combining mark,
+    // so that ASCII shortcuts are tried at every kind of difference.
+    QCollator collator(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    const auto teken = [](int v) { return (v > 0) - (v < 0); };
+    const auto verwacht = [&](const QString& a, const QString& b) {
+        const int volgorde = collator.compare(a, b);
+        return teken(volgorde != 0 ? volgorde : a.compare(b));
+    };
+    QString alfabet = s("aAbBeEiIjJyYzZ 00129\t\x01\x0f" "éÉĳ\u0301");
+    for (char16_t c = u'!'; c <= u'~'; ++c) {
+        if (!QChar(c).isLetterOrNumber())
+            alfabet += QChar(c);
+    }
+    QRandomGenerator toeval(20261208);
+    const auto tekst = [&] {
+        QString t;
+        for (int n = int(toeval.bounded(7)); n > 0; --n)
+            t += alfabet.at(qsizetype(toeval.bounded(quint32(alfabet.size()))));
+        return t;
+    };
+    // Numbers with leading zeros collate alike ("0" and "00"), so their case decides.
+    const QStringList lastig{s("a0"), s("A0"), s("a00"), s("A00"), s("a01"), s("a1"), s("A1"), s("a10"),
+                             s("a 0"), s("a-0"), s("a0b"), s("a"), s("A"), QString()};
+    for (const QString& a : lastig) {
+        for (const QString& b : lastig)
+            QVERIFY2(teken(lijstVergelijking(a, b)) == verwacht(a, b), qPrintable(a + u'|' + b));
+    }
+    for (int i = 0; i < 200000; ++i) {
+        QString a = tekst();
+        // Most pairs share a start, so that the difference lies further in.
+        const QString b = toeval.bounded(4) ? a.left(qsizetype(toeval.bounded(quint32(a.size() + 1)))) + tekst()
+                                            : tekst();
+        const int v = verwacht(a, b);
+        const QByteArray ua = a.toUtf8();
+        const QByteArray ub = b.toUtf8();
+        const bool bytesOpVolgorde = lijstGesorteerd(QList<QAnyStringView>{QUtf8StringView(ua), QUtf8StringView(ub)});
+        if (teken(lijstVergelijking(a, b)) != v || bytesOpVolgorde != (v <= 0))
+            QFAIL(qPrintable(QStringLiteral("\"%1\" tegen \"%2\"").arg(a, b)));
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
+#include <type_traits>
 #include <numeric>
 #include <vector>
 
@@ -29,6 +31,118 @@ const QCollator& collator()
     return gedeeld;
 }
 
+// Most entries are plain ASCII, and the collator is the slow part of reading a long list. The
+// printable ASCII characters (space to tilde, capitals as small letters) get a rank in the
+// list's order, taken from the collator itself; 0 means the collator must decide. Characters
+// of one rank count as the same.
+struct AsciiRangen {
+    std::array<quint8, 128> rang{};
+    AsciiRangen()
+    {
+        std::vector<char16_t> tekens;
+        for (char16_t c = u' '; c <= u'~'; ++c) {
+            if (!(c >= u'A' && c <= u'Z'))
+                tekens.push_back(c);
+        }
+        std::sort(tekens.begin(), tekens.end(), [](char16_t x, char16_t y) {
+            return collator().compare(QStringView(&x, 1), QStringView(&y, 1)) < 0;
+        });
+        // A new rank only where the character itself weighs more, not just an accent or the
+        // like that a later letter would outweigh: "xz" must still come before "ya".
+        const auto zwaarder = [](char16_t x, char16_t y) {
+            const char16_t xz[] = {x, u'z'};
+            const char16_t ya[] = {y, u'a'};
+            return collator().compare(QStringView(xz, 2), QStringView(ya, 2)) < 0;
+        };
+        quint8 stand = 0;
+        for (size_t i = 0; i < tekens.size(); ++i) {
+            if (i == 0 || zwaarder(tekens[i - 1], tekens[i]))
+                ++stand;
+            rang[tekens[i]] = stand;
+        }
+        for (char16_t c = u'A'; c <= u'Z'; ++c)
+            rang[c] = rang[c + 0x20];
+    }
+};
+
+const AsciiRangen& asciiRangen()
+{
+    static const AsciiRangen rangen;
+    return rangen;
+}
+
+constexpr bool isCijfer(unsigned c) { return c >= '0' && c <= '9'; }
+
+// Decides the order of two texts from where they first differ when both are plain ASCII up to
+// there, and returns 0 when the collator must decide. That place decides the collation too:
+// ASCII holds no contractions and whatever came before is the same in both. Digits are the
+// exception, read as numbers: the place decides only when it starts a number in one text and
+// holds no digit in the other. A text that is the start of the other comes first when the rest
+// begins with a character that weighs (not a control character, and no more digits of a number
+// that "0" and "00" would make equal).
+template <class Teken>
+int asciiVolgorde(const Teken* a, qsizetype na, const Teken* b, qsizetype nb)
+{
+    const auto& rang = asciiRangen().rang;
+    const qsizetype n = std::min(na, nb);
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned x = static_cast<std::make_unsigned_t<Teken>>(a[i]);
+        const unsigned y = static_cast<std::make_unsigned_t<Teken>>(b[i]);
+        if (x >= 0x80 || y >= 0x80)
+            return 0;
+        if (x != y) {
+            if (rang[x] != rang[y] || !rang[x])
+                break;
+        }
+        ++i;
+    }
+    const bool naCijfer = i > 0 && isCijfer(static_cast<std::make_unsigned_t<Teken>>(a[i - 1]));
+    if (i == n) {
+        if (na == nb)
+            return 0;
+        const Teken* langere = na > nb ? a : b;
+        const unsigned c = static_cast<std::make_unsigned_t<Teken>>(langere[n]);
+        if (c >= 0x80 || !rang[c] || (naCijfer && isCijfer(c)))
+            return 0;
+        return na < nb ? -1 : 1;
+    }
+    const unsigned x = static_cast<std::make_unsigned_t<Teken>>(a[i]);
+    const unsigned y = static_cast<std::make_unsigned_t<Teken>>(b[i]);
+    if (!rang[x] || !rang[y])
+        return 0;
+    if ((isCijfer(x) || isCijfer(y)) && (naCijfer || (isCijfer(x) && isCijfer(y))))
+        return 0;
+    return rang[x] < rang[y] ? -1 : 1;
+}
+
+int asciiVolgorde(QStringView a, QStringView b)
+{
+    return asciiVolgorde(a.utf16(), a.size(), b.utf16(), b.size());
+}
+
+// The same on entries as they are kept: Latin-1 and UTF-8 agree on ASCII, so two entries that
+// point into the file's bytes need no conversion to be ordered.
+int asciiVolgorde(QAnyStringView a, QAnyStringView b)
+{
+    return a.visit([&b](auto x) {
+        return b.visit([&x](auto y) {
+            constexpr bool xUtf16 = std::is_same_v<decltype(x), QStringView>;
+            constexpr bool yUtf16 = std::is_same_v<decltype(y), QStringView>;
+            if constexpr (xUtf16 && yUtf16) {
+                return asciiVolgorde(x.utf16(), x.size(), y.utf16(), y.size());
+            } else if constexpr (!xUtf16 && !yUtf16) {
+                return asciiVolgorde(reinterpret_cast<const char*>(x.data()), x.size(),
+                                     reinterpret_cast<const char*>(y.data()), y.size());
+            } else {
+                return 0;
+            }
+        });
+    });
+}
+
+int asciiVolgorde(const QString& a, const QString& b) { return asciiVolgorde(QStringView(a), QStringView(b)); }
+
 int exacteVolgorde(QStringView a, QStringView b)
 {
     const int volgorde = a.compare(b, Qt::CaseSensitive);
@@ -41,15 +155,17 @@ using zwervel::alsUtf16;
 template <class Item>
 bool gesorteerd(const QList<Item>& items)
 {
-    // Each entry is made UTF-16 once, in turn into one of two buffers, so that the one before
-    // it stays readable.
-    Utf16Buffer buffers[2];
-    QStringView vorige;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const QStringView huidige = alsUtf16(items.at(i), buffers[i % 2]);
-        if (i > 0 && lijstVergelijking(huidige, vorige) < 0)
+    // Most neighbours are ordered by their ASCII start alone; the others are made UTF-16 into
+    // two buffers and compared in full.
+    Utf16Buffer a, b;
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        const Item& vorige = items.at(i - 1);
+        const Item& huidige = items.at(i);
+        const int snel = asciiVolgorde(vorige, huidige);
+        if (snel > 0)
             return false;
-        vorige = huidige;
+        if (snel == 0 && lijstVergelijking(alsUtf16(huidige, a), alsUtf16(vorige, b)) < 0)
+            return false;
     }
     return true;
 }
@@ -85,6 +201,8 @@ void sorteer(QList<Item>& items)
 
 int lijstVergelijking(QStringView a, QStringView b)
 {
+    if (const int snel = asciiVolgorde(a, b))
+        return snel;
     const int volgorde = collator().compare(a, b);
     return volgorde != 0 ? volgorde : exacteVolgorde(a, b);
 }
