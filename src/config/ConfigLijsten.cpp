@@ -1,6 +1,7 @@
 #include "config/ConfigLijsten.h"
 
 #include "config/ConfigFormat.h"
+#include "platform/Geheugen.h"
 #include "platform/TekstDeel.h"
 
 #include <QByteArrayView>
@@ -94,6 +95,9 @@ QList<QAnyStringView> delen(QByteArrayView lijstTekst, Lezing::Soort soort)
 {
     QList<QAnyStringView> stukken;
     const char scheiding = char(Scheidingsteken.unicode());
+    // Counting the separators first fills the list in one allocation, its pages there at once.
+    stukken.reserve(lijstTekst.count(scheiding) + 1);
+    paginasVooraf(stukken.data(), stukken.capacity() * qsizetype(sizeof(QAnyStringView)));
     for (qsizetype begin = 0; begin <= lijstTekst.size();) {
         qsizetype eind = lijstTekst.indexOf(scheiding, begin);
         if (eind < 0)
