@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <sched.h>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -81,6 +82,25 @@ void schrijfBestand(const QString& pad, const QByteArray& bytes)
 }
 
 // ---- Whole processes ------------------------------------------------------------------
+
+// Keeps this driver, and so every process it starts, on one processor: virtual machines'
+// processors can differ in speed by a third, and a program and its baseline must not be timed
+// on different ones. Returns the processor, or -1 where that cannot be done.
+int eenProcessor()
+{
+    cpu_set_t toegestaan;
+    if (sched_getaffinity(0, sizeof toegestaan, &toegestaan) != 0)
+        return -1;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (!CPU_ISSET(cpu, &toegestaan))
+            continue;
+        cpu_set_t een;
+        CPU_ZERO(&een);
+        CPU_SET(cpu, &een);
+        return sched_setaffinity(0, sizeof een, &een) == 0 ? cpu : -1;
+    }
+    return -1;
+}
 
 struct Processen {
     std::string venster, leeg;
@@ -411,6 +431,7 @@ int main(int argc, char* argv[])
             alleenBestanden = QString::fromLocal8Bit(argv[i + 1]);
     }
     QApplication app(argc, argv);
+    const int cpu = eenProcessor();
 
     QTemporaryDir tijdelijk;
     QDir map(alleenBestanden.isEmpty() ? tijdelijk.path() : alleenBestanden);
@@ -440,8 +461,10 @@ int main(int argc, char* argv[])
             belasting[0] = -1;
         std::fclose(f);
     }
-    std::printf("Zwervel benchmarks (Qt %s, %s, offscreen); load average %.2f at the start\n",
-                qVersion(), qPrintable(QSysInfo::prettyProductName()), belasting[0]);
+    std::printf("Zwervel benchmarks (Qt %s, %s, offscreen); load average %.2f at the start; %s\n",
+                qVersion(), qPrintable(QSysInfo::prettyProductName()), belasting[0],
+                cpu < 0 ? "processes on any processor"
+                        : qPrintable(QStringLiteral("every process on processor %1").arg(cpu)));
     std::printf("Large lists: %d places (average %.1f characters), %d routes (average %.1f), "
                 "file %.2f MiB\n",
                 GroteLijst, double(plaatsLijst.join(QString()).size()) / GroteLijst, GroteLijst,
