@@ -73,52 +73,111 @@ const AsciiRangen& asciiRangen()
 
 constexpr bool isCijfer(unsigned c) { return c >= '0' && c <= '9'; }
 
-// Decides the order of two texts from where they first differ when both are plain ASCII up to
-// there, and returns 0 when the collator must decide. That place decides the collation too:
-// ASCII holds no contractions and whatever came before is the same in both. Digits are the
-// exception, read as numbers: the place decides only when it starts a number in one text and
-// holds no digit in the other. A text that is the start of the other comes first when the rest
-// begins with a character that weighs (not a control character, and no more digits of a number
-// that "0" and "00" would make equal).
+// Which code units outside ASCII two texts may share before their first difference: those of
+// Latin letters with accents (U+00C0 to U+024F), which are no digits, form no contractions and
+// weigh the same in both texts. Anything else stops the shortcut.
+struct GedeeldUtf16 {
+    static bool magDelen(unsigned c) { return c >= 0xC0 && c <= 0x24F; }
+};
+struct GedeeldLatin1 {
+    static bool magDelen(unsigned c) { return c >= 0xC0; }
+};
+struct GedeeldUtf8 {
+    // The lead bytes of U+00C0 to U+027F, and the continuation bytes that follow them.
+    static bool magDelen(unsigned c) { return (c >= 0xC3 && c <= 0xC9) || (c >= 0x80 && c <= 0xBF); }
+};
+struct AlleenAscii {
+    static bool magDelen(unsigned) { return false; }
+};
+
 template <class Teken>
+unsigned eenheid(const Teken* tekst, qsizetype i)
+{
+    return static_cast<std::make_unsigned_t<Teken>>(tekst[i]);
+}
+
+// Compares the numbers that start at `begin` in both texts (ASCII digits; none is an empty
+// number), by value as the collation does. Returns 0 where the collator must decide: equal
+// values ("7" and "007"), a number that may go on in another script's digits, or numbers too
+// long for the collation to read whole.
+template <class Teken>
+int getalVolgorde(const Teken* a, qsizetype na, const Teken* b, qsizetype nb, qsizetype begin)
+{
+    constexpr qsizetype LangsteGetal = 200;
+    qsizetype ea = begin, eb = begin;
+    while (ea < na && isCijfer(eenheid(a, ea)))
+        ++ea;
+    while (eb < nb && isCijfer(eenheid(b, eb)))
+        ++eb;
+    if ((ea < na && eenheid(a, ea) >= 0x80) || (eb < nb && eenheid(b, eb) >= 0x80))
+        return 0;
+    if (ea - begin > LangsteGetal || eb - begin > LangsteGetal)
+        return 0;
+    qsizetype za = begin, zb = begin;
+    while (za < ea && eenheid(a, za) == '0')
+        ++za;
+    while (zb < eb && eenheid(b, zb) == '0')
+        ++zb;
+    if (ea - za != eb - zb)
+        return ea - za < eb - zb ? -1 : 1;
+    for (; za < ea; ++za, ++zb) {
+        if (eenheid(a, za) != eenheid(b, zb))
+            return eenheid(a, za) < eenheid(b, zb) ? -1 : 1;
+    }
+    return 0;
+}
+
+// Decides the order of two texts from where they first differ when both are plain up to there
+// (ASCII, or accented Latin letters they share), and returns 0 when the collator must decide.
+// That place decides the collation too: whatever came before is the same in both and forms no
+// contraction with it. Where digits meet the place, the numbers there decide, by value. A text
+// that is the start of the other comes first when the rest begins with a character that
+// weighs (not a control character, not more digits of an equal number).
+template <class Gedeeld, class Teken>
 int asciiVolgorde(const Teken* a, qsizetype na, const Teken* b, qsizetype nb)
 {
     const auto& rang = asciiRangen().rang;
     const qsizetype n = std::min(na, nb);
     qsizetype i = 0;
-    while (i < n) {
-        const unsigned x = static_cast<std::make_unsigned_t<Teken>>(a[i]);
-        const unsigned y = static_cast<std::make_unsigned_t<Teken>>(b[i]);
+    for (; i < n; ++i) {
+        const unsigned x = eenheid(a, i);
+        const unsigned y = eenheid(b, i);
+        if (x == y) {
+            if (x >= 0x80 && !Gedeeld::magDelen(x))
+                return 0;
+            continue;
+        }
         if (x >= 0x80 || y >= 0x80)
             return 0;
-        if (x != y) {
-            if (rang[x] != rang[y] || !rang[x])
-                break;
-        }
-        ++i;
+        if (rang[x] != rang[y] || !rang[x])
+            break;
     }
-    const bool naCijfer = i > 0 && isCijfer(static_cast<std::make_unsigned_t<Teken>>(a[i - 1]));
+    qsizetype getal = i;
+    while (getal > 0 && isCijfer(eenheid(a, getal - 1)))
+        --getal;
+    const bool inGetal = getal < i;
     if (i == n) {
         if (na == nb)
             return 0;
-        const Teken* langere = na > nb ? a : b;
-        const unsigned c = static_cast<std::make_unsigned_t<Teken>>(langere[n]);
-        if (c >= 0x80 || !rang[c] || (naCijfer && isCijfer(c)))
+        const unsigned c = na > nb ? eenheid(a, n) : eenheid(b, n);
+        if (c >= 0x80 || !rang[c])
             return 0;
+        if (inGetal && isCijfer(c))
+            return getalVolgorde(a, na, b, nb, getal);
         return na < nb ? -1 : 1;
     }
-    const unsigned x = static_cast<std::make_unsigned_t<Teken>>(a[i]);
-    const unsigned y = static_cast<std::make_unsigned_t<Teken>>(b[i]);
+    const unsigned x = eenheid(a, i);
+    const unsigned y = eenheid(b, i);
     if (!rang[x] || !rang[y])
         return 0;
-    if ((isCijfer(x) || isCijfer(y)) && (naCijfer || (isCijfer(x) && isCijfer(y))))
-        return 0;
+    if ((isCijfer(x) && isCijfer(y)) || (inGetal && (isCijfer(x) || isCijfer(y))))
+        return getalVolgorde(a, na, b, nb, getal);
     return rang[x] < rang[y] ? -1 : 1;
 }
 
 int asciiVolgorde(QStringView a, QStringView b)
 {
-    return asciiVolgorde(a.utf16(), a.size(), b.utf16(), b.size());
+    return asciiVolgorde<GedeeldUtf16>(a.utf16(), a.size(), b.utf16(), b.size());
 }
 
 // The same on entries as they are kept: Latin-1 and UTF-8 agree on ASCII, so two entries that
@@ -127,13 +186,17 @@ int asciiVolgorde(QAnyStringView a, QAnyStringView b)
 {
     return a.visit([&b](auto x) {
         return b.visit([&x](auto y) {
-            constexpr bool xUtf16 = std::is_same_v<decltype(x), QStringView>;
-            constexpr bool yUtf16 = std::is_same_v<decltype(y), QStringView>;
-            if constexpr (xUtf16 && yUtf16) {
-                return asciiVolgorde(x.utf16(), x.size(), y.utf16(), y.size());
-            } else if constexpr (!xUtf16 && !yUtf16) {
-                return asciiVolgorde(reinterpret_cast<const char*>(x.data()), x.size(),
-                                     reinterpret_cast<const char*>(y.data()), y.size());
+            using X = decltype(x);
+            using Y = decltype(y);
+            if constexpr (std::is_same_v<X, QStringView> && std::is_same_v<Y, QStringView>) {
+                return asciiVolgorde<GedeeldUtf16>(x.utf16(), x.size(), y.utf16(), y.size());
+            } else if constexpr (!std::is_same_v<X, QStringView> && !std::is_same_v<Y, QStringView>) {
+                // Bytes of one reading may share letters; Latin-1 and UTF-8 share only ASCII.
+                using Gedeeld = std::conditional_t<
+                    !std::is_same_v<X, Y>, AlleenAscii,
+                    std::conditional_t<std::is_same_v<X, QLatin1StringView>, GedeeldLatin1, GedeeldUtf8>>;
+                return asciiVolgorde<Gedeeld>(reinterpret_cast<const char*>(x.data()), x.size(),
+                                              reinterpret_cast<const char*>(y.data()), y.size());
             } else {
                 return 0;
             }
