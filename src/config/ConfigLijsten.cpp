@@ -6,6 +6,8 @@
 
 #include <QByteArrayView>
 
+#include <cstring>
+
 namespace zwervel {
 
 namespace {
@@ -96,7 +98,14 @@ QList<QAnyStringView> delen(QByteArrayView lijstTekst, Lezing::Soort soort)
     QList<QAnyStringView> stukken;
     const char scheiding = char(Scheidingsteken.unicode());
     // Counting the separators first fills the list in one allocation, its pages there at once.
-    stukken.reserve(lijstTekst.count(scheiding) + 1);
+    qsizetype aantal = 1;
+    if (!lijstTekst.isEmpty()) {
+        const char* const eind = lijstTekst.data() + lijstTekst.size();
+        for (const char* p = lijstTekst.data();
+             (p = static_cast<const char*>(std::memchr(p, scheiding, size_t(eind - p)))); ++p)
+            ++aantal;
+    }
+    stukken.reserve(aantal);
     paginasVooraf(stukken.data(), stukken.capacity() * qsizetype(sizeof(QAnyStringView)));
     for (qsizetype begin = 0; begin <= lijstTekst.size();) {
         qsizetype eind = lijstTekst.indexOf(scheiding, begin);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <type_traits>
 #include <numeric>
 #include <vector>
@@ -139,6 +140,15 @@ int asciiVolgorde(const Teken* a, qsizetype na, const Teken* b, qsizetype nb)
     const auto& rang = asciiRangen().rang;
     const qsizetype n = std::min(na, nb);
     qsizetype i = 0;
+    // Neighbours in a list share long starts: skip the identical ASCII start a word at a time.
+    constexpr qsizetype PerWoord = qsizetype(sizeof(quint64) / sizeof(Teken));
+    constexpr quint64 NietAscii = sizeof(Teken) == 1 ? 0x8080808080808080ULL : 0xFF80FF80FF80FF80ULL;
+    for (quint64 wa, wb; i + PerWoord <= n; i += PerWoord) {
+        std::memcpy(&wa, a + i, sizeof wa);
+        std::memcpy(&wb, b + i, sizeof wb);
+        if (wa != wb || (wa & NietAscii))
+            break;
+    }
     for (; i < n; ++i) {
         const unsigned x = eenheid(a, i);
         const unsigned y = eenheid(b, i);
