@@ -55,11 +55,20 @@ struct AsciiRangen {
             const char16_t ya[] = {y, u'a'};
             return collator().compare(QStringView(xz, 2), QStringView(ya, 2)) < 0;
         };
+        // A character weighs when it makes a text longer in the order even after a difference
+        // in case only; a collation that skips punctuation would fail this for those marks.
+        const auto weegt = [](char16_t c) {
+            const char16_t langer[] = {u'b', c};
+            return collator().compare(u"B", QStringView(langer, 2)) < 0;
+        };
+        // Numbers by their value, or the digits are left to the collator.
+        const bool getallen = collator().compare(u"9", u"10") < 0;
         quint8 stand = 0;
         for (size_t i = 0; i < tekens.size(); ++i) {
             if (i == 0 || zwaarder(tekens[i - 1], tekens[i]))
                 ++stand;
-            rang[tekens[i]] = stand;
+            const bool cijfer = tekens[i] >= u'0' && tekens[i] <= u'9';
+            rang[tekens[i]] = weegt(tekens[i]) && (getallen || !cijfer) ? stand : 0;
         }
         for (char16_t c = u'A'; c <= u'Z'; ++c)
             rang[c] = rang[c + 0x20];
