@@ -8,8 +8,12 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
+#include <cstdlib>
 #include <stdexcept>
 
 using namespace zwervel;
@@ -56,6 +60,24 @@ QByteArray bestandInhoud(const QString& pad)
     return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
 }
 
+// The same picture, but for rounding: the build draws into another pixel format, whose
+// conversion may differ by a step or two in a channel.
+bool zelfdeBeeld(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2
+                || std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Soort)
@@ -70,6 +92,8 @@ private slots:
     void opschriften();
     void kleuren();
     void lettertypen();
+    void plaatjesZoalsGetekend_data();
+    void plaatjesZoalsGetekend();
     void tabVolgorde();
     void hulpteksten();
     void vakSelecteren();
@@ -249,6 +273,57 @@ void TestWindow::lettertypen()
         QSKIP("neither Arial nor Liberation Sans is installed");
     const QString gekregen = QFontInfo(f.Route.font()).family();
     QVERIFY2(gekregen == s("Arial") || gekregen == s("Liberation Sans"), qPrintable(gekregen));
+}
+
+void TestWindow::plaatjesZoalsGetekend_data()
+{
+    QTest::addColumn<QString>("knop");
+    QTest::addColumn<QString>("plaatje");
+    const auto rij = [](const char* knop, const char* plaatje) {
+        QTest::newRow(knop) << QString::fromLatin1(knop) << QString::fromLatin1(plaatje);
+    };
+    rij("knopRouteOpschonen", "kruis-grijs");
+    rij("KnopRouteLeegmaken", "kruis-rood");
+    rij("knopGoogleMapsOpenen", "kaart");
+    rij("knopPlaatsToevoegen", "plus-omlijnd");
+    rij("knopRouteToevoegen", "plus-gevuld");
+    rij("knopRouteVerwijderen", "kruis-rood");
+    rij("knopOngedaan", "ongedaan");
+    rij("knopPlaatsVerwijderen", "kruis-rood");
+    rij("frmZwervel", "venster");
+}
+
+void TestWindow::plaatjesZoalsGetekend()
+{
+    // The build turns each drawing into pixels; a button must show exactly what the drawing
+    // gives at its size, and the window's icon at every size the build made.
+    QFETCH(QString, knop);
+    QFETCH(QString, plaatje);
+    FormFixture fx;
+    frmZwervel& f = fx.f();
+    QSvgRenderer tekening(QStringLiteral(ZWERVEL_PLAATJES_MAP "/") + plaatje + QStringLiteral(".svg"));
+    QVERIFY(tekening.isValid());
+    const auto getekend = [&tekening](int maat, const QColor& achtergrond) {
+        QImage beeld(maat, maat, QImage::Format_ARGB32_Premultiplied);
+        beeld.fill(achtergrond);
+        QPainter schilder(&beeld);
+        schilder.setRenderHint(QPainter::Antialiasing);
+        tekening.render(&schilder);
+        return beeld;
+    };
+    if (knop == s("frmZwervel")) {
+        for (const int maat : {16, 24, 32, 48, 64}) {
+            const QImage icoon = f.windowIcon().pixmap(QSize(maat, maat)).toImage().convertToFormat(
+                QImage::Format_ARGB32_Premultiplied);
+            QVERIFY2(zelfdeBeeld(icoon, getekend(maat, Qt::transparent)), qPrintable(QString::number(maat)));
+        }
+        return;
+    }
+    auto* besturing = f.findChild<QWidget*>(knop);
+    QVERIFY(besturing);
+    const QImage getoond = besturing->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(getoond.size(), QSize(16, 16));
+    QVERIFY(zelfdeBeeld(getoond, getekend(16, f.palette().color(QPalette::Window))));
 }
 
 void TestWindow::tabVolgorde()
