@@ -26,11 +26,11 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <sched.h>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <sched.h>
 
 using namespace zwervel;
 using namespace zwervel::bench;
