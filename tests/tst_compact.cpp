@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QListView>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTest>
@@ -164,11 +165,8 @@ void TestCompact::normaalvormZoalsStapVoorStap()
     const QStringList stukken{s(" "), s("  "), s("/"), s("\r\n"), s("\r"), s("\n"), s("\t"),
                               s("a"), s("A"), s("b"), s("("), s(")"), s("\u0130"), s("i\u0307"),
                               s("\u00E9"), s("\u00C9"), s("\U00010400"), s("\U00010428")};
-    quint32 stand = 54321;
-    const auto volgende = [&stand](quint32 n) {
-        stand = stand * 1103515245u + 12345u;
-        return (stand >> 8) % n;
-    };
+    QRandomGenerator toeval(54321);
+    const auto volgende = [&toeval](quint32 n) { return toeval.bounded(n); };
     for (int geval = 0; geval < 50000; ++geval) {
         QString tekst;
         const quint32 lengte = volgende(16);
@@ -428,11 +426,8 @@ void TestCompact::lijstenZoalsInhoudWillekeurig()
         "route=", "plaats=", "routes=", "PLAATS=", "Routes=", "=", "\r", "\n", "\r\n", "\x0F",
         " ", "  ", "\t", "a", "Z", "/", "\xE9", "\xC3\xA9", "\x80", "\x9F", "\xEF\xBB\xBF",
         "\xE2\x84\xAA", "\xF0\x9F\x98\x80", "\xC4\xB0", "\xFF", "\xFE"};
-    quint32 stand = 12345;
-    const auto volgende = [&stand](quint32 n) {
-        stand = stand * 1103515245u + 12345u;
-        return (stand >> 8) % n;
-    };
+    QRandomGenerator toeval(12345);
+    const auto volgende = [&toeval](quint32 n) { return toeval.bounded(n); };
     for (int geval = 0; geval < 20000; ++geval) {
         QByteArray bytes;
         const quint32 lengte = volgende(24);
