@@ -201,26 +201,28 @@ int asciiVolgorde(QStringView a, QStringView b)
 
 // The same on entries as they are kept: Latin-1 and UTF-8 agree on ASCII, so two entries that
 // point into the file's bytes need no conversion to be ordered.
+template <class X, class Y>
+int asciiVolgordeVan(X x, Y y)
+{
+    constexpr bool xUtf16 = std::is_same_v<X, QStringView>;
+    constexpr bool yUtf16 = std::is_same_v<Y, QStringView>;
+    if constexpr (xUtf16 && yUtf16) {
+        return asciiVolgorde<GedeeldUtf16>(x.utf16(), x.size(), y.utf16(), y.size());
+    } else if constexpr (!xUtf16 && !yUtf16) {
+        // Bytes of one reading may share letters; Latin-1 and UTF-8 share only ASCII.
+        using Gedeeld = std::conditional_t<
+            !std::is_same_v<X, Y>, AlleenAscii,
+            std::conditional_t<std::is_same_v<X, QLatin1StringView>, GedeeldLatin1, GedeeldUtf8>>;
+        return asciiVolgorde<Gedeeld>(reinterpret_cast<const char*>(x.data()), x.size(),
+                                      reinterpret_cast<const char*>(y.data()), y.size());
+    } else {
+        return 0;
+    }
+}
+
 int asciiVolgorde(QAnyStringView a, QAnyStringView b)
 {
-    return a.visit([&b](auto x) {
-        return b.visit([&x](auto y) {
-            using X = decltype(x);
-            using Y = decltype(y);
-            if constexpr (std::is_same_v<X, QStringView> && std::is_same_v<Y, QStringView>) {
-                return asciiVolgorde<GedeeldUtf16>(x.utf16(), x.size(), y.utf16(), y.size());
-            } else if constexpr (!std::is_same_v<X, QStringView> && !std::is_same_v<Y, QStringView>) {
-                // Bytes of one reading may share letters; Latin-1 and UTF-8 share only ASCII.
-                using Gedeeld = std::conditional_t<
-                    !std::is_same_v<X, Y>, AlleenAscii,
-                    std::conditional_t<std::is_same_v<X, QLatin1StringView>, GedeeldLatin1, GedeeldUtf8>>;
-                return asciiVolgorde<Gedeeld>(reinterpret_cast<const char*>(x.data()), x.size(),
-                                              reinterpret_cast<const char*>(y.data()), y.size());
-            } else {
-                return 0;
-            }
-        });
-    });
+    return a.visit([&b](auto x) { return b.visit([&x](auto y) { return asciiVolgordeVan(x, y); }); });
 }
 
 int asciiVolgorde(const QString& a, const QString& b) { return asciiVolgorde(QStringView(a), QStringView(b)); }
