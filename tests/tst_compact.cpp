@@ -20,8 +20,6 @@ using namespace zwervel;
 
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
 // The same-entry rule as it is written: both texts lowered whole, then compared.
 bool volgensDeRegel(const QString& a, const QString& b) { return a.toLower() == b.toLower(); }
 

@@ -1,6 +1,7 @@
 // The control wrappers: positions in twips, the route box's CR LF positions, the lists, and the
 // events they raise at once, inside the call that causes them.
 #include "platform/Controls.h"
+#include "support/TestHelpers.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
@@ -13,8 +14,6 @@
 using namespace zwervel;
 
 namespace {
-
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The Qt document position of the route box's caret.
 int documentPositie(const RouteBox& vak) { return vak.textCursor().position(); }

@@ -2,6 +2,7 @@
 // selection or a route becomes an entry, what a removal keeps, the texts of the questions.
 #include "lists/ListRules.h"
 #include "platform/ListOrder.h"
+#include "support/TestHelpers.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -12,20 +13,6 @@
 #include <algorithm>
 
 using namespace zwervel;
-
-namespace {
-
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList lijst(std::initializer_list<const char*> items)
-{
-    QStringList l;
-    for (const char* item : items)
-        l << s(item);
-    return l;
-}
-
-} // namespace
 
 class TstLists : public QObject {
     Q_OBJECT

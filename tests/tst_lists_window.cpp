@@ -13,15 +13,6 @@ using namespace zwervel;
 
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList lijst(std::initializer_list<const char*> teksten)
-{
-    QStringList l;
-    for (const char* t : teksten)
-        l << s(t);
-    return l;
-}
 
 // A box written out, so that a mismatch shows which part differs.
 QString beschrijf(const Vraag& v)

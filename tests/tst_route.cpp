@@ -1,5 +1,6 @@
 // The normal form of a route, bracket removal and the map-service addresses, as plain rules.
 #include "route/RouteRules.h"
+#include "support/TestHelpers.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
@@ -9,8 +10,6 @@
 using namespace zwervel;
 
 namespace {
-
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString Basis = QString::fromLatin1(KaartBasisAdres);
 const QString Richting = Basis + QStringLiteral("/maps/dir/");

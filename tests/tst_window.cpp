@@ -1,6 +1,7 @@
 // The window as the form describes it, its help texts, VakSelecteren, the map-service buttons
 // and the information label's clicks, and the report of a failing handler.
 #include "route/RouteRules.h"
+#include "support/TestHelpers.h"
 #include "support/FormFixture.h"
 
 #include <QAbstractItemView>
@@ -19,8 +20,6 @@
 using namespace zwervel;
 
 namespace {
-
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const QString Richting = QString::fromLatin1(KaartBasisAdres) + QStringLiteral("/maps/dir/");
 const QString Voorbeeld = s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");

@@ -1,4 +1,5 @@
-// Small helpers the test programs share: files as bytes, a list's entries, numbered entries.
+// Small helpers the test programs share: texts written in UTF-8, files as bytes, a list's
+// entries, numbered entries.
 #pragma once
 
 #include "platform/Controls.h"
@@ -9,8 +10,20 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace zwervel {
+
+// A text as the test source writes it: UTF-8.
+inline QString s(const char* utf8) { return QString::fromUtf8(utf8); }
+
+inline QStringList lijst(std::initializer_list<const char*> teksten)
+{
+    QStringList uit;
+    for (const char* tekst : teksten)
+        uit << s(tekst);
+    return uit;
+}
 
 inline QByteArray leesBestand(const QString& pad)
 {
