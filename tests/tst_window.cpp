@@ -1,8 +1,8 @@
 // The window as the form describes it, its help texts, VakSelecteren, the map-service buttons
 // and the information label's clicks, and the report of a failing handler.
 #include "route/RouteRules.h"
-#include "support/TestHelpers.h"
 #include "support/FormFixture.h"
+#include "support/TestHelpers.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
