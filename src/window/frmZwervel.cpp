@@ -1,5 +1,7 @@
 #include "window/frmZwervel.h"
 
+#include "platform/Geheugen.h"
+
 #include <QCloseEvent>
 #include <QResizeEvent>
 
@@ -23,6 +25,15 @@ frmZwervel::frmZwervel(Platform& platform, QWidget* parent)
 }
 
 frmZwervel::~frmZwervel() = default;
+
+frmZwervel::StartGeheugen::StartGeheugen()
+{
+    // About what an empty window fills before and during its first drawing: the font list,
+    // the font engines, the controls, the first text layouts. Kept for the life of the process:
+    // handing the rest back at exit would only cost the exit time.
+    static const HeapVoorraad* const voorraad = new HeapVoorraad(2560 * 1024);
+    Q_UNUSED(voorraad);
+}
 
 float frmZwervel::Width() const { return float(width() * TwipsPerPixel); }
 float frmZwervel::Height() const { return float(height() * TwipsPerPixel); }

@@ -31,6 +31,11 @@ public:
     enum class VensterStatus { Normaal, Geminimaliseerd, Gemaximaliseerd };
     VensterStatus WindowState() const;
 
+    // The first window of a process readies the heap that its start-up fills, in one request.
+    struct StartGeheugen {
+        StartGeheugen();
+    } m_startGeheugen;
+
     // The form's font goes on the window before any control exists: a control made in the
     // default font would lay out its text, and load that font, only to do it again in Arial.
     struct FormulierLettertype {
