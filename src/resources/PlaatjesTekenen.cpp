@@ -1,10 +1,11 @@
 // Build step: draws each picture of the window, drawn once as SVG, into raw pixels of every
-// size the window may show it in: <size> x <size> premultiplied RGBA, 8 bits a channel, rows
-// top to bottom. The program shows them as they stand, without the SVG library, its plugin, a
-// parse of every picture or even a decoder at start-up.
+// size the window may show it in: <size> x <size> premultiplied ARGB, one 32-bit word a pixel
+// in this machine's byte order, rows top to bottom. That is the layout the window draws with,
+// so the program shows them as they stand, without the SVG library, its plugin, a parse of
+// every picture, a decoder or even a conversion at start-up.
 //
 // Usage: plaatjes_tekenen <output folder> <size>[,<size>...] <file.svg>...
-// Writes <output folder>/<name>-<size>.rgba for every file and size.
+// Writes <output folder>/<name>-<size>.argb for every file and size.
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -31,14 +32,14 @@ int main(int argc, char* argv[])
         }
         for (const QString& maat : maten) {
             const int pixels = maat.toInt();
-            QImage beeld(pixels, pixels, QImage::Format_RGBA8888_Premultiplied);
+            QImage beeld(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
             beeld.fill(Qt::transparent);
             QPainter schilder(&beeld);
             schilder.setRenderHint(QPainter::Antialiasing);
             tekening.render(&schilder);
             schilder.end();
             const QString doel = map + QLatin1Char('/') + QFileInfo(bron).completeBaseName()
-                                 + QLatin1Char('-') + maat + QStringLiteral(".rgba");
+                                 + QLatin1Char('-') + maat + QStringLiteral(".argb");
             QFile uit(doel);
             const qsizetype rij = qsizetype(pixels) * 4;
             bool goed = uit.open(QIODevice::WriteOnly);

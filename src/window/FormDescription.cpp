@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QResource>
 
+#include <cstring>
+
 static void laadPlaatjes() { Q_INIT_RESOURCE(plaatjes); }
 
 namespace zwervel {
@@ -62,11 +64,14 @@ QIcon plaatje(const char* naam)
     QIcon icoon;
     for (const int maat : {ZWERVEL_PLAATJE_MATEN}) {
         const QResource pixels(
-            QStringLiteral(":/zwervel/%1-%2.rgba").arg(QLatin1StringView(naam)).arg(maat));
-        if (pixels.size() != qint64(maat) * maat * 4)
+            QStringLiteral(":/zwervel/%1-%2.argb").arg(QLatin1StringView(naam)).arg(maat));
+        QImage beeld(maat, maat, QImage::Format_ARGB32_Premultiplied);
+        if (pixels.size() != beeld.sizeInBytes())
             continue;
-        const QImage beeld(pixels.data(), maat, maat, QImage::Format_RGBA8888_Premultiplied);
-        icoon.addPixmap(QPixmap::fromImage(beeld));
+        // Copied into an image of its own, which the pixmap then takes over as it is: the
+        // pixels are already in the layout the window draws with.
+        std::memcpy(beeld.bits(), pixels.data(), std::size_t(beeld.sizeInBytes()));
+        icoon.addPixmap(QPixmap::fromImage(std::move(beeld)));
     }
     return icoon;
 }
