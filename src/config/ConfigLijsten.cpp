@@ -95,27 +95,33 @@ QAnyStringView alsDeel(QByteArrayView bytes, Lezing::Soort soort)
 // The entries of a list line, as lijstDelen cuts them.
 QList<QAnyStringView> delen(QByteArrayView lijstTekst, Lezing::Soort soort)
 {
-    QList<QAnyStringView> stukken;
-    const char scheiding = char(Scheidingsteken.unicode());
+    if (lijstTekst.isEmpty())
+        return {};
+    constexpr char Scheiding = char(Scheidingsteken.unicode());
+    const char* const eind = lijstTekst.data() + lijstTekst.size();
+    const auto scheidingVanaf = [eind](const char* p) {
+        const void* gevonden = std::memchr(p, Scheiding, size_t(eind - p));
+        return gevonden ? static_cast<const char*>(gevonden) : eind;
+    };
     // Counting the separators first fills the list in one allocation, its pages there at once.
     qsizetype aantal = 1;
-    if (!lijstTekst.isEmpty()) {
-        const char* const eind = lijstTekst.data() + lijstTekst.size();
-        for (const char* p = lijstTekst.data();
-             (p = static_cast<const char*>(std::memchr(p, scheiding, size_t(eind - p)))); ++p)
-            ++aantal;
-    }
+    for (const char* p = scheidingVanaf(lijstTekst.data()); p != eind; p = scheidingVanaf(p + 1))
+        ++aantal;
+    QList<QAnyStringView> stukken;
     stukken.reserve(aantal);
     paginasVooraf(stukken.data(), stukken.capacity() * qsizetype(sizeof(QAnyStringView)));
-    for (qsizetype begin = 0; begin <= lijstTekst.size();) {
-        qsizetype eind = lijstTekst.indexOf(scheiding, begin);
-        if (eind < 0)
-            eind = lijstTekst.size();
-        const QByteArrayView stuk = zonderSpatiesAanDeRanden(lijstTekst.sliced(begin, eind - begin));
+    stukken.resize(aantal);
+    QAnyStringView* uit = stukken.data();
+    for (const char* begin = lijstTekst.data();; ++begin) {
+        const char* const einde = scheidingVanaf(begin);
+        const QByteArrayView stuk = zonderSpatiesAanDeRanden(QByteArrayView(begin, einde));
         if (!stuk.isEmpty())
-            stukken << alsDeel(stuk, soort);
-        begin = eind + 1;
+            *uit++ = alsDeel(stuk, soort);
+        if (einde == eind)
+            break;
+        begin = einde;
     }
+    stukken.resize(uit - stukken.data());
     return stukken;
 }
 
