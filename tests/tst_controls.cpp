@@ -4,12 +4,17 @@
 #include "support/TestHelpers.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <climits>
+#include <utility>
 
 using namespace zwervel;
 
@@ -33,6 +38,10 @@ private slots:
     void routeBoxNooitTussenCrEnLf();
     void routeBoxBuitenDeTekst();
     void routeBoxLangeTekst();
+    void routeBoxSchuifbalkZoalsDeStijl_data();
+    void routeBoxSchuifbalkZoalsDeStijl();
+    void routeBoxSchuifbalkOpElkeSchaal_data();
+    void routeBoxSchuifbalkOpElkeSchaal();
     void textBox();
     void textBoxLangeTekst();
     void comboBoxLijst();
@@ -194,6 +203,79 @@ void TestControls::routeBoxLangeTekst()
     cursor.movePosition(QTextCursor::End);
     vak.setTextCursor(cursor);
     QCOMPARE(vak.SelStart(), 3 * regels - 2);
+}
+
+void TestControls::routeBoxSchuifbalkZoalsDeStijl_data()
+{
+    QTest::addColumn<int>("hoogte");
+    QTest::addColumn<int>("regels");
+    QTest::newRow("lower than a band") << 60 << 0;
+    QTest::newRow("the route box, empty") << 241 << 0;
+    QTest::newRow("handle across band edges") << 241 << 300;
+    QTest::newRow("tall") << 700 << 40;
+}
+
+void TestControls::routeBoxSchuifbalkZoalsDeStijl()
+{
+    QFETCH(int, hoogte);
+    QFETCH(int, regels);
+    // The route box draws its scroll bar a band at a time; the pixels must be the style's own,
+    // in a window as in a picture of the bar alone.
+    const auto teken = [&](bool inBanden) {
+        QWidget venster;
+        venster.resize(300, hoogte + 50);
+        RouteBox vak(&venster);
+        if (!inBanden)
+            vak.verticalScrollBar()->setStyle(QApplication::style());
+        vak.setGeometry(37, 23, 200, hoogte);
+        vak.setText(QStringList(regels, QStringLiteral("Utrecht")).join(QStringLiteral("\r\n")));
+        venster.show();
+        QCoreApplication::processEvents();
+        QScrollBar* balk = vak.verticalScrollBar();
+        balk->setValue(balk->maximum() / 3);
+        return std::pair(venster.grab().toImage(), balk->grab().toImage());
+    };
+    const auto [vensterInBanden, balkInBanden] = teken(true);
+    const auto [vensterInEenKeer, balkInEenKeer] = teken(false);
+    QVERIFY(!balkInBanden.isNull());
+    QCOMPARE(vensterInBanden, vensterInEenKeer);
+    QCOMPARE(balkInBanden, balkInEenKeer);
+}
+
+void TestControls::routeBoxSchuifbalkOpElkeSchaal_data()
+{
+    QTest::addColumn<qreal>("schaal");
+    QTest::addColumn<int>("hoogte");
+    for (const qreal schaal : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        for (const int hoogte : {241, 700})
+            QTest::addRow("%g x, %d px", schaal, hoogte) << schaal << hoogte;
+    }
+}
+
+void TestControls::routeBoxSchuifbalkOpElkeSchaal()
+{
+    QFETCH(qreal, schaal);
+    QFETCH(int, hoogte);
+    // On a screen of more device pixels to the pixel, the bar is the style's own as well.
+    struct Balk : QScrollBar {
+        using QScrollBar::initStyleOption;
+    } balk;
+    balk.resize(16, hoogte);
+    balk.setRange(0, 1000);
+    balk.setPageStep(80);
+    balk.setValue(333);
+    QStyleOptionSlider optie;
+    balk.initStyleOption(&optie);
+    RouteBox vak(nullptr);
+    const auto teken = [&](const QStyle* stijl) {
+        QImage beeld((QSizeF(balk.size()) * schaal).toSize(), QImage::Format_ARGB32_Premultiplied);
+        beeld.setDevicePixelRatio(schaal);
+        beeld.fill(Qt::white);
+        QPainter schilder(&beeld);
+        stijl->drawComplexControl(QStyle::CC_ScrollBar, &optie, &schilder, &balk);
+        return beeld;
+    };
+    QCOMPARE(teken(vak.verticalScrollBar()->style()), teken(QApplication::style()));
 }
 
 void TestControls::textBox()

@@ -2,11 +2,16 @@
 #include "platform/ListOrder.h"
 #include "platform/Platform.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -19,11 +24,15 @@ namespace zwervel {
 namespace {
 constexpr QChar AlineaScheiding(0x2029); // how Qt's document marks the end of a line
 
-// The open list drops down beneath its control, a screenful at a time with a scroll bar, as on
-// the desktop the program comes from. The style's other way, a popup as tall as the list,
-// first measures the width of every entry: a long wait with tens of thousands of them.
-class UitklapStijl : public QProxyStyle {
+// The application's style, with two changes: the lists drop down, and scroll bars are drawn
+// without the raster engine's threads where that gives the very same pixels.
+class VensterStijl : public QProxyStyle {
 public:
+    VensterStijl() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    // The open list drops down beneath its control, a screenful at a time with a scroll bar, as
+    // on the desktop the program comes from. The style's other way, a popup as tall as the list,
+    // first measures the width of every entry: a long wait with tens of thousands of them.
     int styleHint(StyleHint hint, const QStyleOption* optie, const QWidget* widget,
                   QStyleHintReturn* antwoord) const override
     {
@@ -31,7 +40,58 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, optie, widget, antwoord);
     }
+
+    // Qt's raster engine hands every blended fill of 96 device rows or more to its thread
+    // pool, however narrow: for the route box's scroll bar, 16 pixels wide, that starts a
+    // thread at the first paint and passes the work to and fro some thirty times, to fill a
+    // few thousand pixels. Drawn a band of 64 rows at a time, each band whole into a picture of
+    // its own, it stays on this thread. Only where that is known to give the style's own
+    // pixels: Fusion, at one device pixel to the pixel, on whole pixels.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* optie,
+                            QPainter* schilder, const QWidget* widget) const override
+    {
+        constexpr int Band = 64;
+        const QRect vlak = optie->rect;
+        if (control != CC_ScrollBar || vlak.height() <= Band || !inBandenGelijk(schilder)) {
+            QProxyStyle::drawComplexControl(control, optie, schilder, widget);
+            return;
+        }
+        for (int y = vlak.top(); y <= vlak.bottom(); y += Band) {
+            const QRect band(vlak.left(), y, vlak.width(), qMin(Band, vlak.bottom() + 1 - y));
+            QImage beeld(band.size(), QImage::Format_ARGB32_Premultiplied);
+            beeld.fill(Qt::transparent);
+            QPainter bandSchilder(&beeld);
+            bandSchilder.setRenderHints(schilder->renderHints());
+            bandSchilder.translate(-band.topLeft());
+            QProxyStyle::drawComplexControl(control, optie, &bandSchilder, widget);
+            bandSchilder.end();
+            schilder->drawImage(band.topLeft(), beeld);
+        }
+    }
+
+private:
+    bool inBandenGelijk(const QPainter* schilder) const
+    {
+        const QPaintDevice* apparaat = schilder->device();
+        const QTransform afbeelding = schilder->combinedTransform();
+        return apparaat && apparaat->devicePixelRatioF() == 1.0
+               && afbeelding.type() <= QTransform::TxTranslate
+               && afbeelding.dx() == std::floor(afbeelding.dx())
+               && afbeelding.dy() == std::floor(afbeelding.dy())
+               && baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    }
 };
+
+// One for every control that needs it, for the life of the application.
+VensterStijl* vensterStijl()
+{
+    static QPointer<VensterStijl> stijl;
+    if (!stijl) {
+        stijl = new VensterStijl;
+        stijl->setParent(QCoreApplication::instance());
+    }
+    return stijl;
+}
 
 } // namespace
 
@@ -188,6 +248,7 @@ RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setStyle(vensterStijl());
     setTabChangesFocus(true);
     viewport()->setMouseTracking(true);
     // The right button belongs to the route box's own handler, not to a context menu.
@@ -304,9 +365,7 @@ ComboBox::ComboBox(QWidget* parent) : Besturing<QComboBox>(parent), m_model(new 
     m_muisKlikIsClick = false;
     setEditable(false);
     setModel(m_model);
-    auto* stijl = new UitklapStijl;
-    stijl->setParent(this);
-    setStyle(stijl);
+    setStyle(vensterStijl());
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // Every entry is one line of text in the same font: the open list need not measure each
     // of tens of thousands of entries to lay them out.
