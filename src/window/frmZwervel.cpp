@@ -31,7 +31,7 @@ frmZwervel::StartGeheugen::StartGeheugen()
     // About what an empty window fills before and during its first drawing: the font list,
     // the font engines, the controls, the first text layouts. Kept for the life of the process:
     // handing the rest back at exit would only cost the exit time.
-    static const HeapVoorraad* const voorraad = new HeapVoorraad(2560 * 1024);
+    static const HeapVoorraad* const voorraad = new HeapVoorraad(2 * 1024 * 1024);
     Q_UNUSED(voorraad);
 }
 
