@@ -11,6 +11,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -91,6 +92,8 @@ private slots:
     void opschriften();
     void kleuren();
     void lettertypen();
+    void toepassingsLettertype_data();
+    void toepassingsLettertype();
     void plaatjesZoalsGetekend_data();
     void plaatjesZoalsGetekend();
     void tabVolgorde();
@@ -272,6 +275,35 @@ void TestWindow::lettertypen()
         QSKIP("neither Arial nor Liberation Sans is installed");
     const QString gekregen = QFontInfo(f.Route.font()).family();
     QVERIFY2(gekregen == s("Arial") || gekregen == s("Liberation Sans"), qPrintable(gekregen));
+}
+
+void TestWindow::toepassingsLettertype_data()
+{
+    QTest::addColumn<bool>("eigenLettertype");
+    QTest::newRow("the desktop's") << false;
+    QTest::newRow("one the program set") << true;
+}
+
+void TestWindow::toepassingsLettertype()
+{
+    // The window lends its font to the application while its controls are made; afterwards
+    // the application's font is what it was, and keeps following the desktop where it did.
+    QFETCH(bool, eigenLettertype);
+    const QFont bureaublad = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    const QFont eigen(s("Courier"), 20);
+    const QFont voorheen = QGuiApplication::font();
+    const auto terug = qScopeGuard([&] { QGuiApplication::setFont(voorheen); });
+    QGuiApplication::setFont(eigenLettertype ? eigen : bureaublad);
+
+    FormFixture fx;
+    QCOMPARE(QGuiApplication::font(), eigenLettertype ? eigen : bureaublad);
+    QCOMPARE(fx.f().tPlaats.font(), fx.f().font());
+
+    // The desktop's font changes: Qt itself no longer follows once a font has been set.
+    QGuiApplication::setFont(eigenLettertype ? eigen : QFont(s("Serif"), 13));
+    QEvent thema(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(&fx.f(), &thema);
+    QCOMPARE(QGuiApplication::font(), eigenLettertype ? eigen : bureaublad);
 }
 
 void TestWindow::plaatjesZoalsGetekend_data()

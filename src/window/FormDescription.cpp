@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
@@ -79,8 +80,33 @@ QIcon plaatje(const char* naam)
 } // namespace
 
 frmZwervel::FormulierLettertype::FormulierLettertype(QWidget* venster)
+    : m_toepassing(QGuiApplication::font()),
+      m_volgtBureaublad(m_toepassing == QFontDatabase::systemFont(QFontDatabase::GeneralFont))
 {
     venster->setFont(arial(9.75));
+    // The window's font as it resolved, so that every control resolves to the same font as
+    // it would have with the application's own.
+    QGuiApplication::setFont(venster->font());
+}
+
+frmZwervel::FormulierLettertype::~FormulierLettertype()
+{
+    // A window whose making failed halfway still gives the application its font back.
+    herstel();
+}
+
+void frmZwervel::FormulierLettertype::herstel()
+{
+    if (m_hersteld)
+        return;
+    m_hersteld = true;
+    QGuiApplication::setFont(m_toepassing);
+}
+
+void frmZwervel::FormulierLettertype::themaGewijzigd() const
+{
+    if (m_volgtBureaublad)
+        QGuiApplication::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
 void frmZwervel::bouwFormulier()

@@ -19,6 +19,7 @@ qint32 naarHeleTwips(double twips)
 frmZwervel::frmZwervel(Platform& platform, QWidget* parent)
     : QWidget(parent), m_platform(platform)
 {
+    m_lettertype.herstel();
     bouwFormulier();
     koppelGebeurtenissen();
     voerUit([this] { Form_Load(); });
@@ -83,6 +84,8 @@ bool frmZwervel::event(QEvent* event)
         voerUit([this] { Form_Activate(); });
         return resultaat;
     }
+    if (event->type() == QEvent::ThemeChange)
+        m_lettertype.themaGewijzigd();
     if (event->type() == QEvent::WindowStateChange) {
         const bool resultaat = QWidget::event(event);
         voerUit([this] { Form_Resize(); });
