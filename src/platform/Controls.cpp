@@ -14,6 +14,7 @@
 #include <QStyleFactory>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -259,21 +260,22 @@ RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
 QString RouteBox::Text() const
 {
     const QString ruw = document()->toRawText();
-    // Every line break becomes CR LF, copied line by line into a string of the final length: the
-    // rules read the whole route on every click, and it may be tens of thousands of lines long.
-    qsizetype regels = 0;
+    // Every line break becomes CR LF. The breaks are looked up once, with Qt's fast search, and
+    // the lines between them copied into a string of the final length: the rules read the whole
+    // route on every click, and it may be tens of thousands of lines long.
+    QVarLengthArray<qsizetype, 64> breuken;
     for (qsizetype i = ruw.indexOf(AlineaScheiding); i >= 0; i = ruw.indexOf(AlineaScheiding, i + 1))
-        ++regels;
-    if (regels == 0)
+        breuken.append(i);
+    if (breuken.isEmpty())
         return ruw;
-    QString tekst(ruw.size() + regels, Qt::Uninitialized);
+    QString tekst(ruw.size() + breuken.size(), Qt::Uninitialized);
     QChar* uit = tekst.data();
     qsizetype van = 0;
-    for (qsizetype tot = ruw.indexOf(AlineaScheiding); tot >= 0;
-         van = tot + 1, tot = ruw.indexOf(AlineaScheiding, van)) {
+    for (const qsizetype tot : breuken) {
         uit = std::copy(ruw.cbegin() + van, ruw.cbegin() + tot, uit);
         *uit++ = u'\r';
         *uit++ = u'\n';
+        van = tot + 1;
     }
     std::copy(ruw.cbegin() + van, ruw.cend(), uit);
     return tekst;
