@@ -11,6 +11,8 @@
 
 #include <QFile>
 #include <QListView>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -41,6 +43,7 @@ private slots:
     void eersteGebruikNaOngeordendeLijst();
     void verwijderenInEenKeer();
     void qtsEigenLijstbewerkingen();
+    void openLijstMeetNietElkItem_data();
     void openLijstMeetNietElkItem();
     void lijstenZoalsInhoud_data();
     void lijstenZoalsInhoud();
@@ -352,22 +355,49 @@ void TestCompact::qtsEigenLijstbewerkingen()
     QCOMPARE(lijst.ListCount(), 0);
 }
 
+void TestCompact::openLijstMeetNietElkItem_data()
+{
+    // The open list is made when it first opens, unless Qt made it before for the wheel or a
+    // typed letter on the closed list; either way it opens the same.
+    QTest::addColumn<int>("eerst");
+    QTest::newRow("opened at once") << 0;
+    QTest::newRow("after the wheel") << 1;
+    QTest::newRow("after a typed letter") << 2;
+}
+
 void TestCompact::openLijstMeetNietElkItem()
 {
+    QFETCH(int, eerst);
     QWidget venster;
     auto* lijst = new ComboBox(&venster);
     lijst->resize(200, 24);
+    const QColor kleur(0xE6, 0xFF, 0xEC);
+    lijst->setOpenLijstKleur(QPalette::Base, kleur);
     QStringList veel;
     for (int i = 0; i < 40000; ++i)
         veel << QStringLiteral("Plaats %1").arg(i);
     lijst->AddItems(veel);
     venster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&venster));
+    if (eerst == 1) {
+        QWheelEvent wiel(QPointF(10, 10), lijst->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(lijst, &wiel);
+    } else if (eerst == 2) {
+        QTest::keyClick(lijst, Qt::Key_P);
+    }
 
-    auto* lijstbeeld = qobject_cast<QListView*>(lijst->view());
-    QVERIFY(lijstbeeld && lijstbeeld->uniformItemSizes());
     lijst->OpenList();
+    auto* lijstbeeld = qobject_cast<QListView*>(lijst->view());
+    QVERIFY(lijstbeeld);
     QTRY_VERIFY(lijstbeeld->isVisible());
+    QVERIFY(lijstbeeld->uniformItemSizes());
+    // A screenful at a time, with a scroll bar, in the list's colours.
+    QVERIFY(lijstbeeld->verticalScrollBar()->isVisible());
+    QVERIFY(lijstbeeld->height() < 40 * lijstbeeld->sizeHintForRow(0));
+    QCOMPARE(lijstbeeld->palette().color(QPalette::Base), kleur);
+    QCOMPARE(lijstbeeld->window()->palette().color(QPalette::Window),
+             lijst->palette().color(QPalette::Window));
     // The last entry is reachable and picked like any other.
     lijstbeeld->setCurrentIndex(lijstbeeld->model()->index(39999, 0));
     QTest::keyClick(lijstbeeld, Qt::Key_Return);

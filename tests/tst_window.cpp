@@ -236,12 +236,17 @@ void TestWindow::kleuren()
     const QColor mint(0xF4, 0xFF, 0xF7), lijst(0xE6, 0xFF, 0xEC), strook(0xC6, 0xD9, 0xF1);
     QVERIFY(f.autoFillBackground());
     QCOMPARE(f.palette().color(QPalette::Window), mint);
+    QVERIFY(fx.toon());
     for (ComboBox* l : {&f.Plaats, &f.Routes}) {
         QCOMPARE(l->palette().color(QPalette::Base), lijst);
         QCOMPARE(l->palette().color(QPalette::Button), lijst);
         // The open list too, which the platform would draw in its menu colours.
+        l->AddItem(s("Utrecht"));
+        l->OpenList();
+        QTRY_VERIFY(l->view()->isVisible());
         QCOMPARE(l->view()->palette().color(QPalette::Base), lijst);
         QCOMPARE(l->view()->palette().color(QPalette::Window), lijst);
+        l->hidePopup();
     }
     QCOMPARE(f.knopGoogleMaps.palette().color(QPalette::Button), strook);
     for (Label* l : {&f.Info, &f.LabelVoettekst}) {

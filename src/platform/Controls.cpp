@@ -367,13 +367,52 @@ ComboBox::ComboBox(QWidget* parent) : Besturing<QComboBox>(parent), m_model(new 
     m_muisKlikIsClick = false;
     setEditable(false);
     setModel(m_model);
+    connect(this, &QComboBox::activated, this, [this] { gekozen(); });
+}
+
+void ComboBox::setOpenLijstKleur(QPalette::ColorRole rol, const QColor& kleur)
+{
+    m_openLijstKleuren.append({rol, kleur});
+    if (m_openLijstKlaar)
+        openLijstKleurenZetten();
+}
+
+void ComboBox::openLijstKleurenZetten()
+{
+    QPalette palet = view()->palette();
+    for (const auto& [rol, kleur] : std::as_const(m_openLijstKleuren))
+        palet.setColor(rol, kleur);
+    view()->setPalette(palet);
+}
+
+void ComboBox::showPopup()
+{
+    openLijstKlaarmaken();
+    Besturing<QComboBox>::showPopup();
+}
+
+void ComboBox::openLijstKlaarmaken()
+{
+    // The open list is a window of its own (a frame, a list view, scroll bars), made the first
+    // time the list opens rather than at start-up. Qt may have made it earlier, for the wheel or
+    // a typed letter, in the application's style, whose popup has no scroll bar and a menu's
+    // colours; what that left behind is set right here as well.
+    if (m_openLijstKlaar)
+        return;
+    m_openLijstKlaar = true;
     setStyle(vensterStijl());
+    // Sizing to the entries would measure each of tens of thousands.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QAbstractItemView* lijstbeeld = view();
+    lijstbeeld->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Every entry is one line of text in the same font: the open list need not measure each
     // of tens of thousands of entries to lay them out.
-    if (auto* lijstbeeld = qobject_cast<QListView*>(view()))
-        lijstbeeld->setUniformItemSizes(true);
-    connect(this, &QComboBox::activated, this, [this] { gekozen(); });
+    if (auto* lijst = qobject_cast<QListView*>(lijstbeeld))
+        lijst->setUniformItemSizes(true);
+    openLijstKleurenZetten();
+    // The list's window takes the list's own colours again.
+    QEvent paletWissel(QEvent::PaletteChange);
+    QCoreApplication::sendEvent(this, &paletWissel);
 }
 
 const QList<QAnyStringView>& ComboBox::Items() const { return m_model->items(); }

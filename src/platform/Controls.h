@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
@@ -271,21 +272,29 @@ public:
     void OpenList() { showPopup(); }
     // The field laid over the list: it shows the entry the user moves to in the closed list.
     void setVeldErboven(TextBox& veld) { m_veldErboven = &veld; }
+    // A colour of the open list, which is a window of its own and would otherwise take the
+    // platform's menu colours.
+    void setOpenLijstKleur(QPalette::ColorRole rol, const QColor& kleur);
 
 protected:
     // Arrow keys, typing and the wheel on the closed list only show another entry; a pick, and
     // so a Click, is a choice in the open list, by mouse or Enter.
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void showPopup() override;
 
 private:
     void gekozen();
+    void openLijstKlaarmaken();
+    void openLijstKleurenZetten();
     void voegToe(const QList<QAnyStringView>& delen, const QStringList& teksten,
                  const QList<QByteArray>& bytes);
 
     LijstModel* m_model;
     bool m_bladeren = false;
     TextBox* m_veldErboven = nullptr;
+    QList<std::pair<QPalette::ColorRole, QColor>> m_openLijstKleuren;
+    bool m_openLijstKlaar = false;
 };
 
 } // namespace zwervel

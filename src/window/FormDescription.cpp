@@ -52,10 +52,8 @@ void lijstKleuren(ComboBox& lijst)
 {
     kleur(lijst, QPalette::Button, LijstAchtergrond);
     kleur(lijst, QPalette::Base, LijstAchtergrond);
-    // The open list is a window of its own, drawn like a menu in the menu's colours unless
-    // its view is told otherwise.
-    kleur(*lijst.view(), QPalette::Base, LijstAchtergrond);
-    kleur(*lijst.view(), QPalette::Window, LijstAchtergrond);
+    lijst.setOpenLijstKleur(QPalette::Base, LijstAchtergrond);
+    lijst.setOpenLijstKleur(QPalette::Window, LijstAchtergrond);
 }
 
 QIcon plaatje(const char* naam)
