@@ -380,18 +380,24 @@ void TestCompact::openLijstMeetNietElkItem()
     lijst->AddItems(veel);
     venster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&venster));
-    if (eerst == 1) {
+    switch (eerst) {
+    case 1: {
         QWheelEvent wiel(QPointF(10, 10), lijst->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(lijst, &wiel);
-    } else if (eerst == 2) {
-        QTest::keyClick(lijst, Qt::Key_P);
-    }
-
-    if (eerst == 3)
-        QTest::mouseClick(lijst, Qt::LeftButton);
-    else
         lijst->OpenList();
+        break;
+    }
+    case 2:
+        QTest::keyClick(lijst, Qt::Key_P);
+        lijst->OpenList();
+        break;
+    case 3:
+        QTest::mouseClick(lijst, Qt::LeftButton);
+        break;
+    default:
+        lijst->OpenList();
+    }
     auto* lijstbeeld = qobject_cast<QListView*>(lijst->view());
     QVERIFY(lijstbeeld);
     QTRY_VERIFY(lijstbeeld->isVisible());

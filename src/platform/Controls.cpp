@@ -394,9 +394,9 @@ void ComboBox::showPopup()
 void ComboBox::openLijstKlaarmaken()
 {
     // The open list is a window of its own (a frame, a list view, scroll bars), made the first
-    // time the list opens rather than at start-up. Qt may have made it earlier, for the wheel or
-    // a typed letter, in the application's style, whose popup has no scroll bar and a menu's
-    // colours; what that left behind is set right here as well.
+    // time the list opens rather than at start-up. Qt may have made it already, for the click
+    // that opens the list, the wheel or a typed letter, in the application's style, whose popup
+    // has no scroll bar and a menu's colours; what that left behind is set right here as well.
     if (m_openLijstKlaar)
         return;
     m_openLijstKlaar = true;
