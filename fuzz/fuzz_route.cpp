@@ -94,6 +94,13 @@ void controleerRoute(const QString& tekst, qsizetype selStart, qsizetype selLeng
     EIS(routeNormaalvorm(normaal, false, false) == normaal);
     controleerAdres(normaal);
     controleerAdres(routeNormaalvorm(tekst, true, true));
+    // The route box's own text, a paragraph separator for each line break, reads the same.
+    QString regels = tekst;
+    regels.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    for (const bool dubbel : {false, true})
+        for (const bool haken : {false, true})
+            EIS(routeNormaalvormVanDocument(tekst, dubbel, haken)
+                == routeNormaalvorm(regels, dubbel, haken));
 
     const QString zonderHaakjes = tussenHakenVerwijderen(tekst);
     EIS(zonderHaakjes.size() <= tekst.size());

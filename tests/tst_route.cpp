@@ -100,12 +100,25 @@ QString willekeurigeRoute(QRandomGenerator& toeval)
     static const QStringList stukjes{
         QStringLiteral(" "),  QStringLiteral("/"), QStringLiteral("\r"), QStringLiteral("\n"),
         QStringLiteral("\r\n"), QStringLiteral("\t"), QStringLiteral("a"), QStringLiteral("A"),
-        QStringLiteral("b"),  QStringLiteral("("), QStringLiteral(")")};
+        QStringLiteral("b"),  QStringLiteral("("), QStringLiteral(")"),
+        QString(QChar::ParagraphSeparator)};
     QString t;
     const int lengte = toeval.bounded(0, 24);
     for (int i = 0; i < lengte; ++i)
         t += stukjes.at(toeval.bounded(int(stukjes.size())));
     return t;
+}
+
+// A text as the route box holds it: each line break one paragraph separator.
+QString alsDocument(QString tekst)
+{
+    return tekst.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
+}
+
+// The route box's own text as its Text gives it: each paragraph separator CR LF.
+QString alsRegels(QString document)
+{
+    return document.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
 }
 
 // The places of an address after the directions prefix, decoded again.
@@ -125,6 +138,8 @@ class TestRoute : public QObject {
 private slots:
     void normaalvorm_data();
     void normaalvorm();
+    void alineaAlleenInHetVak_data();
+    void alineaAlleenInHetVak();
     void tussenHaken_data();
     void tussenHaken();
     void zelfdeTekst_data();
@@ -188,6 +203,9 @@ void TestRoute::normaalvorm_data()
     QTest::newRow("streep spatie streep achteraan") << s("a/ /") << s("a") << s("a/a");
     QTest::newRow("lege regel met spatie") << s("a\r\n \r\nb") << s("a/b") << s("a/b");
     QTest::newRow("gelijken rond een lege plaats") << s("a / / A") << s("A") << s("A/A");
+    // Lowered, the capital I with dot above grows: places of different lengths can be one.
+    QTest::newRow("I met punt als buur") << s("\u0130zmir / i\u0307zmir") << s("i\u0307zmir")
+                                         << s("i\u0307zmir/i\u0307zmir");
 }
 
 void TestRoute::normaalvorm()
@@ -199,6 +217,42 @@ void TestRoute::normaalvorm()
     QCOMPARE(routeNormaalvorm(tekst, true, true), kaart);
     QCOMPARE(routeNormaalvorm(tekst, true, false), stappen13en14(gewoon, true, false));
     QCOMPARE(routeNormaalvorm(tekst, false, true), stappen13en14(gewoon, false, true));
+    // The same route in the route box's own text.
+    const QString document = alsDocument(tekst);
+    QCOMPARE(routeNormaalvormVanDocument(document, false, false), gewoon);
+    QCOMPARE(routeNormaalvormVanDocument(document, true, true), kaart);
+}
+
+void TestRoute::alineaAlleenInHetVak_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("alsRoute");
+    QTest::addColumn<QString>("inHetVak");
+    const QString alinea(QChar::ParagraphSeparator);
+    QTest::newRow("tussen plaatsen") << s("Ede") + alinea + s("Zeist") << s("Ede") + alinea + s("Zeist")
+                                     << s("Ede/Zeist");
+    QTest::newRow("met spaties en streep") << s("Ede ") + alinea + s(" / ") + alinea + s("Zeist")
+                                           << s("Ede ") + alinea + s("/") + alinea + s("Zeist")
+                                           << s("Ede/Zeist");
+    QTest::newRow("aan de randen") << alinea + s(" Ede ") + alinea << alinea + s(" Ede ") + alinea
+                                   << s("Ede");
+    QTest::newRow("alleen alinea's") << alinea + alinea << alinea + alinea << QString();
+    QTest::newRow("na CR") << s("a\r") + alinea + s("\nb") << s("a\r") + alinea + s("\nb")
+                           << s("a\r/\nb");
+    QTest::newRow("gelijken") << s("Ede") + alinea + s("EDE") << s("Ede") + alinea + s("EDE")
+                              << s("EDE");
+}
+
+void TestRoute::alineaAlleenInHetVak()
+{
+    // In a stored route a paragraph separator is a character like any other; in the route
+    // box's own text it is the line break.
+    QFETCH(QString, tekst);
+    QFETCH(QString, alsRoute);
+    QFETCH(QString, inHetVak);
+    QCOMPARE(routeNormaalvorm(tekst, false, false), alsRoute);
+    QCOMPARE(routeNormaalvormVanDocument(tekst, false, false), inHetVak);
+    QCOMPARE(routeNormaalvorm(alsRegels(tekst), false, false), inHetVak);
 }
 
 void TestRoute::tussenHaken_data()
@@ -272,6 +326,9 @@ void TestRoute::gelijkAanDeStappen()
         for (const bool dubbel : {false, true}) {
             for (const bool haken : {false, true}) {
                 const QString uit = routeNormaalvorm(tekst, dubbel, haken);
+                // The route box's text: the same, read without its CR LF copy.
+                QCOMPARE(routeNormaalvormVanDocument(tekst, dubbel, haken),
+                         routeNormaalvorm(alsRegels(tekst), dubbel, haken));
                 if (uit != stappen13en14(verwacht, dubbel, haken))
                     QFAIL(qPrintable(QStringLiteral("verschil voor %1 (%2, %3): %4 tegen %5")
                                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(tekst)))

@@ -101,6 +101,8 @@ private slots:
     void vakSelecteren();
     void vakSelecterenVerborgen();
     void routeGestriptVeranderdNiets();
+    void routeGestriptZoalsDeTekst_data();
+    void routeGestriptZoalsDeTekst();
     void nullIsLeeg();
     void routeTonen_data();
     void routeTonen();
@@ -447,6 +449,48 @@ void TestWindow::routeGestriptVeranderdNiets()
     QCOMPARE(f.Route.SelStart(), 4);
     QCOMPARE(f.Route.SelLength(), 5);
     QVERIFY(f.Plaats.hasFocus());
+}
+
+void TestWindow::routeGestriptZoalsDeTekst_data()
+{
+    QTest::addColumn<QString>("tekst"); // put in the box whole
+    QTest::addColumn<QStringList>("getypt"); // then typed after it, Enter between the lines
+    QTest::addColumn<QString>("verwacht");
+    QTest::newRow("regels") << s(" Utrecht \r\n\r\nDelft (x)\r\n") << QStringList()
+                            << s("Utrecht/Delft (x)");
+    // The box keeps a lone CR or LF as a line break of its own.
+    QTest::newRow("losse LF en CR") << s("a\nb\rc / C") << QStringList() << s("a/b/C");
+    QTest::newRow("CR voor regeleinde") << s("a\r\r\nb") << QStringList() << s("a/b");
+    QTest::newRow("alinea-einde geplakt") << s("Ede\u2029 Zeist") << QStringList() << s("Ede/Zeist");
+    // A line separator is no line break in the text, so it stays within its place.
+    QTest::newRow("regelscheiding") << s("Ede\u2028Zeist / x") << QStringList()
+                                    << s("Ede\u2028Zeist/x");
+    QTest::newRow("getypt") << QString()
+                            << QStringList{s("  Utrecht"), s("utrecht / Ede  "), s(""), s(" Zeist")}
+                            << s("utrecht/Ede/Zeist");
+    QTest::newRow("leeg") << QString() << QStringList() << QString();
+}
+
+void TestWindow::routeGestriptZoalsDeTekst()
+{
+    // The route is read from the box's own text; it must give what the box's Text gives.
+    QFETCH(QString, tekst);
+    QFETCH(QStringList, getypt);
+    QFETCH(QString, verwacht);
+    FormFixture fx;
+    QVERIFY(fx.toon());
+    frmZwervel& f = fx.f();
+    f.Route.setText(tekst);
+    f.Route.SetFocus();
+    for (qsizetype i = 0; i < getypt.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(&f.Route, Qt::Key_Return);
+        QTest::keyClicks(&f.Route, getypt.at(i));
+    }
+    QCOMPARE(f.RouteGestript(false, false), verwacht);
+    for (const bool dubbel : {false, true})
+        for (const bool haken : {false, true})
+            QCOMPARE(f.RouteGestript(dubbel, haken), routeNormaalvorm(f.Route.Text(), dubbel, haken));
 }
 
 void TestWindow::nullIsLeeg()

@@ -259,7 +259,7 @@ RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
 
 QString RouteBox::Text() const
 {
-    const QString ruw = document()->toRawText();
+    const QString ruw = documentTekst();
     // Every line break becomes CR LF. The breaks are looked up once, with Qt's fast search, and
     // the lines between them copied into a string of the final length: the rules read the whole
     // route on every click, and it may be tens of thousands of lines long.
@@ -280,6 +280,8 @@ QString RouteBox::Text() const
     std::copy(ruw.cbegin() + van, ruw.cend(), uit);
     return tekst;
 }
+
+QString RouteBox::documentTekst() const { return document()->toRawText(); }
 
 void RouteBox::setText(const QString& tekst) { setPlainText(tekst); }
 

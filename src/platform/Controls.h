@@ -221,6 +221,9 @@ public:
 
     // Lone CR and lone LF become line breaks too: the editor has no other way to keep them.
     QString Text() const override;
+    // The document's own text, where a line break is one paragraph separator (U+2029): Text
+    // before its CR LF copy is made, for readers that take U+2029 as a line break themselves.
+    QString documentTekst() const;
     void setText(const QString& tekst) override;
     int SelStart() const override;
     void setSelStart(int positie) override;

@@ -6,7 +6,9 @@ namespace zwervel {
 
 QString frmZwervel::RouteGestript(bool EenPlaatsDubbel, bool TussenHaakjesWis) const
 {
-    return routeNormaalvorm(Route.Text(), EenPlaatsDubbel, TussenHaakjesWis);
+    // Read with the box's own line breaks: the same normal form as of Text, without copying a
+    // long route once more on every click.
+    return routeNormaalvormVanDocument(Route.documentTekst(), EenPlaatsDubbel, TussenHaakjesWis);
 }
 
 QString frmZwervel::TussenHakenVerwijderen(const QString& Invoer) const

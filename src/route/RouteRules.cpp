@@ -12,46 +12,6 @@ namespace {
 constexpr QChar Spatie(u' ');
 constexpr QChar Streep(u'/');
 
-// One pass for the rewriting steps: line breaks become "/", a run of spaces becomes one
-// space, and a run of spaces and slashes holding at least one slash becomes one "/". The
-// result is never longer than the text, so it is written straight into one buffer.
-QString scheidingenSamenvoegen(QStringView tekst)
-{
-    const qsizetype n = tekst.size();
-    const auto regeleinde = [&tekst, n](qsizetype i) {
-        return tekst.at(i) == u'\r' && i + 1 < n && tekst.at(i + 1) == u'\n';
-    };
-    QString uit(n, Qt::Uninitialized);
-    QChar* const begin = uit.data();
-    QChar* schrijf = begin;
-    for (qsizetype i = 0; i < n;) {
-        const QChar teken = tekst.at(i);
-        // Letters and digits all come after the three characters that separate.
-        if (teken > Streep || (teken != Spatie && teken != Streep && !regeleinde(i))) {
-            *schrijf++ = teken;
-            ++i;
-            continue;
-        }
-        bool metStreep = false;
-        while (i < n) {
-            if (tekst.at(i) == Spatie) {
-                ++i;
-            } else if (tekst.at(i) == Streep) {
-                metStreep = true;
-                ++i;
-            } else if (regeleinde(i)) {
-                metStreep = true;
-                i += 2;
-            } else {
-                break;
-            }
-        }
-        *schrijf++ = metStreep ? Streep : Spatie;
-    }
-    uit.truncate(schrijf - begin);
-    return uit;
-}
-
 // The capital I with dot above is the one character that grows when it is lowered (to "i" and
 // a combining dot); every other keeps its length.
 constexpr QChar GrootIMetPunt(0x0130);
@@ -112,49 +72,128 @@ bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b)
     return groeit && kleineLettersGelijk(a, b);
 }
 
+namespace {
+
+constexpr char16_t Alinea = QChar::ParagraphSeparator;
+
+// Whether the character may begin a separator: a space, a slash, a CR (of CR LF), or with
+// `MetAlinea` a paragraph separator. One test for all, so that letters, digits, commas and
+// periods go straight on. A paragraph separator is tested along with ")" by leaving out its
+// 0x2000 bit, which keeps that test as cheap as without it; the few other characters it lets
+// through are sorted out by the exact test that follows.
+template <bool MetAlinea>
+bool magScheiden(char16_t c)
+{
+    constexpr char16_t Zonder = MetAlinea ? 0x2000 : 0;
+    constexpr quint64 Scheiders = (1ull << u' ') | (1ull << u'/') | (1ull << u'\r')
+                                  | (MetAlinea ? 1ull << (Alinea & ~Zonder) : 0);
+    const char16_t laag = c & ~Zonder;
+    return laag < 64 && (Scheiders >> laag) & 1;
+}
+
+// The route text is read once and the normal form written straight into one buffer, which it
+// never outgrows: runs of separators are collapsed on the way, and each place, once whole, is
+// compared with the one before it and, when they are the same place, written over it. What is
+// written last is always the place just read, so each place meets exactly its neighbour.
+// `MetAlinea`: a paragraph separator is a line break too, as in the route box's own text.
+template <bool MetAlinea>
+QString normaalvorm(QStringView tekst, bool eenPlaatsDubbel, bool tussenHaakjesWis)
+{
+    tekst = zonderSpatiesAanDeRanden(tekst);
+    if (tekst.isEmpty())
+        return {};
+    const char16_t* lees = tekst.utf16();
+    const char16_t* const eind = lees + tekst.size();
+    const auto regeleinde = [eind](const char16_t* p) -> int {
+        if (MetAlinea && *p == Alinea)
+            return 1;
+        return *p == u'\r' && p + 1 != eind && p[1] == u'\n' ? 2 : 0;
+    };
+    const auto scheidingBegint = [&regeleinde](const char16_t* p) {
+        return *p == u' ' || *p == u'/' || regeleinde(p);
+    };
+    // Walks a run of spaces, slashes and line breaks; true when it held more than spaces.
+    const auto scheiding = [&lees, eind, &regeleinde] {
+        bool metStreep = false;
+        while (lees != eind) {
+            if (*lees == u' ') {
+                ++lees;
+            } else if (*lees == u'/') {
+                metStreep = true;
+                ++lees;
+            } else if (const int lengte = regeleinde(lees)) {
+                metStreep = true;
+                lees += lengte;
+            } else {
+                break;
+            }
+        }
+        return metStreep;
+    };
+    // Only a capital I with dot above lets places of different lengths be the same place.
+    const bool kanGroeien = tekst.contains(GrootIMetPunt);
+
+    QString uit(tekst.size(), Qt::Uninitialized);
+    char16_t* const begin = reinterpret_cast<char16_t*>(uit.data());
+    char16_t* schrijf = begin;
+    char16_t* vorige = nullptr; // where the last whole place starts; it ends before the "/"
+    char16_t* plaats = begin;
+    const auto plaatsKlaar = [&] {
+        if (!vorige)
+            return;
+        const QStringView voor(vorige, plaats - 1), deze(plaats, schrijf);
+        const bool kanGelijk = voor.size() == deze.size() || kanGroeien;
+        if (kanGelijk && zelfdeTekstBehalveHoofdletters(voor, deze)) {
+            schrijf = std::copy(plaats, schrijf, vorige);
+            plaats = vorige;
+        }
+    };
+
+    // The trimmed text starts with a place or with a run holding a slash or line break.
+    scheiding();
+    while (lees != eind) {
+        const char16_t teken = *lees;
+        if (!magScheiden<MetAlinea>(teken) || !scheidingBegint(lees)) {
+            *schrijf++ = teken;
+            ++lees;
+            continue;
+        }
+        const bool metStreep = scheiding();
+        if (lees == eind)
+            break; // a run at the very end only ever holds a slash or line break
+        if (!metStreep) {
+            *schrijf++ = u' ';
+            continue;
+        }
+        plaatsKlaar();
+        vorige = plaats;
+        *schrijf++ = u'/';
+        plaats = schrijf;
+    }
+    if (schrijf == begin)
+        return {};
+    plaatsKlaar();
+    const bool eenPlaats = plaats == begin;
+    uit.truncate(schrijf - begin);
+
+    if (eenPlaatsDubbel && eenPlaats)
+        uit = uit + Streep + uit;
+    if (tussenHaakjesWis)
+        uit = tussenHakenVerwijderen(uit);
+    return uit;
+}
+
+} // namespace
+
 QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis)
 {
-    const QStringView getrimd = zonderSpatiesAanDeRanden(routeTekst);
-    if (getrimd.isEmpty())
-        return {};
-    const QString samengevoegd = scheidingenSamenvoegen(getrimd);
-    QStringView s = samengevoegd;
-    if (s.startsWith(Streep))
-        s = s.sliced(1);
-    if (s.endsWith(Streep))
-        s.chop(1);
-    s = zonderSpatiesAanDeRanden(s);
-    if (s.isEmpty())
-        return {};
+    return normaalvorm<false>(routeTekst, eenPlaatsDubbel, tussenHaakjesWis);
+}
 
-    // The places between the slashes, each looked at in place and kept unless the next one is
-    // the same place; what is kept is copied straight into the result, which is never longer.
-    qsizetype vanaf = 0;
-    const auto volgendePlaats = [&s, &vanaf] {
-        const qsizetype eind = std::find(s.begin() + vanaf, s.end(), Streep) - s.begin();
-        const QStringView plaats = s.sliced(vanaf, eind - vanaf);
-        vanaf = eind + 1;
-        return plaats;
-    };
-    QString resultaat(s.size(), Qt::Uninitialized);
-    QChar* schrijf = resultaat.data();
-    QStringView plaats = volgendePlaats();
-    while (vanaf <= s.size()) {
-        const QStringView volgende = volgendePlaats();
-        if (!zelfdeTekstBehalveHoofdletters(plaats, volgende)) {
-            schrijf = std::copy(plaats.begin(), plaats.end(), schrijf);
-            *schrijf++ = Streep;
-        }
-        plaats = volgende;
-    }
-    schrijf = std::copy(plaats.begin(), plaats.end(), schrijf);
-    resultaat.truncate(schrijf - resultaat.constData());
-
-    if (eenPlaatsDubbel && !resultaat.contains(Streep))
-        resultaat = resultaat + Streep + resultaat;
-    if (tussenHaakjesWis)
-        resultaat = tussenHakenVerwijderen(resultaat);
-    return resultaat;
+QString routeNormaalvormVanDocument(QStringView documentTekst, bool eenPlaatsDubbel,
+                                    bool tussenHaakjesWis)
+{
+    return normaalvorm<true>(documentTekst, eenPlaatsDubbel, tussenHaakjesWis);
 }
 
 QString tussenHakenVerwijderen(const QString& invoer)

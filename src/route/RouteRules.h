@@ -21,6 +21,10 @@ bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b);
 // A slash that only becomes doubled once spaces around it go is collapsed as well, so the
 // result never holds an empty place.
 QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis);
+// The same for the route box's own text, where each line break is one paragraph separator
+// (U+2029): what routeNormaalvorm gives once every U+2029 is made CR LF, without that copy.
+QString routeNormaalvormVanDocument(QStringView documentTekst, bool eenPlaatsDubbel,
+                                    bool tussenHaakjesWis);
 
 // Removes each part from the first "(" to the first ")" of the remaining text, until a ")"
 // comes first or one of the two is missing. Parentheses do not nest.
