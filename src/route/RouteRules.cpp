@@ -206,8 +206,9 @@ QString tussenHakenVerwijderen(const QString& invoer)
     QString uit;
     QChar* schrijf = nullptr;
     for (;;) {
+        // "(" and ")" differ only in their lowest bit: one comparison finds either.
         const QChar* const open =
-            std::find_if(vanaf, eind, [](QChar c) { return c == u'(' || c == u')'; });
+            std::find_if(vanaf, eind, [](QChar c) { return (c.unicode() | 1) == u')'; });
         if (open == eind || *open == u')')
             break;
         const QChar* const dicht = std::find(open + 1, eind, QChar(u')'));
