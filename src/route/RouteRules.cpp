@@ -149,7 +149,8 @@ QString normaalvorm(QStringView tekst, bool eenPlaatsDubbel, bool tussenHaakjesW
         }
     };
 
-    // The trimmed text starts with a place or with a run holding a slash or line break.
+    // The trimmed text starts with a place or with a run holding a slash or line break; such a
+    // run stands before no place, so it is passed over.
     scheiding();
     while (lees != eind) {
         const char16_t teken = *lees;
