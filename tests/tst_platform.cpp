@@ -1,6 +1,5 @@
 // The real message boxes: the program's title, Dutch buttons, the icon, and the default button
-// that Enter chooses. The heap readied for the start-up.
-#include "platform/Geheugen.h"
+// that Enter chooses.
 #include "platform/QtPlatform.h"
 
 #include <QAbstractButton>
@@ -9,10 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstdlib>
-#include <vector>
-
-#include <sys/resource.h>
 
 using namespace zwervel;
 
@@ -23,60 +18,9 @@ Q_DECLARE_METATYPE(Vraag::Icoon)
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    // First: it measures a heap that no window has readied yet.
-    void heapVoorraadScheeltPaginafouten();
     void berichtvenster_data();
     void berichtvenster();
 };
-
-namespace {
-
-long paginafouten()
-{
-    rusage gebruik{};
-    getrusage(RUSAGE_SELF, &gebruik);
-    return gebruik.ru_minflt;
-}
-
-// Faults taken while making and writing many small objects, as a window's start-up does;
-// the objects are freed again before returning.
-long foutenBijKleineObjecten()
-{
-    constexpr int Aantal = 12000;   // about 3 MiB
-    constexpr size_t Grootte = 248; // above the sizes a C library keeps aside unmerged
-    std::vector<char*> objecten;
-    objecten.reserve(Aantal);
-    const long voor = paginafouten();
-    for (int i = 0; i < Aantal; ++i) {
-        objecten.push_back(static_cast<char*>(std::malloc(Grootte)));
-        objecten.back()[0] = char(i);
-        objecten.back()[Grootte - 1] = char(i);
-    }
-    const long fouten = paginafouten() - voor;
-    for (char* object : objecten)
-        std::free(object);
-    return fouten;
-}
-
-} // namespace
-
-void TestPlatform::heapVoorraadScheeltPaginafouten()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    QSKIP("the sanitizer's allocator keeps pools of its own for each size");
-#endif
-    const long zonder = foutenBijKleineObjecten();
-    if (zonder < 200)
-        QSKIP("the heap had room to spare already");
-    HeapVoorraad voorraad(4 * 1024 * 1024);
-    if (!voorraad.gereed())
-        QSKIP("the heap cannot be readied here");
-    const long met = foutenBijKleineObjecten();
-    // The objects land on pages that are there already, and the room stays after use.
-    QVERIFY2(met * 4 < zonder, qPrintable(QStringLiteral("%1 faults with the room readied, %2 without")
-                                              .arg(met).arg(zonder)));
-    QVERIFY(foutenBijKleineObjecten() * 4 < zonder);
-}
 
 void TestPlatform::berichtvenster_data()
 {

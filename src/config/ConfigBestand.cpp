@@ -1,13 +1,10 @@
 #include "config/ConfigBestand.h"
 
-#include "platform/Geheugen.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <limits>
 #include <stdexcept>
 
 namespace zwervel {
@@ -31,17 +28,7 @@ QByteArray cfgBytesLezen(const QString& pad)
     QFile bestand(pad);
     if (!bestand.open(QIODevice::ReadOnly))
         return {};
-    // Read into a buffer of the file's size whose pages are there from the start, then take
-    // whatever a growing file holds beyond that.
-    QByteArray bytes;
-    const qint64 grootte = bestand.size();
-    if (grootte > 0 && grootte < std::numeric_limits<qsizetype>::max()) {
-        bytes = QByteArray(qsizetype(grootte), Qt::Uninitialized);
-        paginasVooraf(bytes.data(), bytes.size());
-        bytes.truncate(qMax(bestand.read(bytes.data(), grootte), qint64(0)));
-    }
-    if (bestand.error() == QFileDevice::NoError)
-        bytes += bestand.readAll();
+    QByteArray bytes = bestand.readAll();
     if (bestand.error() != QFileDevice::NoError) {
         // A line cut off by the failure might be a list cut short: keep whole lines only.
         const qsizetype laatsteEinde = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));

@@ -2,7 +2,6 @@
 
 #include "route/RouteRules.h"
 #include "config/Windows1252.h"
-#include "platform/TekstDeel.h"
 
 #include <QStringDecoder>
 
@@ -15,56 +14,14 @@ const QString PlaatsSleutel = QStringLiteral("plaats=");
 const QString RoutesSleutel = QStringLiteral("routes=");
 const QString RegelEinde = QStringLiteral("\r\n");
 
-void lijstRegel(QString& uit, const QString& sleutel, const QList<QAnyStringView>& items)
+void lijstRegel(QString& uit, const QString& sleutel, const QStringList& items)
 {
     uit += sleutel;
-    for (const QAnyStringView item : items) {
-        voegToe(uit, item);
+    for (const QString& item : items) {
+        uit += item;
         uit += Scheidingsteken;
     }
     uit += RegelEinde;
-}
-
-QStringList alsTeksten(const QList<QStringView>& delen)
-{
-    QStringList teksten;
-    teksten.reserve(delen.size());
-    for (const QStringView deel : delen)
-        teksten.append(deel.toString());
-    return teksten;
-}
-
-QList<QAnyStringView> alsDelen(const QStringList& teksten)
-{
-    QList<QAnyStringView> delen;
-    delen.reserve(teksten.size());
-    for (const QString& tekst : teksten)
-        delen.append(QStringView(tekst));
-    return delen;
-}
-
-// Calls `doe` with every line of the text, as cfgRegels describes them. The terminators are
-// found by searching, not by stepping through every character: a file may be one 50 MB line.
-template <class Doe>
-void elkeRegel(QStringView tekst, Doe&& doe)
-{
-    const qsizetype n = tekst.size();
-    qsizetype cr = tekst.indexOf(u'\r');
-    qsizetype lf = tekst.indexOf(u'\n');
-    for (qsizetype begin = 0; begin < n;) {
-        if (cr >= 0 && cr < begin)
-            cr = tekst.indexOf(u'\r', begin);
-        if (lf >= 0 && lf < begin)
-            lf = tekst.indexOf(u'\n', begin);
-        const qsizetype eind = cr < 0 ? lf : lf < 0 ? cr : qMin(cr, lf);
-        if (eind < 0) {
-            doe(tekst.sliced(begin));
-            return;
-        }
-        doe(tekst.sliced(begin, eind - begin));
-        const bool crLf = tekst.at(eind) == u'\r' && eind + 1 < n && tekst.at(eind + 1) == u'\n';
-        begin = eind + (crLf ? 2 : 1);
-    }
 }
 
 } // namespace
@@ -72,77 +29,56 @@ void elkeRegel(QStringView tekst, Doe&& doe)
 QStringList cfgRegels(QStringView tekst)
 {
     QStringList regels;
-    elkeRegel(tekst, [&regels](QStringView regel) { regels << regel.toString(); });
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar teken = tekst.at(i);
+        if (teken != u'\r' && teken != u'\n')
+            continue;
+        regels << tekst.sliced(begin, i - begin).toString();
+        if (teken == u'\r' && i + 1 < tekst.size() && tekst.at(i + 1) == u'\n')
+            ++i;
+        begin = i + 1;
+    }
+    if (begin < tekst.size())
+        regels << tekst.sliced(begin).toString();
     return regels;
-}
-
-CfgDelen cfgDelen(QStringView tekst)
-{
-    CfgDelen inhoud;
-    // Views into the text: a huge line is never copied just to be looked at.
-    QStringView plaatsTekst, routesTekst;
-    elkeRegel(tekst, [&](QStringView regel) {
-        const qsizetype isGelijk = regel.indexOf(u'=');
-        // No key at all, or one too long to be any of the three (lowering keeps their length).
-        if (isGelijk + 1 != RouteSleutel.size() && isGelijk + 1 != PlaatsSleutel.size())
-            return;
-        const QString sleutel = regel.first(isGelijk + 1).toString().toLower();
-        if (sleutel == RouteSleutel)
-            inhoud.routeWaarden << regel.sliced(isGelijk + 1).toString();
-        else if (sleutel == PlaatsSleutel)
-            plaatsTekst = regel.sliced(isGelijk + 1);
-        else if (sleutel == RoutesSleutel)
-            routesTekst = regel.sliced(isGelijk + 1);
-    });
-    inhoud.plaatsen = lijstDelen(plaatsTekst);
-    inhoud.routes = lijstDelen(routesTekst);
-    return inhoud;
 }
 
 CfgInhoud cfgInhoud(QStringView tekst)
 {
-    const CfgDelen delen = cfgDelen(tekst);
-    return {delen.routeWaarden, alsTeksten(delen.plaatsen), alsTeksten(delen.routes)};
+    CfgInhoud inhoud;
+    QString plaatsTekst, routesTekst;
+    for (const QString& regel : cfgRegels(tekst)) {
+        const qsizetype isGelijk = regel.indexOf(u'=');
+        if (isGelijk < 0)
+            continue;
+        const QString sleutel = regel.first(isGelijk + 1).toLower();
+        if (sleutel == RouteSleutel)
+            inhoud.routeWaarden << regel.sliced(isGelijk + 1);
+        else if (sleutel == PlaatsSleutel)
+            plaatsTekst = regel.sliced(isGelijk + 1);
+        else if (sleutel == RoutesSleutel)
+            routesTekst = regel.sliced(isGelijk + 1);
+    }
+    inhoud.plaatsen = lijstStukken(plaatsTekst);
+    inhoud.routes = lijstStukken(routesTekst);
+    return inhoud;
 }
 
-QStringList lijstStukken(QStringView lijstTekst) { return alsTeksten(lijstDelen(lijstTekst)); }
-
-QList<QStringView> lijstDelen(QStringView lijstTekst)
+QStringList lijstStukken(QStringView lijstTekst)
 {
-    QList<QStringView> stukken;
-    qsizetype begin = 0;
-    while (begin <= lijstTekst.size()) {
-        qsizetype eind = lijstTekst.indexOf(Scheidingsteken, begin);
-        if (eind < 0)
-            eind = lijstTekst.size();
-        const QStringView stuk = zonderSpatiesAanDeRanden(lijstTekst.mid(begin, eind - begin));
-        if (!stuk.isEmpty())
-            stukken << stuk;
-        begin = eind + 1;
+    QStringList stukken;
+    for (const QStringView stuk : lijstTekst.tokenize(Scheidingsteken)) {
+        const QStringView item = zonderSpatiesAanDeRanden(stuk);
+        if (!item.isEmpty())
+            stukken << item.toString();
     }
     return stukken;
 }
 
 QString cfgTekst(const QString& route, const QStringList& plaatsen, const QStringList& routes)
 {
-    return cfgTekst(QStringView(route), alsDelen(plaatsen), alsDelen(routes));
-}
-
-QString cfgTekst(QStringView route, const QList<QAnyStringView>& plaatsen,
-                 const QList<QAnyStringView>& routes)
-{
-    // An entry in UTF-8 has at least as many bytes as it has UTF-16 units.
-    qsizetype lengte = route.size() + 32;
-    for (const QAnyStringView item : plaatsen)
-        lengte += item.size() + 1;
-    for (const QAnyStringView item : routes)
-        lengte += item.size() + 1;
-    // One buffer for the whole file: tens of thousands of entries stay one allocation.
-    QString uit;
-    uit.reserve(lengte);
-    uit += RouteSleutel;
-    uit += route;
-    uit += RegelEinde;
+    QString uit = RouteSleutel + route + RegelEinde;
     lijstRegel(uit, PlaatsSleutel, plaatsen);
     lijstRegel(uit, RoutesSleutel, routes);
     return uit;
@@ -165,7 +101,6 @@ bool pastInVenster(QStringView tekst)
         begin = streep + 1;
     }
 }
-
 
 QByteArray cfgCoderen(const QString& tekst)
 {

@@ -2,7 +2,6 @@
 // page of its bytes. No widget and no file here; the window moves values in and out.
 #pragma once
 
-#include <QAnyStringView>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,14 +22,6 @@ struct CfgInhoud {
     QStringList routes;
 };
 
-// The same as views into the configuration text, which must outlive them: a window keeps that
-// one text instead of a copy of each of tens of thousands of entries.
-struct CfgDelen {
-    QStringList routeWaarden;
-    QList<QStringView> plaatsen;
-    QList<QStringView> routes;
-};
-
 // The lines of a text: CR LF, a lone CR and a lone LF each end a line; a terminator at the very
 // end opens no further line.
 QStringList cfgRegels(QStringView tekst);
@@ -38,12 +29,10 @@ QStringList cfgRegels(QStringView tekst);
 // The keys "route=", "plaats=" and "routes=" in any letter case, each value after the first "="
 // taken whole; lines with another key or without "=" count for nothing.
 CfgInhoud cfgInhoud(QStringView tekst);
-CfgDelen cfgDelen(QStringView tekst);
 
 // A list line's value cut at every entry separator, each piece without its surrounding spaces
 // (tabs stay); empty pieces are no entries.
 QStringList lijstStukken(QStringView lijstTekst);
-QList<QStringView> lijstDelen(QStringView lijstTekst);
 
 // The longest place and the most places the window takes from the file into its route box or
 // a list. Past them the text controls need minutes to lay a text out (a place of megabytes
@@ -57,10 +46,6 @@ bool pastInVenster(QStringView tekst);
 // The three lines "route=", "plaats=", "routes=", each ended by CR LF; every entry is written
 // as it stands, followed by the entry separator.
 QString cfgTekst(const QString& route, const QStringList& plaatsen, const QStringList& routes);
-// The same for entries that are views into text or into bytes as read (Latin-1 or UTF-8).
-QString cfgTekst(QStringView route, const QList<QAnyStringView>& plaatsen,
-                 const QList<QAnyStringView>& routes);
-
 
 // The bytes of the file: Windows-1252 when that keeps every character (older copies of the
 // program read it), otherwise the whole text as UTF-8.

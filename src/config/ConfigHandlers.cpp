@@ -1,7 +1,6 @@
 // Reading and writing the configuration file beside the program.
 #include "config/ConfigBestand.h"
 #include "config/ConfigFormat.h"
-#include "config/ConfigLijsten.h"
 #include "route/RouteRules.h"
 #include "window/frmZwervel.h"
 
@@ -12,10 +11,9 @@ void frmZwervel::CfgOpenen()
     if (!Fso->bestandBestaat(CfgBestand))
         return; // no file yet: it is made when the window closes
     // From here on a failure is passed over: the window opens with whatever could be read.
-    // The lists keep the file as read and point into it, rather than a copy of every entry.
-    CfgLijsten inhoud;
+    CfgInhoud inhoud;
     try {
-        inhoud = cfgLijsten(cfgBytesLezen(CfgBestand));
+        inhoud = cfgInhoud(cfgDecoderen(cfgBytesLezen(CfgBestand)));
     } catch (...) {
     }
     // Every "route=" line replaces the box's text in turn, so the last one the box takes is what
@@ -32,16 +30,16 @@ void frmZwervel::CfgOpenen()
         break;
     }
     // An entry a list refuses is left out; the entries after it still come in.
-    const auto teGroot = [](QAnyStringView item) { return !itemPastInVenster(item); };
+    const auto teGroot = [](const QString& item) { return !pastInVenster(item); };
     if (inhoud.plaatsen.removeIf(teGroot) + inhoud.routes.removeIf(teGroot) > 0)
         m_cfgNietGeladen = true;
-    // The lists only after the file is read, places before routes, each in one batch.
+    // The lists only after the file is read, places before routes.
     try {
-        Plaats.AddItems(inhoud.plaatsen, inhoud.tekst, inhoud.bytes);
+        Plaats.AddItems(inhoud.plaatsen);
     } catch (...) {
     }
     try {
-        Routes.AddItems(inhoud.routes, inhoud.tekst, inhoud.bytes);
+        Routes.AddItems(inhoud.routes);
     } catch (...) {
     }
 }

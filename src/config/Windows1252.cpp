@@ -21,27 +21,9 @@ bool inAfwijkendBlok(char16_t teken) { return (teken & 0xFFE0) == 0x80; }
 QString windows1252NaarTekst(QByteArrayView bytes)
 {
     QString tekst = QString::fromLatin1(bytes);
-    // Most files hold few or none of the differing bytes: look for them a block at a time, in a
-    // loop of fixed length that the compiler turns into vector instructions.
-    constexpr qsizetype Blok = 64;
-    const auto* const in = reinterpret_cast<const uchar*>(bytes.data());
-    QChar* const uit = tekst.data();
-    for (qsizetype begin = 0; begin < bytes.size(); begin += Blok) {
-        const qsizetype lengte = qMin(Blok, bytes.size() - begin);
-        uchar afwijkend = 0;
-        if (lengte == Blok) {
-            for (qsizetype i = 0; i < Blok; ++i)
-                afwijkend |= uchar(inAfwijkendBlok(in[begin + i]));
-        } else {
-            for (qsizetype i = 0; i < lengte; ++i)
-                afwijkend |= uchar(inAfwijkendBlok(in[begin + i]));
-        }
-        if (!afwijkend)
-            continue;
-        for (qsizetype i = begin; i < begin + lengte; ++i) {
-            if (inAfwijkendBlok(in[i]))
-                uit[i] = QChar(Tekens80Tot9F[in[i] - 0x80]);
-        }
+    for (QChar& teken : tekst) {
+        if (inAfwijkendBlok(teken.unicode()))
+            teken = QChar(Tekens80Tot9F[teken.unicode() - 0x80]);
     }
     return tekst;
 }

@@ -1,7 +1,7 @@
-// Windows-1252, the code page the program's files were written in, converted by Qt's Latin-1
-// routines and a table for the 32 bytes where the two differ. The system's general converter
-// takes several times longer over a file of tens of thousands of entries; the result is the
-// same (its five unassigned bytes stand for the control characters of the same number).
+// Windows-1252, the code page the program's files were written in: Latin-1 but for the 32
+// bytes 0x80 to 0x9F, whose characters come from a table. Qt's own converters know no code
+// page but the system's; the five unassigned bytes stand for the control characters of the
+// same number, so that every byte reads as a character and writes back unchanged.
 #pragma once
 
 #include <QByteArray>

@@ -21,9 +21,8 @@ Vraag jaNeeVraag(const QString& tekst, Vraag::Antwoord standaard)
 
 bool frmZwervel::InLijst(ComboBox& Lijst, const QString& Item) const
 {
-    Utf16Buffer buffer;
-    for (const QAnyStringView item : Lijst.Items()) {
-        if (zelfdeTekstBehalveHoofdletters(alsUtf16(item, buffer), Item))
+    for (const QString& item : Lijst.Items()) {
+        if (zelfdeTekstBehalveHoofdletters(item, Item))
             return true;
     }
     return false;

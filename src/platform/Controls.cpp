@@ -1,9 +1,8 @@
 #include "platform/Controls.h"
-#include "platform/ListOrder.h"
+#include "lists/ListOrder.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,9 +13,7 @@
 #include <QStyleFactory>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QVarLengthArray>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,61 +22,19 @@ namespace zwervel {
 namespace {
 constexpr QChar AlineaScheiding(0x2029); // how Qt's document marks the end of a line
 
-// The application's style, with two changes: the lists drop down, and scroll bars are drawn
-// without the raster engine's threads where that gives the very same pixels.
+// The application's style, except that a list drops down beneath its control, a screenful at
+// a time with a scroll bar, as on the desktop the program comes from: the other way, a popup
+// as tall as the list over the control, hides the window behind a long list.
 class VensterStijl : public QProxyStyle {
 public:
     VensterStijl() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
 
-    // The open list drops down beneath its control, a screenful at a time with a scroll bar, as
-    // on the desktop the program comes from. The style's other way, a popup as tall as the list,
-    // first measures the width of every entry: a long wait with tens of thousands of them.
     int styleHint(StyleHint hint, const QStyleOption* optie, const QWidget* widget,
                   QStyleHintReturn* antwoord) const override
     {
         if (hint == QStyle::SH_ComboBox_Popup)
             return 0;
         return QProxyStyle::styleHint(hint, optie, widget, antwoord);
-    }
-
-    // Qt's raster engine hands every blended fill of 96 device rows or more to its thread
-    // pool, however narrow: for the route box's scroll bar, 16 pixels wide, that starts a
-    // thread at the first paint and passes the work to and fro some thirty times, to fill a
-    // few thousand pixels. Drawn a band of 64 rows at a time, each band whole into a picture of
-    // its own, it stays on this thread. Only where that is known to give the style's own
-    // pixels: Fusion, at one device pixel to the pixel, on whole pixels.
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* optie,
-                            QPainter* schilder, const QWidget* widget) const override
-    {
-        constexpr int Band = 64;
-        const QRect vlak = optie->rect;
-        if (control != CC_ScrollBar || vlak.height() <= Band || !inBandenGelijk(schilder)) {
-            QProxyStyle::drawComplexControl(control, optie, schilder, widget);
-            return;
-        }
-        for (int y = vlak.top(); y <= vlak.bottom(); y += Band) {
-            const QRect band(vlak.left(), y, vlak.width(), qMin(Band, vlak.bottom() + 1 - y));
-            QImage beeld(band.size(), QImage::Format_ARGB32_Premultiplied);
-            beeld.fill(Qt::transparent);
-            QPainter bandSchilder(&beeld);
-            bandSchilder.setRenderHints(schilder->renderHints());
-            bandSchilder.translate(-band.topLeft());
-            QProxyStyle::drawComplexControl(control, optie, &bandSchilder, widget);
-            bandSchilder.end();
-            schilder->drawImage(band.topLeft(), beeld);
-        }
-    }
-
-private:
-    bool inBandenGelijk(const QPainter* schilder) const
-    {
-        const QPaintDevice* apparaat = schilder->device();
-        const QTransform afbeelding = schilder->combinedTransform();
-        return apparaat && apparaat->devicePixelRatioF() == 1.0
-               && afbeelding.type() <= QTransform::TxTranslate
-               && afbeelding.dx() == std::floor(afbeelding.dx())
-               && afbeelding.dy() == std::floor(afbeelding.dy())
-               && baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
     }
 };
 
@@ -249,7 +204,6 @@ RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    verticalScrollBar()->setStyle(vensterStijl());
     setTabChangesFocus(true);
     viewport()->setMouseTracking(true);
     // The right button belongs to the route box's own handler, not to a context menu.
@@ -259,26 +213,8 @@ RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
 
 QString RouteBox::Text() const
 {
-    const QString ruw = documentTekst();
-    // Every line break becomes CR LF. The breaks are looked up once, with Qt's fast search, and
-    // the lines between them copied into a string of the final length: the rules read the whole
-    // route on every click, and it may be tens of thousands of lines long.
-    QVarLengthArray<qsizetype, 64> breuken;
-    for (qsizetype i = ruw.indexOf(AlineaScheiding); i >= 0; i = ruw.indexOf(AlineaScheiding, i + 1))
-        breuken.append(i);
-    if (breuken.isEmpty())
-        return ruw;
-    QString tekst(ruw.size() + breuken.size(), Qt::Uninitialized);
-    QChar* uit = tekst.data();
-    qsizetype van = 0;
-    for (const qsizetype tot : breuken) {
-        uit = std::copy(ruw.cbegin() + van, ruw.cbegin() + tot, uit);
-        *uit++ = u'\r';
-        *uit++ = u'\n';
-        van = tot + 1;
-    }
-    std::copy(ruw.cbegin() + van, ruw.cend(), uit);
-    return tekst;
+    QString tekst = documentTekst();
+    return tekst.replace(AlineaScheiding, QStringLiteral("\r\n"));
 }
 
 QString RouteBox::documentTekst() const { return document()->toRawText(); }
@@ -364,60 +300,20 @@ QString RouteBox::SelText() const
 
 // ---- ComboBox ----------------------------------------------------------------------------
 
-ComboBox::ComboBox(QWidget* parent) : Besturing<QComboBox>(parent), m_model(new LijstModel(this))
+ComboBox::ComboBox(QWidget* parent)
+    : Besturing<QComboBox>(parent), m_model(new QStringListModel(this))
 {
     m_muisKlikIsClick = false;
     setEditable(false);
     setModel(m_model);
+    setStyle(vensterStijl());
+    // Sizing to the entries would measure every one of them.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Every entry is one line of text in the same font: the open list need not measure each.
+    if (auto* lijst = qobject_cast<QListView*>(view()))
+        lijst->setUniformItemSizes(true);
     connect(this, &QComboBox::activated, this, [this] { gekozen(); });
 }
-
-void ComboBox::setOpenLijstKleur(QPalette::ColorRole rol, const QColor& kleur)
-{
-    m_openLijstKleuren.append({rol, kleur});
-    if (m_openLijstKlaar)
-        openLijstKleurenZetten();
-}
-
-void ComboBox::openLijstKleurenZetten()
-{
-    QPalette palet = view()->palette();
-    for (const auto& [rol, kleur] : std::as_const(m_openLijstKleuren))
-        palet.setColor(rol, kleur);
-    view()->setPalette(palet);
-}
-
-void ComboBox::showPopup()
-{
-    openLijstKlaarmaken();
-    Besturing<QComboBox>::showPopup();
-}
-
-void ComboBox::openLijstKlaarmaken()
-{
-    // The open list is a window of its own (a frame, a list view, scroll bars), made the first
-    // time the list opens rather than at start-up. Qt may have made it already, for the click
-    // that opens the list, the wheel or a typed letter, in the application's style, whose popup
-    // has no scroll bar and a menu's colours; what that left behind is set right here as well.
-    if (m_openLijstKlaar)
-        return;
-    m_openLijstKlaar = true;
-    setStyle(vensterStijl());
-    // Sizing to the entries would measure each of tens of thousands.
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    QAbstractItemView* lijstbeeld = view();
-    lijstbeeld->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Every entry is one line of text in the same font: the open list need not measure each
-    // of tens of thousands of entries to lay them out.
-    if (auto* lijst = qobject_cast<QListView*>(lijstbeeld))
-        lijst->setUniformItemSizes(true);
-    openLijstKleurenZetten();
-    // The list's window takes the list's own colours again.
-    QEvent paletWissel(QEvent::PaletteChange);
-    QCoreApplication::sendEvent(this, &paletWissel);
-}
-
-const QList<QAnyStringView>& ComboBox::Items() const { return m_model->items(); }
 
 void ComboBox::gekozen()
 {
@@ -442,10 +338,8 @@ void ComboBox::wheelEvent(QWheelEvent* event)
 
 void ComboBox::AddItem(const QString& item)
 {
-    Utf16Buffer buffer;
-    const auto entry = [this, &buffer](qsizetype i) { return alsUtf16(Items().at(i), buffer); };
     const bool nietsGetoond = currentIndex() < 0;
-    insertItem(int(lijstGrens(count(), entry, item, true)), item);
+    insertItem(int(lijstPlek(Items(), item)), item);
     // Qt shows the first entry of a list that was empty; the list's own rule shows nothing
     // until the user or the program picks one.
     if (nietsGetoond)
@@ -454,56 +348,35 @@ void ComboBox::AddItem(const QString& item)
 
 void ComboBox::AddItems(const QStringList& items)
 {
-    QList<QAnyStringView> delen;
-    delen.reserve(items.size());
-    for (const QString& item : items)
-        delen.append(QStringView(item));
-    voegToe(delen, items, {});
-}
-
-void ComboBox::AddItems(const QList<QAnyStringView>& delen, const QString& tekst,
-                        const QByteArray& bytes)
-{
-    voegToe(delen, QStringList{tekst}, {bytes});
-}
-
-void ComboBox::voegToe(const QList<QAnyStringView>& delen, const QStringList& teksten,
-                       const QList<QByteArray>& bytes)
-{
-    if (delen.isEmpty())
+    if (items.isEmpty())
         return;
     const bool nietsGetoond = currentIndex() < 0;
     const QString getoond = currentText();
-    // Into an empty list the entries come as they are: a list already in order is then shared,
-    // not copied.
-    QList<QAnyStringView> alle = Items().isEmpty() ? delen : Items() + delen;
+    QStringList alle = Items() + items;
     sorteerLijst(alle);
-    // One batch with the drawing held back: a whole configuration's list fills at once.
-    setUpdatesEnabled(false);
-    m_model->vervang(std::move(alle), m_model->teksten() + teksten, m_model->bytes() + bytes);
-    setCurrentIndex(-1);
-    setUpdatesEnabled(true);
+    vervang(alle);
     if (!nietsGetoond)
         setText(getoond);
 }
 
 void ComboBox::RemoveItems(const std::function<bool(QStringView)>& weg)
 {
-    setUpdatesEnabled(false);
-    Utf16Buffer buffer;
-    m_model->verwijder([&weg, &buffer](QAnyStringView item) { return weg(alsUtf16(item, buffer)); });
+    QStringList blijven = Items();
+    blijven.removeIf([&weg](const QString& item) { return weg(item); });
+    vervang(blijven);
+}
+
+void ComboBox::vervang(const QStringList& items)
+{
+    m_model->setStringList(items);
     setCurrentIndex(-1);
-    setUpdatesEnabled(true);
 }
 
 void ComboBox::setText(const QString& tekst)
 {
-    // The entries are kept sorted, so the exact entry is found by binary search first.
-    Utf16Buffer buffer;
-    const auto entry = [this, &buffer](qsizetype i) { return alsUtf16(Items().at(i), buffer); };
-    int index = int(lijstGrens(count(), entry, tekst, false));
-    if (index >= count() || entry(index) != tekst)
-        index = findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // The entries are in list order, so the exact entry stands just before where it would go.
+    const qsizetype plek = lijstPlek(Items(), tekst) - 1;
+    int index = plek >= 0 && List(int(plek)) == tekst ? int(plek) : -1;
     if (index < 0)
         index = findText(tekst, Qt::MatchFixedString);
     setCurrentIndex(index);

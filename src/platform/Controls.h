@@ -3,8 +3,6 @@
 // read like the rules they carry out.
 #pragma once
 
-#include "platform/ListModel.h"
-
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QIcon>
@@ -14,6 +12,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QStringListModel>
 #include <QPushButton>
 #include <QString>
 #include <QWheelEvent>
@@ -244,27 +243,23 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A drop-down list whose shown entry is picked, not typed. Its entries live in a LijstModel,
-// which keeps tens of thousands of them compactly.
+// A drop-down list whose shown entry is picked, not typed. Its entries stay in list order
+// (lists/ListOrder.h).
 class ComboBox : public Besturing<QComboBox> {
 public:
     explicit ComboBox(QWidget* parent);
 
     int ListCount() const { return count(); }
     QString List(int index) const { return itemText(index); }
-    // Every entry in list order, as views that stay valid until the list changes.
-    const QList<QAnyStringView>& Items() const;
-    // The entries stay in list order (ListOrder.h): a new one goes to its sorted place. What
-    // the list shows does not change; an empty list keeps showing nothing.
+    // Every entry in list order.
+    QStringList Items() const { return m_model->stringList(); }
+    // A new entry goes to its sorted place. What the list shows does not change; an empty
+    // list keeps showing nothing.
     void AddItem(const QString& item);
-    // Several entries at once, as the configuration file brings them: sorted once, filled in
-    // one batch.
+    // Several entries at once, as the configuration file brings them: sorted once.
     void AddItems(const QStringList& items);
-    // The same for entries that are parts of the configuration file as read, its text or its
-    // bytes: the list keeps those rather than a copy of every entry.
-    void AddItems(const QList<QAnyStringView>& delen, const QString& tekst, const QByteArray& bytes);
     void Clear() { clear(); }
-    // Removes every entry `weg` picks, in one batch; like Clear, the list then shows nothing.
+    // Removes every entry `weg` picks; like Clear, the list then shows nothing.
     void RemoveItems(const std::function<bool(QStringView)>& weg);
     // The shown text: the entry the user last picked or the program last set; empty if none.
     QString Text() const { return currentText(); }
@@ -275,29 +270,20 @@ public:
     void OpenList() { showPopup(); }
     // The field laid over the list: it shows the entry the user moves to in the closed list.
     void setVeldErboven(TextBox& veld) { m_veldErboven = &veld; }
-    // A colour of the open list, which is a window of its own and would otherwise take the
-    // platform's menu colours.
-    void setOpenLijstKleur(QPalette::ColorRole rol, const QColor& kleur);
 
 protected:
     // Arrow keys, typing and the wheel on the closed list only show another entry; a pick, and
     // so a Click, is a choice in the open list, by mouse or Enter.
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void showPopup() override;
 
 private:
     void gekozen();
-    void openLijstKlaarmaken();
-    void openLijstKleurenZetten();
-    void voegToe(const QList<QAnyStringView>& delen, const QStringList& teksten,
-                 const QList<QByteArray>& bytes);
+    void vervang(const QStringList& items);
 
-    LijstModel* m_model;
+    QStringListModel* m_model;
     bool m_bladeren = false;
     TextBox* m_veldErboven = nullptr;
-    QList<std::pair<QPalette::ColorRole, QColor>> m_openLijstKleuren;
-    bool m_openLijstKlaar = false;
 };
 
 } // namespace zwervel

@@ -4,16 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QFont>
-#include <QFontDatabase>
-#include <QGuiApplication>
-#include <QImage>
 #include <QPalette>
-#include <QPixmap>
-#include <QResource>
 
-#include <cstring>
-
-static void laadPlaatjes() { Q_INIT_RESOURCE(plaatjes); }
 
 namespace zwervel {
 
@@ -30,13 +22,9 @@ constexpr int OntwerpHoogte = 6990;
 
 QFont arial(double punten)
 {
-    // Where Arial is absent its metric twin stands in, so that captions keep their width. It
-    // is asked for by name: a request for a missing family first searches every installed
-    // font for a stand-in, which costs the start-up milliseconds.
-    const QStringList families = QFontDatabase::families();
-    const bool tweeling = !families.contains(QStringLiteral("Arial"))
-                          && families.contains(QStringLiteral("Liberation Sans"));
-    QFont font(tweeling ? QStringLiteral("Liberation Sans") : QStringLiteral("Arial"));
+    // Where Arial is absent its metric twin stands in, so that captions keep their width.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setPointSizeF(punten);
     return font;
 }
@@ -52,67 +40,24 @@ void lijstKleuren(ComboBox& lijst)
 {
     kleur(lijst, QPalette::Button, LijstAchtergrond);
     kleur(lijst, QPalette::Base, LijstAchtergrond);
-    lijst.setOpenLijstKleur(QPalette::Base, LijstAchtergrond);
-    lijst.setOpenLijstKleur(QPalette::Window, LijstAchtergrond);
+    // The open list is a window of its own, which would take the desktop's menu colours.
+    kleur(*lijst.view(), QPalette::Base, LijstAchtergrond);
+    kleur(*lijst.view(), QPalette::Window, LijstAchtergrond);
 }
 
 QIcon plaatje(const char* naam)
 {
-    // Every size the build drew, as raw pixels; the icon takes the one that fits the screen's
-    // scale.
-    QIcon icoon;
-    for (const int maat : {ZWERVEL_PLAATJE_MATEN}) {
-        const QResource pixels(
-            QStringLiteral(":/zwervel/%1-%2.argb").arg(QLatin1StringView(naam)).arg(maat));
-        QImage beeld(maat, maat, QImage::Format_ARGB32_Premultiplied);
-        if (pixels.size() != beeld.sizeInBytes())
-            continue;
-        // Copied into an image of its own, which the pixmap then takes over as it is: the
-        // pixels are already in the layout the window draws with.
-        std::memcpy(beeld.bits(), pixels.data(), std::size_t(beeld.sizeInBytes()));
-        icoon.addPixmap(QPixmap::fromImage(std::move(beeld)));
-    }
-    return icoon;
+    return QIcon(QStringLiteral(":/pictures/%1.svg").arg(QLatin1StringView(naam)));
 }
 
 } // namespace
 
-frmZwervel::FormulierLettertype::FormulierLettertype(QWidget* venster)
-    : m_toepassing(QGuiApplication::font()),
-      m_volgtBureaublad(m_toepassing == QFontDatabase::systemFont(QFontDatabase::GeneralFont))
-{
-    venster->setFont(arial(9.75));
-    // The window's font as it resolved, so that every control resolves to the same font as
-    // it would have with the application's own.
-    QGuiApplication::setFont(venster->font());
-}
-
-frmZwervel::FormulierLettertype::~FormulierLettertype()
-{
-    // A window whose making failed halfway still gives the application its font back.
-    herstel();
-}
-
-void frmZwervel::FormulierLettertype::herstel()
-{
-    if (m_hersteld)
-        return;
-    m_hersteld = true;
-    QGuiApplication::setFont(m_toepassing);
-}
-
-void frmZwervel::FormulierLettertype::themaGewijzigd() const
-{
-    if (m_volgtBureaublad)
-        QGuiApplication::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-}
-
 void frmZwervel::bouwFormulier()
 {
-    laadPlaatjes();
     setObjectName(QStringLiteral("frmZwervel"));
     setWindowTitle(QStringLiteral("Zwervel"));
-    setWindowIcon(plaatje("venster"));
+    setFont(arial(9.75));
+    setWindowIcon(plaatje("window"));
     setAutoFillBackground(true);
     kleur(*this, QPalette::Window, Achtergrond);
     setMouseTracking(true);
@@ -153,18 +98,18 @@ void frmZwervel::bouwFormulier()
         k.plaats(left, top, 240, 240);
         k.setCursor(Qt::PointingHandCursor);
     };
-    knop(knopRouteOpschonen, "knopRouteOpschonen", "kruis-grijs", 0, 1920);
-    knop(KnopRouteLeegmaken, "KnopRouteLeegmaken", "kruis-rood", 0, 2280);
-    knop(knopGoogleMapsOpenen, "knopGoogleMapsOpenen", "kaart", 0, 6540);
+    knop(knopRouteOpschonen, "knopRouteOpschonen", "cross-grey", 0, 1920);
+    knop(KnopRouteLeegmaken, "KnopRouteLeegmaken", "cross-red", 0, 2280);
+    knop(knopGoogleMapsOpenen, "knopGoogleMapsOpenen", "map", 0, 6540);
 
     naam(LabelVoettekst, "LabelVoettekst");
     LabelVoettekst.plaats(0, 6400, 6255, 615);
     LabelVoettekst.setAutoFillBackground(true);
     kleur(LabelVoettekst, QPalette::Window, Strook);
 
-    knop(knopPlaatsToevoegen, "knopPlaatsToevoegen", "plus-omlijnd", 0, 1560);
-    knop(knopRouteToevoegen, "knopRouteToevoegen", "plus-gevuld", 0, 1200);
-    knop(knopRouteVerwijderen, "knopRouteVerwijderen", "kruis-rood", 0, 6060);
+    knop(knopPlaatsToevoegen, "knopPlaatsToevoegen", "plus-outline", 0, 1560);
+    knop(knopRouteToevoegen, "knopRouteToevoegen", "plus-filled", 0, 1200);
+    knop(knopRouteVerwijderen, "knopRouteVerwijderen", "cross-red", 0, 6060);
 
     naam(Info, "Info");
     Info.setCaption(QStringLiteral("  Info"));
@@ -175,9 +120,9 @@ void frmZwervel::bouwFormulier()
     Info.setFont(arial(8.25));
     Info.setCursor(Qt::PointingHandCursor);
 
-    knop(knopOngedaan, "knopOngedaan", "ongedaan", 5760, 1200);
+    knop(knopOngedaan, "knopOngedaan", "undo", 5760, 1200);
     knopOngedaan.setVisible(false);
-    knop(knopPlaatsVerwijderen, "knopPlaatsVerwijderen", "kruis-rood", 0, 5460);
+    knop(knopPlaatsVerwijderen, "knopPlaatsVerwijderen", "cross-red", 0, 5460);
 
     const auto opschrift = [&](Label& l, const char* n, const char* tekst, int top, int width) {
         naam(l, n);

@@ -1,7 +1,5 @@
 #include "window/frmZwervel.h"
 
-#include "platform/Geheugen.h"
-
 #include <QCloseEvent>
 #include <QResizeEvent>
 
@@ -19,22 +17,12 @@ qint32 naarHeleTwips(double twips)
 frmZwervel::frmZwervel(Platform& platform, QWidget* parent)
     : QWidget(parent), m_platform(platform)
 {
-    m_lettertype.herstel();
     bouwFormulier();
     koppelGebeurtenissen();
     voerUit([this] { Form_Load(); });
 }
 
 frmZwervel::~frmZwervel() = default;
-
-frmZwervel::StartGeheugen::StartGeheugen()
-{
-    // About what an empty window fills before and during its first drawing: the font list,
-    // the font engines, the controls, the first text layouts. Kept for the life of the process:
-    // handing the rest back at exit would only cost the exit time.
-    static const HeapVoorraad* const voorraad = new HeapVoorraad(2 * 1024 * 1024);
-    Q_UNUSED(voorraad);
-}
 
 float frmZwervel::Width() const { return float(width() * TwipsPerPixel); }
 float frmZwervel::Height() const { return float(height() * TwipsPerPixel); }
@@ -84,8 +72,6 @@ bool frmZwervel::event(QEvent* event)
         voerUit([this] { Form_Activate(); });
         return resultaat;
     }
-    if (event->type() == QEvent::ThemeChange)
-        m_lettertype.themaGewijzigd();
     if (event->type() == QEvent::WindowStateChange) {
         const bool resultaat = QWidget::event(event);
         voerUit([this] { Form_Resize(); });

@@ -6,7 +6,6 @@
 #include "platform/Controls.h"
 #include "platform/Platform.h"
 
-#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -31,31 +30,6 @@ public:
     void setHeight(float twips);
     enum class VensterStatus { Normaal, Geminimaliseerd, Gemaximaliseerd };
     VensterStatus WindowState() const;
-
-    // The first window of a process readies the heap that its start-up fills, in one request.
-    struct StartGeheugen {
-        StartGeheugen();
-    } m_startGeheugen;
-
-    // The form's font goes on the window before any control exists: a control made in the
-    // default font would lay out its text, and load that font, only to do it again in Arial.
-    // A text box even lays out its empty text in the application's font before it takes the
-    // window's, so the window's font stands in as the application's until the controls exist.
-    class FormulierLettertype {
-    public:
-        explicit FormulierLettertype(QWidget* venster);
-        ~FormulierLettertype();
-        // The application's own font again, once the controls exist.
-        void herstel();
-        // Setting the application's font keeps Qt from following the desktop's, which message
-        // boxes show in; where the desktop's font was in use, it follows from here instead.
-        void themaGewijzigd() const;
-
-    private:
-        QFont m_toepassing;
-        bool m_volgtBureaublad;
-        bool m_hersteld = false;
-    } m_lettertype{this};
 
     // ---- Controls, in the order of the form description -----------------------------------
     // Declared in that order so that each one exists before the window raises events.
