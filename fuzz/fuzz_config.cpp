@@ -2,6 +2,7 @@
 // reads back the same.
 #include "config/ConfigFormat.h"
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,6 +2,7 @@
 // carries every place unchanged, and the route box's text work keeps its own promises.
 #include "editing/RouteEditing.h"
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,6 +3,7 @@
 #include "config/ConfigBestand.h"
 #include "config/ConfigFormat.h"
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 #include "support/FormFixture.h"
 #include "support/TestHelpers.h"
 

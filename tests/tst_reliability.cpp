@@ -4,6 +4,7 @@
 // big files are made here at run time.
 #include "config/ConfigFormat.h"
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 #include "support/FormFixture.h"
 #include "support/TestHelpers.h"
 

@@ -1,5 +1,6 @@
 // The normal form of a route, bracket removal and the map-service addresses, as plain rules.
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 #include "support/TestHelpers.h"
 
 #include <QRandomGenerator>
@@ -109,12 +110,6 @@ QString willekeurigeRoute(QRandomGenerator& toeval)
     return t;
 }
 
-// A text as the route box holds it: each line break one paragraph separator.
-QString alsDocument(QString tekst)
-{
-    return tekst.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
-}
-
 // The route box's own text as its Text gives it: each paragraph separator CR LF.
 QString alsRegels(QString document)
 {
@@ -217,10 +212,6 @@ void TestRoute::normaalvorm()
     QCOMPARE(routeNormaalvorm(tekst, true, true), kaart);
     QCOMPARE(routeNormaalvorm(tekst, true, false), stappen13en14(gewoon, true, false));
     QCOMPARE(routeNormaalvorm(tekst, false, true), stappen13en14(gewoon, false, true));
-    // The same route in the route box's own text.
-    const QString document = alsDocument(tekst);
-    QCOMPARE(routeNormaalvormVanDocument(document, false, false), gewoon);
-    QCOMPARE(routeNormaalvormVanDocument(document, true, true), kaart);
 }
 
 void TestRoute::alineaAlleenInHetVak_data()
@@ -251,7 +242,6 @@ void TestRoute::alineaAlleenInHetVak()
     QFETCH(QString, alsRoute);
     QFETCH(QString, inHetVak);
     QCOMPARE(routeNormaalvorm(tekst, false, false), alsRoute);
-    QCOMPARE(routeNormaalvormVanDocument(tekst, false, false), inHetVak);
     QCOMPARE(routeNormaalvorm(alsRegels(tekst), false, false), inHetVak);
 }
 
@@ -326,9 +316,6 @@ void TestRoute::gelijkAanDeStappen()
         for (const bool dubbel : {false, true}) {
             for (const bool haken : {false, true}) {
                 const QString uit = routeNormaalvorm(tekst, dubbel, haken);
-                // The route box's text: the same, read without its CR LF copy.
-                QCOMPARE(routeNormaalvormVanDocument(tekst, dubbel, haken),
-                         routeNormaalvorm(alsRegels(tekst), dubbel, haken));
                 if (uit != stappen13en14(verwacht, dubbel, haken))
                     QFAIL(qPrintable(QStringLiteral("verschil voor %1 (%2, %3): %4 tegen %5")
                                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(tekst)))

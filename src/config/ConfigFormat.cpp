@@ -1,6 +1,7 @@
 #include "config/ConfigFormat.h"
 
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 #include "config/Windows1252.h"
 
 #include <QStringDecoder>
@@ -12,7 +13,6 @@ namespace {
 const QString RouteSleutel = QStringLiteral("route=");
 const QString PlaatsSleutel = QStringLiteral("plaats=");
 const QString RoutesSleutel = QStringLiteral("routes=");
-const QString RegelEinde = QStringLiteral("\r\n");
 
 void lijstRegel(QString& uit, const QString& sleutel, const QStringList& items)
 {

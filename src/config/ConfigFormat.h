@@ -9,9 +9,6 @@
 
 namespace zwervel {
 
-// The character with code 15 that follows every list entry on a list line.
-inline constexpr QChar Scheidingsteken(u'\x0F');
-
 // What a configuration text holds, in the terms the window needs.
 struct CfgInhoud {
     // The value of every "route=" line, in file order: each one is set into the route box in

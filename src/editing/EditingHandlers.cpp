@@ -8,7 +8,6 @@ namespace zwervel {
 namespace {
 constexpr int ToetsF2 = 113;
 constexpr int ToetsA = 65;
-constexpr int RechterMuisknop = 2;
 } // namespace
 
 void frmZwervel::Plaats_Click()
@@ -99,8 +98,8 @@ void frmZwervel::Route_KeyUp(int KeyCode, int Shift)
 
 void frmZwervel::Route_MouseUp(int Button, int, float, float)
 {
-    if (Button == RechterMuisknop)
-        knopGoogleMaps_MouseUp(1, 0, 0, 0);
+    if (Button == RechterKnop)
+        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
 }
 
 } // namespace zwervel

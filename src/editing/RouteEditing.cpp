@@ -1,16 +1,11 @@
 #include "editing/RouteEditing.h"
 
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 
 #include <QStringView>
 
 namespace zwervel {
-
-namespace {
-
-const QString RegelEinde = QStringLiteral("\r\n");
-
-} // namespace
 
 qsizetype geldigeCaret(const QString& tekst, qsizetype positie)
 {

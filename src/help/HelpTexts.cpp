@@ -1,13 +1,13 @@
 #include "help/HelpTexts.h"
 
+#include "text/TextRules.h"
+
 #include <QList>
 #include <QStringList>
 
 namespace zwervel {
 
 namespace {
-
-const QString RegelEinde = QStringLiteral("\r\n");
 
 QString regels(const QStringList& lijst) { return lijst.join(RegelEinde); }
 

@@ -33,14 +33,14 @@ void frmZwervel::LabelVoettekst_MouseMove(int, int, float, float) { Info.setCapt
 
 void frmZwervel::Form_MouseUp(int Button, int, float, float)
 {
-    if (Button == Qt::RightButton)
-        knopGoogleMaps_MouseUp(Qt::LeftButton, 0, 0, 0);
+    if (Button == RechterKnop)
+        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
 }
 
 void frmZwervel::LabelVoettekst_MouseUp(int Button, int, float, float)
 {
-    if (Button == Qt::RightButton)
-        knopGoogleMaps_MouseUp(Qt::LeftButton, 0, 0, 0);
+    if (Button == RechterKnop)
+        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
 }
 
 // ---- The information label: the route box takes the focus, the label explains itself -----

@@ -1,14 +1,12 @@
 // The remembered lists: finding, adding and removing entries.
 #include "lists/ListRules.h"
+#include "text/TextRules.h"
 #include "route/RouteRules.h"
 #include "window/frmZwervel.h"
 
 namespace zwervel {
 
 namespace {
-
-// The released mouse button as the remove buttons test it: 1 exactly is the left one.
-constexpr int LinkerKnop = 1;
 
 Vraag jaNeeVraag(const QString& tekst, Vraag::Antwoord standaard)
 {

@@ -1,30 +1,25 @@
 #include "lists/ListRules.h"
 
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 
 namespace zwervel {
 
-namespace {
-
-const QString RegelEinde = QStringLiteral("\r\n");
-
-} // namespace
-
-QString zonderItemEinde(QString tekst) { return tekst.remove(ItemEinde); }
+QString zonderScheidingsteken(QString tekst) { return tekst.remove(Scheidingsteken); }
 
 QString plaatsUitSelectie(const QString& selectie)
 {
     // The entry end goes first: once gone, the CR and LF around it form a line break too.
-    QString plaats = zonderItemEinde(selectie);
+    QString plaats = zonderScheidingsteken(selectie);
     plaats.replace(RegelEinde, QStringLiteral("/"));
     return zonderSpatiesAanDeRanden(plaats).toString();
 }
 
 QString routeAlsItem(const QString& normaalvorm)
 {
-    if (!normaalvorm.contains(ItemEinde))
+    if (!normaalvorm.contains(Scheidingsteken))
         return normaalvorm;
-    return routeNormaalvorm(zonderItemEinde(normaalvorm), false, false);
+    return routeNormaalvorm(zonderScheidingsteken(normaalvorm), false, false);
 }
 
 QStringList itemsZonder(const QStringList& items, const QString& weg)

@@ -8,11 +8,7 @@
 
 namespace zwervel {
 
-// The configuration file ends every entry with this character, so an entry must never hold
-// it: it would come back as two entries.
-inline constexpr QChar ItemEinde(0x0F);
-
-QString zonderItemEinde(QString tekst);
+QString zonderScheidingsteken(QString tekst);
 
 // A selection of the route box as a place: the entry end removed, every CR LF turned into
 // "/", leading and trailing spaces (only spaces) trimmed. Empty when nothing is left.

@@ -64,8 +64,11 @@ public:
     virtual void SetFocus() = 0;
 };
 
-// The events a control reports to the window, in the form's terms: Button 1 left, 2 right,
-// 4 middle (in a move, the buttons held); Shift 1, Ctrl 2, Alt 4; X and Y in twips.
+// The mouse buttons as the handlers receive and test them.
+enum MuisKnop : int { LinkerKnop = 1, RechterKnop = 2, MiddelsteKnop = 4 };
+
+// The events a control reports to the window, in the form's terms: Button as above (in a
+// move, the buttons held); Shift 1, Ctrl 2, Alt 4; X and Y in twips.
 class Gebeurtenissen : public QObject {
     Q_OBJECT
 signals:

@@ -1,14 +1,13 @@
 // Showing the route in the map service, its start page, and the information label's clicks.
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 #include "window/frmZwervel.h"
 
 namespace zwervel {
 
 QString frmZwervel::RouteGestript(bool EenPlaatsDubbel, bool TussenHaakjesWis) const
 {
-    // Read with the box's own line breaks: the same normal form as of Text, without copying a
-    // long route once more on every click.
-    return routeNormaalvormVanDocument(Route.documentTekst(), EenPlaatsDubbel, TussenHaakjesWis);
+    return routeNormaalvorm(Route.Text(), EenPlaatsDubbel, TussenHaakjesWis);
 }
 
 QString frmZwervel::TussenHakenVerwijderen(const QString& Invoer) const
@@ -31,12 +30,12 @@ void frmZwervel::knopGoogleMapsOpenen_Click() { m_platform.openAdres(startpagina
 
 void frmZwervel::Info_MouseUp(int Button, int, float, float)
 {
-    if (Button == Qt::RightButton) {
-        knopGoogleMaps_MouseUp(Qt::LeftButton, 0, 0, 0);
+    if (Button == RechterKnop) {
+        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
         return;
     }
     // The example is what follows the first ":" of the general help's last line.
-    const QString laatsteRegel = InfoTekst.split(QStringLiteral("\r\n")).constLast();
+    const QString laatsteRegel = InfoTekst.split(RegelEinde).constLast();
     const qsizetype dubbelepunt = laatsteRegel.indexOf(u':');
     const QString voorbeeld =
         zonderSpatiesAanDeRanden(QStringView(laatsteRegel).mid(dubbelepunt + 1)).toString();

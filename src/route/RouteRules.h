@@ -6,25 +6,14 @@
 
 namespace zwervel {
 
-// The text without the spaces at its ends; tabs and other white space stay.
-QStringView zonderSpatiesAanDeRanden(QStringView tekst);
-
 // A stored route, places separated by "/", as route box lines joined by CR LF.
 QString routeAlsRegels(QString route);
-
-// Two texts are the same place or entry when their lower-case forms are equal over the whole
-// text; nothing is trimmed.
-bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b);
 
 // The route text in normal form: places separated by single "/", no spaces around a "/",
 // no runs of spaces, no place repeated right after itself, empty when there is no place.
 // A slash that only becomes doubled once spaces around it go is collapsed as well, so the
 // result never holds an empty place.
 QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis);
-// The same for the route box's own text, where each line break is one paragraph separator
-// (U+2029): what routeNormaalvorm gives once every U+2029 is made CR LF, without that copy.
-QString routeNormaalvormVanDocument(QStringView documentTekst, bool eenPlaatsDubbel,
-                                    bool tussenHaakjesWis);
 
 // Removes each part from the first "(" to the first ")" of the remaining text, until a ")"
 // comes first or one of the two is missing. Parentheses do not nest.
