@@ -1,6 +1,11 @@
 // The control wrappers: positions in twips, the route box's CR LF positions, the lists, and the
 // events they raise at once, inside the call that causes them.
-#include "platform/Controls.h"
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/PictureButton.h"
+#include "platform/RouteBox.h"
+#include "platform/TextBox.h"
 #include "support/TestHelpers.h"
 
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/Controls.h"
+#include "platform/Control.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -3,7 +3,12 @@
 // folder of their subsystem (window/, route/, lists/, editing/, config/, help/).
 #pragma once
 
-#include "platform/Controls.h"
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/PictureButton.h"
+#include "platform/RouteBox.h"
+#include "platform/TextBox.h"
 #include "platform/Platform.h"
 
 #include <QString>

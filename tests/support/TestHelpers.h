@@ -2,7 +2,12 @@
 // entries, numbered entries.
 #pragma once
 
-#include "platform/Controls.h"
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/PictureButton.h"
+#include "platform/RouteBox.h"
+#include "platform/TextBox.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,0 +1,16 @@
+// The form's one captioned push button.
+#pragma once
+
+#include "platform/Control.h"
+
+#include <QPushButton>
+
+namespace zwervel {
+
+// The one captioned push button.
+class CommandButton : public Besturing<QPushButton> {
+public:
+    explicit CommandButton(QWidget* parent) : Besturing<QPushButton>(parent) { setAutoDefault(false); }
+};
+
+} // namespace zwervel

@@ -1,0 +1,27 @@
+// A single-line text box: the place field and the route field.
+#pragma once
+
+#include "platform/Control.h"
+#include "platform/TextField.h"
+
+#include <QLineEdit>
+
+namespace zwervel {
+
+// A single-line text box: the place field and the route field.
+class TextBox : public Besturing<QLineEdit>, public TekstVak {
+public:
+    explicit TextBox(QWidget* parent);
+
+    QString Text() const override { return text(); }
+    void setText(const QString& tekst) override { QLineEdit::setText(tekst); }
+    int SelStart() const override;
+    void setSelStart(int positie) override;
+    int SelLength() const override;
+    void setSelLength(int lengte) override;
+    QString SelText() const override { return selectedText(); }
+    int TextLength() const override { return int(text().size()); }
+    void SetFocus() override { setFocus(Qt::OtherFocusReason); }
+};
+
+} // namespace zwervel
