@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-inline void eis(bool voorwaarde, const char* belofte, const char* bestand, int regel)
+inline void eis(bool voorwaarde, const char* belofte, const char* file, int line)
 {
     if (voorwaarde)
         return;
-    std::fprintf(stderr, "%s:%d: broken: %s\n", bestand, regel, belofte);
+    std::fprintf(stderr, "%s:%d: broken: %s\n", file, line, belofte);
     std::abort();
 }
 

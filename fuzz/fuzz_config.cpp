@@ -19,11 +19,11 @@ namespace {
 
 // The route as the window would save it after reading: the last "route=" value the route box
 // takes, then its normal form.
-QString opgeslagenRoute(const CfgInhoud& inhoud)
+QString opgeslagenRoute(const ConfigContent& content)
 {
-    for (qsizetype i = inhoud.routeWaarden.size() - 1; i >= 0; --i) {
-        if (pastInVenster(inhoud.routeWaarden.at(i)))
-            return routeNormaalvorm(routeAlsRegels(inhoud.routeWaarden.at(i)), false, false);
+    for (qsizetype i = content.routeValues.size() - 1; i >= 0; --i) {
+        if (fitsInWindow(content.routeValues.at(i)))
+            return routeNormalForm(routeAsLines(content.routeValues.at(i)), false, false);
     }
     return {};
 }
@@ -31,7 +31,7 @@ QString opgeslagenRoute(const CfgInhoud& inhoud)
 // The entries as the window's lists take them.
 QStringList aangenomen(QStringList items)
 {
-    items.removeIf([](const QString& item) { return !pastInVenster(item); });
+    items.removeIf([](const QString& item) { return !fitsInWindow(item); });
     return items;
 }
 
@@ -40,19 +40,19 @@ QStringList aangenomen(QStringList items)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const CfgInhoud eerste = cfgInhoud(cfgDecoderen(bytes));
-    for (const QString& entry : eerste.plaatsen + eerste.routes)
-        EIS(!entry.isEmpty() && !entry.contains(Scheidingsteken));
+    const ConfigContent eerste = parseConfig(decodeConfig(bytes));
+    for (const QString& entry : eerste.places + eerste.routes)
+        EIS(!entry.isEmpty() && !entry.contains(EntrySeparator));
 
     const QString route = opgeslagenRoute(eerste);
-    const QStringList plaatsen = aangenomen(eerste.plaatsen);
+    const QStringList places = aangenomen(eerste.places);
     const QStringList routes = aangenomen(eerste.routes);
-    const QString tekst = cfgTekst(route, plaatsen, routes);
-    const QByteArray geschreven = cfgCoderen(tekst);
-    EIS(cfgDecoderen(geschreven) == tekst); // no character lost to the code page
+    const QString text = configText(route, places, routes);
+    const QByteArray written = encodeConfig(text);
+    EIS(decodeConfig(written) == text); // no character lost to the code page
 
-    const CfgInhoud tweede = cfgInhoud(cfgDecoderen(geschreven));
-    EIS(tweede.plaatsen == plaatsen);
+    const ConfigContent tweede = parseConfig(decodeConfig(written));
+    EIS(tweede.places == places);
     EIS(tweede.routes == routes);
     EIS(opgeslagenRoute(tweede) == route);
     return 0;

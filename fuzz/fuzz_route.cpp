@@ -28,9 +28,9 @@ void controleerNormaalvorm(const QString& n)
     EIS(!n.startsWith(u' ') && !n.endsWith(u' '));
     EIS(!n.startsWith(u'/') && !n.endsWith(u'/'));
     EIS(!n.contains(QStringLiteral("//")));
-    const QStringList plaatsen = n.split(u'/');
-    for (qsizetype i = 0; i + 1 < plaatsen.size(); ++i)
-        EIS(!zelfdeTekstBehalveHoofdletters(plaatsen.at(i), plaatsen.at(i + 1)));
+    const QStringList places = n.split(u'/');
+    for (qsizetype i = 0; i + 1 < places.size(); ++i)
+        EIS(!sameEntry(places.at(i), places.at(i + 1)));
 }
 
 // UTF-8 taken as it stands: a byte order mark at the start of a place is a character too.
@@ -44,77 +44,77 @@ QString alsUtf8(const QByteArray& bytes)
 // Where the route survives UTF-8, decoding the address gives back every place unchanged.
 void controleerAdres(const QString& route)
 {
-    const QString adres = routeAdres(route);
-    const QString begin = QString::fromLatin1(KaartBasisAdres) + QStringLiteral("/maps/dir/");
-    EIS(adres.startsWith(begin));
-    for (QChar c : adres)
+    const QString address = routeAddress(route);
+    const QString begin = QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps/dir/");
+    EIS(address.startsWith(begin));
+    for (QChar c : address)
         EIS(c.unicode() > 0x20 && c.unicode() < 0x7F && c != u'#' && c != u'?' && c != u'\\');
     if (alsUtf8(route.toUtf8()) != route)
         return; // lone surrogates have no UTF-8 form
-    const QStringList stukken = adres.mid(begin.size()).split(u'/');
+    const QStringList pieces = address.mid(begin.size()).split(u'/');
     QStringList terug;
-    for (const QString& stuk : stukken)
-        terug << alsUtf8(QByteArray::fromPercentEncoding(stuk.toLatin1()));
+    for (const QString& piece : pieces)
+        terug << alsUtf8(QByteArray::fromPercentEncoding(piece.toLatin1()));
     EIS(terug == route.split(u'/'));
 }
 
-void controleerOpschonen(const QString& tekst)
+void controleerOpschonen(const QString& text)
 {
-    const QString schoon = routeOpgeschoond(tekst);
-    EIS(routeOpgeschoond(schoon) == schoon);
+    const QString schoon = cleanedRoute(text);
+    EIS(cleanedRoute(schoon) == schoon);
     EIS(!schoon.startsWith(QStringLiteral("\r\n")) && !schoon.endsWith(QStringLiteral("\r\n")));
     EIS(!schoon.contains(QStringLiteral("\r\n\r\n")));
 }
 
 // A caret and a selection length from the input itself, as wild as a restored undo slot. The
 // place is a list entry: one line, never empty.
-void controleerInvoegen(const QString& tekst, qsizetype selStart, qsizetype selLengte)
+void controleerInvoegen(const QString& text, qsizetype selStart, qsizetype selLength)
 {
-    const qsizetype caret = geldigeCaret(tekst, selStart);
-    EIS(caret >= 0 && caret <= tekst.size());
-    EIS(!(caret > 0 && caret < tekst.size() && tekst.at(caret - 1) == u'\r' && tekst.at(caret) == u'\n'));
+    const qsizetype caret = validCaret(text, selStart);
+    EIS(caret >= 0 && caret <= text.size());
+    EIS(!(caret > 0 && caret < text.size() && text.at(caret - 1) == u'\r' && text.at(caret) == u'\n'));
 
-    QString plaats = tekst.right(qsizetype(quint32(selStart) % 8));
-    plaats.remove(u'\r').remove(u'\n');
-    if (plaats.isEmpty())
-        plaats = QStringLiteral("x");
-    const RouteMetSelectie uit = plaatsInvoegen(tekst, selStart, selLengte, plaats);
-    EIS(uit.selStart == caret);
-    EIS(uit.selLengte >= 0 && uit.selStart + uit.selLengte <= uit.tekst.size());
-    EIS(uit.tekst.mid(uit.selStart, uit.selLengte) == plaats.left(uit.selLengte));
+    QString place = text.right(qsizetype(quint32(selStart) % 8));
+    place.remove(u'\r').remove(u'\n');
+    if (place.isEmpty())
+        place = QStringLiteral("x");
+    const RouteWithSelection out = insertPlace(text, selStart, selLength, place);
+    EIS(out.selStart == caret);
+    EIS(out.selLength >= 0 && out.selStart + out.selLength <= out.text.size());
+    EIS(out.text.mid(out.selStart, out.selLength) == place.left(out.selLength));
     // What stood before the caret is untouched.
-    EIS(uit.tekst.left(caret) == tekst.left(caret));
-    EIS(uit.tekst.size() >= caret + 1);
+    EIS(out.text.left(caret) == text.left(caret));
+    EIS(out.text.size() >= caret + 1);
 }
 
-void controleerRoute(const QString& tekst, qsizetype selStart, qsizetype selLengte)
+void controleerRoute(const QString& text, qsizetype selStart, qsizetype selLength)
 {
-    const QString normaal = routeNormaalvorm(tekst, false, false);
+    const QString normaal = routeNormalForm(text, false, false);
     controleerNormaalvorm(normaal);
     // The normal form is a fixed point: normalising it again changes nothing.
-    EIS(routeNormaalvorm(normaal, false, false) == normaal);
+    EIS(routeNormalForm(normaal, false, false) == normaal);
     controleerAdres(normaal);
-    controleerAdres(routeNormaalvorm(tekst, true, true));
+    controleerAdres(routeNormalForm(text, true, true));
     // The route box's own text, a paragraph separator for each line break, reads the same.
-    QString regels = tekst;
-    regels.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    QString lines = text;
+    lines.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     for (const bool dubbel : {false, true})
         for (const bool haken : {false, true})
-            EIS(routeNormaalvormVanDocument(tekst, dubbel, haken)
-                == routeNormaalvorm(regels, dubbel, haken));
+            EIS(routeNormaalvormVanDocument(text, dubbel, haken)
+                == routeNormalForm(lines, dubbel, haken));
 
-    const QString zonderHaakjes = tussenHakenVerwijderen(tekst);
-    EIS(zonderHaakjes.size() <= tekst.size());
+    const QString zonderHaakjes = removeBracketed(text);
+    EIS(zonderHaakjes.size() <= text.size());
 
-    controleerOpschonen(tekst);
-    controleerInvoegen(tekst, selStart, selLengte);
+    controleerOpschonen(text);
+    controleerInvoegen(text, selStart, selLength);
 }
 
-qint32 getal(const uint8_t* data, size_t size, size_t vanaf)
+qint32 getal(const uint8_t* data, size_t size, size_t from)
 {
     qint32 waarde = 0;
-    if (size >= vanaf + sizeof waarde)
-        std::memcpy(&waarde, data + size - vanaf - sizeof waarde, sizeof waarde);
+    if (size >= from + sizeof waarde)
+        std::memcpy(&waarde, data + size - from - sizeof waarde, sizeof waarde);
     return waarde;
 }
 
@@ -123,12 +123,12 @@ qint32 getal(const uint8_t* data, size_t size, size_t vanaf)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const qsizetype selStart = getal(data, size, 0);
-    const qsizetype selLengte = getal(data, size, 4);
-    controleerRoute(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)), selStart, selLengte);
+    const qsizetype selLength = getal(data, size, 4);
+    controleerRoute(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)), selStart, selLength);
 
     // The same bytes as UTF-16 reach what UTF-8 cannot bring: lone surrogates, any code unit.
     QString utf16(qsizetype(size / 2), Qt::Uninitialized);
     std::memcpy(utf16.data(), data, (size / 2) * sizeof(QChar));
-    controleerRoute(utf16, selStart, selLengte);
+    controleerRoute(utf16, selStart, selLength);
     return 0;
 }

@@ -6,12 +6,12 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(zwervel::ToepassingsTitel));
+    QApplication::setApplicationName(QString::fromLatin1(zwervel::ApplicationTitle));
     zwervel::QtPlatform platform;
-    zwervel::frmZwervel venster(platform);
-    platform.setVenster(&venster);
-    if (venster.afgebroken())
+    zwervel::frmZwervel window(platform);
+    platform.setWindow(&window);
+    if (window.aborted())
         return 1;
-    venster.show();
+    window.show();
     return app.exec();
 }

@@ -26,22 +26,22 @@ using namespace zwervel;
 
 namespace {
 
-QString u8(const char* tekst) { return QString::fromUtf8(tekst); }
-QByteArray bytes(const char* tekst) { return QByteArray(tekst); }
+QString u8(const char* text) { return QString::fromUtf8(text); }
+QByteArray bytes(const char* text) { return QByteArray(text); }
 
 QByteArray lijstBytes(const QStringList& items)
 {
-    QByteArray uit;
+    QByteArray out;
     for (const QString& item : items)
-        uit += item.toUtf8() + '\x0F';
-    return uit;
+        out += item.toUtf8() + '\x0F';
+    return out;
 }
 
 // The window closed as the user closes it; returns the boxes it showed.
-QList<Vraag> sluit(FormFixture& f)
+QList<Question> sluit(FormFixture& f)
 {
     f.f().close();
-    return f.platform.vragen;
+    return f.platform.questions;
 }
 
 #ifdef Q_OS_UNIX
@@ -52,9 +52,9 @@ public:
     {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_oud);
-        rlimit nieuw = m_oud;
-        nieuw.rlim_cur = grens;
-        setrlimit(RLIMIT_FSIZE, &nieuw);
+        rlimit updated = m_oud;
+        updated.rlim_cur = grens;
+        setrlimit(RLIMIT_FSIZE, &updated);
     }
     ~SchrijfGrens() { setrlimit(RLIMIT_FSIZE, &m_oud); }
 
@@ -70,10 +70,10 @@ class TestConfig : public QObject {
 
 private slots:
     // ---- the text rules ---------------------------------------------------------------------
-    void regels_data();
-    void regels();
-    void inhoud_data();
-    void inhoud();
+    void lines_data();
+    void lines();
+    void content_data();
+    void content();
     void voorbeeldBestand();
     void kaleSleutels();
     void itemsOngewijzigdGeschreven();
@@ -111,10 +111,10 @@ private slots:
 
 // ---- the text rules -------------------------------------------------------------------------
 
-void TestConfig::regels_data()
+void TestConfig::lines_data()
 {
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QStringList>("regels");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF") << u8("a\r\nb\r\n") << QStringList{u8("a"), u8("b")};
     QTest::newRow("alleen LF") << u8("a\nb\n") << QStringList{u8("a"), u8("b")};
     QTest::newRow("alleen CR") << u8("a\rb\r") << QStringList{u8("a"), u8("b")};
@@ -125,18 +125,18 @@ void TestConfig::regels_data()
     QTest::newRow("alleen een einde") << u8("\r\n") << QStringList{u8("")};
 }
 
-void TestConfig::regels()
+void TestConfig::lines()
 {
-    QFETCH(QString, tekst);
-    QFETCH(QStringList, regels);
-    QCOMPARE(cfgRegels(tekst), regels);
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(configLines(text), lines);
 }
 
-void TestConfig::inhoud_data()
+void TestConfig::content_data()
 {
-    QTest::addColumn<QByteArray>("bestand");
-    QTest::addColumn<QStringList>("routeWaarden");
-    QTest::addColumn<QStringList>("plaatsen");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("routeValues");
+    QTest::addColumn<QStringList>("places");
     QTest::addColumn<QStringList>("routes");
     const QStringList geen;
 
@@ -181,39 +181,39 @@ void TestConfig::inhoud_data()
     QTest::newRow("leeg bestand") << QByteArray() << geen << geen << geen;
 }
 
-void TestConfig::inhoud()
+void TestConfig::content()
 {
-    QFETCH(QByteArray, bestand);
-    const CfgInhoud inhoud = cfgInhoud(cfgDecoderen(bestand));
-    QTEST(inhoud.routeWaarden, "routeWaarden");
-    QTEST(inhoud.plaatsen, "plaatsen");
-    QTEST(inhoud.routes, "routes");
+    QFETCH(QByteArray, file);
+    const ConfigContent content = parseConfig(decodeConfig(file));
+    QTEST(content.routeValues, "routeValues");
+    QTEST(content.places, "places");
+    QTEST(content.routes, "routes");
 }
 
 void TestConfig::voorbeeldBestand()
 {
-    const QString tekst = cfgTekst(u8("Nieuwegein/Utrecht/Amsterdam"),
+    const QString text = configText(u8("Nieuwegein/Utrecht/Amsterdam"),
                                    {u8("Amsterdam"), u8("Nieuwegein"), u8("Utrecht")},
                                    {u8("Rome, Colosseum/Parijs")});
-    QCOMPARE(cfgCoderen(tekst), bytes("route=Nieuwegein/Utrecht/Amsterdam\r\n"
+    QCOMPARE(encodeConfig(text), bytes("route=Nieuwegein/Utrecht/Amsterdam\r\n"
                                       "plaats=Amsterdam\x0FNieuwegein\x0FUtrecht\x0F\r\n"
                                       "routes=Rome, Colosseum/Parijs\x0F\r\n"));
-    const CfgInhoud terug = cfgInhoud(cfgDecoderen(cfgCoderen(tekst)));
-    QCOMPARE(terug.routeWaarden, QStringList{u8("Nieuwegein/Utrecht/Amsterdam")});
-    QCOMPARE(terug.plaatsen, (QStringList{u8("Amsterdam"), u8("Nieuwegein"), u8("Utrecht")}));
+    const ConfigContent terug = parseConfig(decodeConfig(encodeConfig(text)));
+    QCOMPARE(terug.routeValues, QStringList{u8("Nieuwegein/Utrecht/Amsterdam")});
+    QCOMPARE(terug.places, (QStringList{u8("Amsterdam"), u8("Nieuwegein"), u8("Utrecht")}));
     QCOMPARE(terug.routes, QStringList{u8("Rome, Colosseum/Parijs")});
-    QCOMPARE(routeAlsRegels(terug.routeWaarden.constFirst()), u8("Nieuwegein\r\nUtrecht\r\nAmsterdam"));
+    QCOMPARE(routeAsLines(terug.routeValues.constFirst()), u8("Nieuwegein\r\nUtrecht\r\nAmsterdam"));
 }
 
 void TestConfig::kaleSleutels()
 {
-    QCOMPARE(cfgCoderen(cfgTekst(QString(), {}, {})), bytes("route=\r\nplaats=\r\nroutes=\r\n"));
+    QCOMPARE(encodeConfig(configText(QString(), {}, {})), bytes("route=\r\nplaats=\r\nroutes=\r\n"));
 }
 
 void TestConfig::itemsOngewijzigdGeschreven()
 {
     // Loading trims; saving writes what the list holds.
-    QCOMPARE(cfgTekst(QString(), {u8("  A "), u8("\tB")}, {u8(" a / b ")}),
+    QCOMPARE(configText(QString(), {u8("  A "), u8("\tB")}, {u8(" a / b ")}),
              u8("route=\r\nplaats=  A \x0F\tB\x0F\r\nroutes= a / b \x0F\r\n"));
 }
 
@@ -221,15 +221,15 @@ void TestConfig::scheidingstekenInItem()
 {
     // The format cannot hold the separator inside an entry: written unchanged, it comes back as
     // two entries. That is why the lists refuse it where an entry is made.
-    const QString tekst = cfgTekst(QString(), {u8("a\x0F" "b")}, {});
-    QCOMPARE(tekst, u8("route=\r\nplaats=a\x0F" "b\x0F\r\nroutes=\r\n"));
-    QCOMPARE(cfgInhoud(tekst).plaatsen, (QStringList{u8("a"), u8("b")}));
+    const QString text = configText(QString(), {u8("a\x0F" "b")}, {});
+    QCOMPARE(text, u8("route=\r\nplaats=a\x0F" "b\x0F\r\nroutes=\r\n"));
+    QCOMPARE(parseConfig(text).places, (QStringList{u8("a"), u8("b")}));
 }
 
 void TestConfig::coderen_data()
 {
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QByteArray>("bestand");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("file");
     QTest::newRow("ASCII") << u8("route=Utrecht") << bytes("route=Utrecht");
     QTest::newRow("Latijn-1") << u8("Zürich, Île-de-France") << bytes("Z\xFCrich, \xCE" "le-de-France");
     QTest::newRow("Windows-1252 eigen tekens") << u8("€ Œuvre “x” – …")
@@ -244,16 +244,16 @@ void TestConfig::coderen_data()
 
 void TestConfig::coderen()
 {
-    QFETCH(QString, tekst);
-    QFETCH(QByteArray, bestand);
-    QCOMPARE(cfgCoderen(tekst), bestand);
-    QCOMPARE(cfgDecoderen(bestand), tekst);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, file);
+    QCOMPARE(encodeConfig(text), file);
+    QCOMPARE(decodeConfig(file), text);
 }
 
 void TestConfig::decoderen_data()
 {
-    QTest::addColumn<QByteArray>("bestand");
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("text");
     QTest::newRow("UTF-8") << bytes("Z\xC3\xBCrich") << u8("Zürich");
     QTest::newRow("Windows-1252") << bytes("Z\xFCrich \x80") << u8("Zürich €");
     QTest::newRow("afgebroken UTF-8 is 1252") << bytes("abc\xC3") << u8("abcÃ");
@@ -264,30 +264,30 @@ void TestConfig::decoderen_data()
 
 void TestConfig::decoderen()
 {
-    QFETCH(QByteArray, bestand);
-    QTEST(cfgDecoderen(bestand), "tekst");
+    QFETCH(QByteArray, file);
+    QTEST(decodeConfig(file), "text");
 }
 
 void TestConfig::elkeByteKomtTerug()
 {
     // A file of an older copy is read and written back unchanged, byte for byte, whatever it
     // holds (as long as it is not also valid UTF-8).
-    QByteArray alle;
+    QByteArray all;
     for (int b = 0; b < 256; ++b)
-        alle += char(b);
-    QCOMPARE(cfgCoderen(cfgDecoderen(alle)), alle);
+        all += char(b);
+    QCOMPARE(encodeConfig(decodeConfig(all)), all);
     for (int b = 0x80; b < 256; ++b) {
         const QByteArray een(1, char(b));
-        QCOMPARE(cfgCoderen(cfgDecoderen(een)), een);
+        QCOMPARE(encodeConfig(decodeConfig(een)), een);
     }
 }
 
 void TestConfig::veertigduizendPlaatsen()
 {
-    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
+    const QStringList places = genummerd(u8("Plaats"), 40000);
     const QStringList routes = genummerd(u8("Route a/b"), 40000);
-    const CfgInhoud terug = cfgInhoud(cfgDecoderen(cfgCoderen(cfgTekst(u8("a/b"), plaatsen, routes))));
-    QCOMPARE(terug.plaatsen, plaatsen);
+    const ConfigContent terug = parseConfig(decodeConfig(encodeConfig(configText(u8("a/b"), places, routes))));
+    QCOMPARE(terug.places, places);
     QCOMPARE(terug.routes, routes);
 }
 
@@ -296,17 +296,17 @@ void TestConfig::veertigduizendPlaatsen()
 void TestConfig::schrijvenVervangtHeel()
 {
     QTemporaryDir map;
-    const QString pad = map.filePath(u8("zwervel.cfg"));
-    QVERIFY(schrijfBestand(pad, QByteArray(5000, 'x')));
-    cfgBytesSchrijven(pad, bytes("route=\r\n"));
-    QCOMPARE(leesBestand(pad), bytes("route=\r\n"));
+    const QString path = map.filePath(u8("zwervel.cfg"));
+    QVERIFY(schrijfBestand(path, QByteArray(5000, 'x')));
+    writeConfigBytes(path, bytes("route=\r\n"));
+    QCOMPARE(leesBestand(path), bytes("route=\r\n"));
     QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
-    QCOMPARE(cfgBytesLezen(pad), bytes("route=\r\n"));
+    QCOMPARE(readConfigBytes(path), bytes("route=\r\n"));
 }
 
 void TestConfig::schrijvenMislukt_data()
 {
-    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("isMap");
     QTest::newRow("pad is een map") << u8("zwervel.cfg") << true;
     QTest::newRow("map bestaat niet") << u8("ontbreekt/zwervel.cfg") << false;
@@ -314,22 +314,22 @@ void TestConfig::schrijvenMislukt_data()
 
 void TestConfig::schrijvenMislukt()
 {
-    QFETCH(QString, naam);
+    QFETCH(QString, name);
     QFETCH(bool, isMap);
     QTemporaryDir map;
-    const QString pad = map.filePath(naam);
+    const QString path = map.filePath(name);
     if (isMap)
-        QVERIFY(QDir().mkpath(pad));
-    QString melding;
+        QVERIFY(QDir().mkpath(path));
+    QString message;
     try {
-        cfgBytesSchrijven(pad, bytes("route=\r\n"));
-    } catch (const std::runtime_error& fout) {
-        melding = QString::fromLocal8Bit(fout.what());
+        writeConfigBytes(path, bytes("route=\r\n"));
+    } catch (const std::runtime_error& error) {
+        message = QString::fromLocal8Bit(error.what());
     }
-    QVERIFY2(melding.contains(QDir::toNativeSeparators(pad)), qPrintable(melding));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
     // The reason follows the path on a line of its own.
-    QVERIFY2(!melding.section(QDir::toNativeSeparators(pad), 1).trimmed().isEmpty(), qPrintable(melding));
-    QCOMPARE(QFileInfo(pad).isDir(), isMap);
+    QVERIFY2(!message.section(QDir::toNativeSeparators(path), 1).trimmed().isEmpty(), qPrintable(message));
+    QCOMPARE(QFileInfo(path).isDir(), isMap);
     QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{});
 }
 
@@ -337,21 +337,21 @@ void TestConfig::schrijfFoutHalverwegeLaatOudBestand()
 {
 #ifdef Q_OS_UNIX
     QTemporaryDir map;
-    const QString pad = map.filePath(u8("zwervel.cfg"));
+    const QString path = map.filePath(u8("zwervel.cfg"));
     const QByteArray oud = bytes("route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n");
-    QVERIFY(schrijfBestand(pad, oud));
-    QString melding;
+    QVERIFY(schrijfBestand(path, oud));
+    QString message;
     {
         const SchrijfGrens grens(4096);
         try {
-            cfgBytesSchrijven(pad, QByteArray(200000, 'x'));
-        } catch (const std::runtime_error& fout) {
-            melding = QString::fromLocal8Bit(fout.what());
+            writeConfigBytes(path, QByteArray(200000, 'x'));
+        } catch (const std::runtime_error& error) {
+            message = QString::fromLocal8Bit(error.what());
         }
     }
     // The reason is the system's own, not a bare "unknown error".
-    QVERIFY2(melding.contains(qt_error_string(EFBIG)), qPrintable(melding));
-    QCOMPARE(leesBestand(pad), oud);
+    QVERIFY2(message.contains(qt_error_string(EFBIG)), qPrintable(message));
+    QCOMPARE(leesBestand(path), oud);
     QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
 #else
     QSKIP("needs a per-process file size limit");
@@ -361,16 +361,16 @@ void TestConfig::schrijfFoutHalverwegeLaatOudBestand()
 void TestConfig::lezenWachtNietEnMeldtNiets()
 {
     QTemporaryDir map;
-    QCOMPARE(cfgBytesLezen(map.filePath(u8("ontbreekt.cfg"))), QByteArray());
-    QCOMPARE(cfgBytesLezen(map.path()), QByteArray());
+    QCOMPARE(readConfigBytes(map.filePath(u8("ontbreekt.cfg"))), QByteArray());
+    QCOMPARE(readConfigBytes(map.path()), QByteArray());
 #ifdef Q_OS_UNIX
     // A pipe nobody writes to would block an open for reading for ever.
     const QString pijp = map.filePath(u8("pijp.cfg"));
     QCOMPARE(mkfifo(QFile::encodeName(pijp).constData(), 0600), 0);
-    QCOMPARE(cfgBytesLezen(pijp), QByteArray());
+    QCOMPARE(readConfigBytes(pijp), QByteArray());
     // A file whose reading fails at once.
     if (QFileInfo(u8("/proc/self/mem")).isFile())
-        QCOMPARE(cfgBytesLezen(u8("/proc/self/mem")), QByteArray());
+        QCOMPARE(readConfigBytes(u8("/proc/self/mem")), QByteArray());
 #endif
 }
 
@@ -378,7 +378,7 @@ void TestConfig::lezenWachtNietEnMeldtNiets()
 
 void TestConfig::routeUitBestand_data()
 {
-    QTest::addColumn<QByteArray>("bestand");
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("route");
     QTest::newRow("sleutel in hoofdletters") << bytes("ROUTE=Utrecht/Zeist\r\n") << u8("Utrecht\r\nZeist");
     QTest::newRow("spatie voor de sleutel") << bytes(" route=Utrecht/Zeist\r\n") << QString();
@@ -390,10 +390,10 @@ void TestConfig::routeUitBestand_data()
 
 void TestConfig::routeUitBestand()
 {
-    QFETCH(QByteArray, bestand);
-    FormFixture f(&bestand);
+    QFETCH(QByteArray, file);
+    FormFixture f(&file);
     QTEST(f.f().Route.Text(), "route");
-    QVERIFY(f.platform.vragen.isEmpty());
+    QVERIFY(f.platform.questions.isEmpty());
 }
 
 void TestConfig::heenEnTerug()
@@ -429,8 +429,8 @@ void TestConfig::legeVensterGeeftKaleSleutels()
 
 void TestConfig::plaatsenGetrimdGeladenOngewijzigdBewaard()
 {
-    const QByteArray bestand = bytes("plaats=  Utrecht \x0F\r\n");
-    FormFixture f(&bestand);
+    const QByteArray file = bytes("plaats=  Utrecht \x0F\r\n");
+    FormFixture f(&file);
     QCOMPARE(items(f.f().Plaats), QStringList{u8("Utrecht")});
     f.f().Plaats.AddItem(u8(" Zeist  "));
     sluit(f);
@@ -441,40 +441,40 @@ void TestConfig::plaatsenGetrimdGeladenOngewijzigdBewaard()
 
 void TestConfig::tekensBuitenCodepagina()
 {
-    const QStringList plaatsen{u8("Łódź"), u8("Αθήνα"), u8("東京"), u8("Zürich")};
+    const QStringList places{u8("Łódź"), u8("Αθήνα"), u8("東京"), u8("Zürich")};
     QByteArray bewaard;
     {
         FormFixture f;
         f.f().Route.setText(u8("Łódź\r\nΑθήνα\r\n東京"));
-        f.f().Plaats.AddItems(plaatsen);
+        f.f().Plaats.AddItems(places);
         f.f().Routes.AddItems({u8("Zürich/東京")});
         sluit(f);
         bewaard = leesBestand(f.cfgPad());
-        const QString verwacht = u8("route=Łódź/Αθήνα/東京\r\nplaats=") + items(f.f().Plaats).join(Scheidingsteken)
-                                 + Scheidingsteken + u8("\r\nroutes=Zürich/東京\x0F\r\n");
+        const QString verwacht = u8("route=Łódź/Αθήνα/東京\r\nplaats=") + items(f.f().Plaats).join(EntrySeparator)
+                                 + EntrySeparator + u8("\r\nroutes=Zürich/東京\x0F\r\n");
         QCOMPARE(bewaard, verwacht.toUtf8());
     }
     FormFixture f(&bewaard);
     QCOMPARE(f.f().Route.Text(), u8("Łódź\r\nΑθήνα\r\n東京"));
-    QCOMPARE(gesorteerd(items(f.f().Plaats)), gesorteerd(plaatsen));
+    QCOMPARE(sorted(items(f.f().Plaats)), sorted(places));
     QCOMPARE(items(f.f().Routes), QStringList{u8("Zürich/東京")});
 }
 
 void TestConfig::ouderBestandBlijftWindows1252()
 {
-    const QByteArray bestand = bytes("route=Z\xFCrich/K\xF6ln\r\nplaats=K\xF6ln\x0FZ\xFCrich\x0F\r\nroutes=Caf\xE9 \x80/Z\xFCrich\x0F\r\n");
-    FormFixture f(&bestand);
+    const QByteArray file = bytes("route=Z\xFCrich/K\xF6ln\r\nplaats=K\xF6ln\x0FZ\xFCrich\x0F\r\nroutes=Caf\xE9 \x80/Z\xFCrich\x0F\r\n");
+    FormFixture f(&file);
     QCOMPARE(f.f().Route.Text(), u8("Zürich\r\nKöln"));
     QCOMPARE(items(f.f().Plaats), (QStringList{u8("Köln"), u8("Zürich")}));
     QCOMPARE(items(f.f().Routes), QStringList{u8("Café €/Zürich")});
     sluit(f);
-    QCOMPARE(leesBestand(f.cfgPad()), bestand);
+    QCOMPARE(leesBestand(f.cfgPad()), file);
 }
 
 void TestConfig::regelsMetAlleenLf()
 {
-    const QByteArray bestand = bytes("route=Utrecht/Zeist\nplaats=Utrecht\x0FZeist\x0F\nroutes=Utrecht/Zeist\x0F\n");
-    FormFixture f(&bestand);
+    const QByteArray file = bytes("route=Utrecht/Zeist\nplaats=Utrecht\x0FZeist\x0F\nroutes=Utrecht/Zeist\x0F\n");
+    FormFixture f(&file);
     QCOMPARE(f.f().Route.Text(), u8("Utrecht\r\nZeist"));
     QCOMPARE(items(f.f().Plaats), (QStringList{u8("Utrecht"), u8("Zeist")}));
     QCOMPARE(items(f.f().Routes), QStringList{u8("Utrecht/Zeist")});
@@ -497,22 +497,22 @@ void TestConfig::onleesbaarBestandVensterOpentToch()
     QFETCH(QString, soort);
     // The program's folder is prepared before the window is made.
     QTemporaryDir map;
-    const QString pad = map.filePath(u8("zwervel.cfg"));
+    const QString path = map.filePath(u8("zwervel.cfg"));
     if (soort == u8("map"))
-        QVERIFY(QDir().mkpath(pad));
+        QVERIFY(QDir().mkpath(path));
 #ifdef Q_OS_UNIX
     else
-        QCOMPARE(mkfifo(QFile::encodeName(pad).constData(), 0600), 0);
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 #endif
     ScriptedPlatform platform;
-    platform.pad = map.filePath(u8("zwervel"));
-    frmZwervel venster(platform);
-    venster.show();
-    QVERIFY(QTest::qWaitForWindowActive(&venster));
-    QCOMPARE(venster.Route.Text(), QString());
-    QCOMPARE(venster.Plaats.ListCount(), 0);
-    QVERIFY(platform.vragen.isEmpty());
-    QVERIFY(platform.beeindigd.isEmpty());
+    platform.path = map.filePath(u8("zwervel"));
+    frmZwervel window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.Route.Text(), QString());
+    QCOMPARE(window.Plaats.ListCount(), 0);
+    QVERIFY(platform.questions.isEmpty());
+    QVERIFY(platform.terminated.isEmpty());
 }
 
 void TestConfig::mislukteOpslagGemeld_data()
@@ -530,15 +530,15 @@ void TestConfig::mislukteOpslagGemeld()
         QVERIFY(QDir().mkpath(f.cfgPad()));
     else
         f.f().CfgBestand = f.map.filePath(u8("ontbreekt/zwervel.cfg"));
-    const QString pad = QDir::toNativeSeparators(f.f().CfgBestand);
+    const QString path = QDir::toNativeSeparators(f.f().CfgBestand);
     f.f().Plaats.AddItem(u8("Utrecht"));
-    const QList<Vraag> vragen = sluit(f);
-    QCOMPARE(vragen.size(), 1);
-    QCOMPARE(vragen.constFirst().icoon, Vraag::Icoon::Fout);
-    const QString tekst = vragen.constFirst().tekst;
-    QVERIFY2(tekst.contains(pad), qPrintable(tekst));
-    QVERIFY2(!tekst.section(pad, 1).trimmed().isEmpty(), qPrintable(tekst)); // and the reason
-    QCOMPARE(f.platform.beeindigd, QList<int>{1});
+    const QList<Question> questions = sluit(f);
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions.constFirst().icon, Question::Icon::Error);
+    const QString text = questions.constFirst().text;
+    QVERIFY2(text.contains(path), qPrintable(text));
+    QVERIFY2(!text.section(path, 1).trimmed().isEmpty(), qPrintable(text)); // and the reason
+    QCOMPARE(f.platform.terminated, QList<int>{1});
     QCOMPARE(QFileInfo(f.cfgPad()).isDir(), isMap);
 }
 
@@ -548,13 +548,13 @@ void TestConfig::volleSchijfLaatOudBestandHeel()
     const QByteArray oud = bytes("route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n");
     FormFixture f(&oud);
     f.f().Plaats.AddItems(genummerd(u8("Plaats"), 20000));
-    QList<Vraag> vragen;
+    QList<Question> questions;
     {
         const SchrijfGrens grens(4096);
-        vragen = sluit(f);
+        questions = sluit(f);
     }
-    QCOMPARE(vragen.size(), 1);
-    QVERIFY(vragen.constFirst().tekst.contains(QDir::toNativeSeparators(f.cfgPad())));
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(questions.constFirst().text.contains(QDir::toNativeSeparators(f.cfgPad())));
     QCOMPARE(leesBestand(f.cfgPad()), oud);
     QCOMPARE(QDir(f.map.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
 #else
@@ -564,15 +564,15 @@ void TestConfig::volleSchijfLaatOudBestandHeel()
 
 void TestConfig::veertigduizendDoorHetVenster()
 {
-    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
+    const QStringList places = genummerd(u8("Plaats"), 40000);
     const QStringList routes = genummerd(u8("Route a/b"), 40000);
-    const QByteArray bestand = "route=a/b\r\nplaats=" + lijstBytes(plaatsen) + "\r\nroutes=" + lijstBytes(routes) + "\r\n";
-    FormFixture f(&bestand);
+    const QByteArray file = "route=a/b\r\nplaats=" + lijstBytes(places) + "\r\nroutes=" + lijstBytes(routes) + "\r\n";
+    FormFixture f(&file);
     QCOMPARE(f.f().Plaats.ListCount(), 40000);
     QCOMPARE(f.f().Routes.ListCount(), 40000);
-    QCOMPARE(f.f().Plaats.List(39999), plaatsen.constLast());
+    QCOMPARE(f.f().Plaats.List(39999), places.constLast());
     sluit(f);
-    QCOMPARE(leesBestand(f.cfgPad()), bestand);
+    QCOMPARE(leesBestand(f.cfgPad()), file);
 }
 
 QTEST_MAIN(TestConfig)

@@ -26,7 +26,7 @@ using namespace zwervel;
 namespace {
 
 // The Qt document position of the route box's caret.
-int documentPositie(const RouteBox& vak) { return vak.textCursor().position(); }
+int documentPosition(const RouteBox& vak) { return vak.textCursor().position(); }
 
 } // namespace
 
@@ -62,7 +62,7 @@ private slots:
 
 void TestControls::routeBoxTekstBlijftGelijk_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::newRow("leeg") << QString();
     QTest::newRow("regels") << s("Utrecht\r\nDelft\r\n\r\nGouda");
     QTest::newRow("regeleinde achteraan") << s("Utrecht\r\n");
@@ -73,11 +73,11 @@ void TestControls::routeBoxTekstBlijftGelijk_data()
 
 void TestControls::routeBoxTekstBlijftGelijk()
 {
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     RouteBox vak(nullptr);
-    vak.setText(tekst);
-    QCOMPARE(vak.Text(), tekst);
-    QCOMPARE(vak.TextLength(), int(tekst.size()));
+    vak.setText(text);
+    QCOMPARE(vak.Text(), text);
+    QCOMPARE(vak.TextLength(), int(text.size()));
 }
 
 void TestControls::routeBoxLosseRegeleinden()
@@ -91,8 +91,8 @@ void TestControls::routeBoxLosseRegeleinden()
 void TestControls::routeBoxPosities_data()
 {
     // "ab" CR LF "cd": text positions 0..6, document positions 0..5.
-    QTest::addColumn<int>("tekstPositie");
-    QTest::addColumn<int>("documentPositie");
+    QTest::addColumn<int>("textPosition");
+    QTest::addColumn<int>("documentPosition");
     QTest::addColumn<int>("terug"); // SelStart after setting it
     QTest::newRow("begin") << 0 << 0 << 0;
     QTest::newRow("voor CR") << 2 << 2 << 2;
@@ -106,13 +106,13 @@ void TestControls::routeBoxPosities_data()
 
 void TestControls::routeBoxPosities()
 {
-    QFETCH(int, tekstPositie);
-    QFETCH(int, documentPositie);
+    QFETCH(int, textPosition);
+    QFETCH(int, documentPosition);
     QFETCH(int, terug);
     RouteBox vak(nullptr);
     vak.setText(s("ab\r\ncd"));
-    vak.setSelStart(tekstPositie);
-    QCOMPARE(::documentPositie(vak), documentPositie);
+    vak.setSelStart(textPosition);
+    QCOMPARE(::documentPosition(vak), documentPosition);
     QCOMPARE(vak.SelStart(), terug);
     QCOMPARE(vak.SelLength(), 0);
 }
@@ -184,18 +184,18 @@ void TestControls::routeBoxBuitenDeTekst()
 void TestControls::routeBoxLangeTekst()
 {
     // 60,000 lines "x": positions far beyond 32,767 in both directions.
-    const int regels = 60000;
-    QStringList lijst;
-    for (int i = 0; i < regels; ++i)
-        lijst << QStringLiteral("x");
-    const QString tekst = lijst.join(QStringLiteral("\r\n"));
+    const int lines = 60000;
+    QStringList list;
+    for (int i = 0; i < lines; ++i)
+        list << QStringLiteral("x");
+    const QString text = list.join(QStringLiteral("\r\n"));
     RouteBox vak(nullptr);
-    vak.setText(tekst);
-    QCOMPARE(vak.Text(), tekst);
-    QCOMPARE(vak.TextLength(), 3 * regels - 2);
+    vak.setText(text);
+    QCOMPARE(vak.Text(), text);
+    QCOMPARE(vak.TextLength(), 3 * lines - 2);
 
     vak.setSelStart(100000); // after the "x" of line 33,333
-    QCOMPARE(::documentPositie(vak), 2 * 33333 + 1);
+    QCOMPARE(::documentPosition(vak), 2 * 33333 + 1);
     QCOMPARE(vak.SelStart(), 100000);
     vak.setSelLength(50000);
     QCOMPARE(vak.SelLength(), 50000);
@@ -207,13 +207,13 @@ void TestControls::routeBoxLangeTekst()
     QTextCursor cursor = vak.textCursor();
     cursor.movePosition(QTextCursor::End);
     vak.setTextCursor(cursor);
-    QCOMPARE(vak.SelStart(), 3 * regels - 2);
+    QCOMPARE(vak.SelStart(), 3 * lines - 2);
 }
 
 void TestControls::routeBoxSchuifbalkZoalsDeStijl_data()
 {
     QTest::addColumn<int>("hoogte");
-    QTest::addColumn<int>("regels");
+    QTest::addColumn<int>("lines");
     QTest::newRow("lower than a band") << 60 << 0;
     QTest::newRow("the route box, empty") << 241 << 0;
     QTest::newRow("handle across band edges") << 241 << 300;
@@ -223,25 +223,25 @@ void TestControls::routeBoxSchuifbalkZoalsDeStijl_data()
 void TestControls::routeBoxSchuifbalkZoalsDeStijl()
 {
     QFETCH(int, hoogte);
-    QFETCH(int, regels);
+    QFETCH(int, lines);
     // The route box draws its scroll bar a band at a time; the pixels must be the style's own,
     // in a window as in a picture of the bar alone.
-    const auto teken = [&](bool inBanden) {
-        QWidget venster;
-        venster.resize(300, hoogte + 50);
-        RouteBox vak(&venster);
+    const auto ch = [&](bool inBanden) {
+        QWidget window;
+        window.resize(300, hoogte + 50);
+        RouteBox vak(&window);
         if (!inBanden)
             vak.verticalScrollBar()->setStyle(QApplication::style());
         vak.setGeometry(37, 23, 200, hoogte);
-        vak.setText(QStringList(regels, QStringLiteral("Utrecht")).join(QStringLiteral("\r\n")));
-        venster.show();
+        vak.setText(QStringList(lines, QStringLiteral("Utrecht")).join(QStringLiteral("\r\n")));
+        window.show();
         QCoreApplication::processEvents();
         QScrollBar* balk = vak.verticalScrollBar();
         balk->setValue(balk->maximum() / 3);
-        return std::pair(venster.grab().toImage(), balk->grab().toImage());
+        return std::pair(window.grab().toImage(), balk->grab().toImage());
     };
-    const auto [vensterInBanden, balkInBanden] = teken(true);
-    const auto [vensterInEenKeer, balkInEenKeer] = teken(false);
+    const auto [vensterInBanden, balkInBanden] = ch(true);
+    const auto [vensterInEenKeer, balkInEenKeer] = ch(false);
     QVERIFY(!balkInBanden.isNull());
     QCOMPARE(vensterInBanden, vensterInEenKeer);
     QCOMPARE(balkInBanden, balkInEenKeer);
@@ -269,18 +269,18 @@ void TestControls::routeBoxSchuifbalkOpElkeSchaal()
     balk.setRange(0, 1000);
     balk.setPageStep(80);
     balk.setValue(333);
-    QStyleOptionSlider optie;
-    balk.initStyleOption(&optie);
+    QStyleOptionSlider option;
+    balk.initStyleOption(&option);
     RouteBox vak(nullptr);
-    const auto teken = [&](const QStyle* stijl) {
-        QImage beeld((QSizeF(balk.size()) * schaal).toSize(), QImage::Format_ARGB32_Premultiplied);
-        beeld.setDevicePixelRatio(schaal);
-        beeld.fill(Qt::white);
-        QPainter schilder(&beeld);
-        stijl->drawComplexControl(QStyle::CC_ScrollBar, &optie, &schilder, &balk);
-        return beeld;
+    const auto ch = [&](const QStyle* style) {
+        QImage image((QSizeF(balk.size()) * schaal).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(schaal);
+        image.fill(Qt::white);
+        QPainter schilder(&image);
+        style->drawComplexControl(QStyle::CC_ScrollBar, &option, &schilder, &balk);
+        return image;
     };
-    QCOMPARE(teken(vak.verticalScrollBar()->style()), teken(QApplication::style()));
+    QCOMPARE(ch(vak.verticalScrollBar()->style()), ch(QApplication::style()));
 }
 
 void TestControls::textBox()
@@ -319,54 +319,54 @@ void TestControls::textBoxLangeTekst()
 
 void TestControls::comboBoxLijst()
 {
-    ComboBox lijst(nullptr);
-    QCOMPARE(lijst.ListCount(), 0);
-    QCOMPARE(lijst.Text(), QString());
-    lijst.AddItem(s("Utrecht"));
-    lijst.AddItems({s("Delft"), s("Gouda")});
-    QCOMPARE(lijst.ListCount(), 3);
-    QStringList inhoud;
-    for (int i = 0; i < lijst.ListCount(); ++i)
-        inhoud << lijst.List(i);
-    inhoud.sort();
-    QCOMPARE(inhoud, (QStringList{s("Delft"), s("Gouda"), s("Utrecht")}));
-    lijst.Clear();
-    QCOMPARE(lijst.ListCount(), 0);
-    QCOMPARE(lijst.Text(), QString());
+    ComboBox list(nullptr);
+    QCOMPARE(list.ListCount(), 0);
+    QCOMPARE(list.Text(), QString());
+    list.AddItem(s("Utrecht"));
+    list.AddItems({s("Delft"), s("Gouda")});
+    QCOMPARE(list.ListCount(), 3);
+    QStringList content;
+    for (int i = 0; i < list.ListCount(); ++i)
+        content << list.List(i);
+    content.sort();
+    QCOMPARE(content, (QStringList{s("Delft"), s("Gouda"), s("Utrecht")}));
+    list.Clear();
+    QCOMPARE(list.ListCount(), 0);
+    QCOMPARE(list.Text(), QString());
 }
 
 void TestControls::comboBoxTekstZonderClick()
 {
-    ComboBox lijst(nullptr);
-    lijst.AddItems({s("Utrecht"), s("delft"), s("Delft")});
-    QSignalSpy clicks(&lijst.gebeurtenissen, &Gebeurtenissen::Click);
-    lijst.setText(s("Delft"));
-    QCOMPARE(lijst.Text(), s("Delft")); // the exact one before one that differs in case
-    lijst.setText(s("delft"));
-    QCOMPARE(lijst.Text(), s("delft"));
-    lijst.setText(s("UTRECHT"));
-    QCOMPARE(lijst.Text(), s("Utrecht"));
+    ComboBox list(nullptr);
+    list.AddItems({s("Utrecht"), s("delft"), s("Delft")});
+    QSignalSpy clicks(&list.events, &ControlEvents::Click);
+    list.setText(s("Delft"));
+    QCOMPARE(list.Text(), s("Delft")); // the exact one before one that differs in case
+    list.setText(s("delft"));
+    QCOMPARE(list.Text(), s("delft"));
+    list.setText(s("UTRECHT"));
+    QCOMPARE(list.Text(), s("Utrecht"));
     QCOMPARE(clicks.count(), 0);
 }
 
 void TestControls::comboBoxKeuzeIsClick()
 {
-    QWidget venster;
-    auto* lijst = new ComboBox(&venster);
-    (new QVBoxLayout(&venster))->addWidget(lijst);
-    lijst->AddItems({s("Utrecht"), s("Delft"), s("Gouda")});
-    venster.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&venster));
-    QSignalSpy clicks(&lijst->gebeurtenissen, &Gebeurtenissen::Click);
+    QWidget window;
+    auto* list = new ComboBox(&window);
+    (new QVBoxLayout(&window))->addWidget(list);
+    list->AddItems({s("Utrecht"), s("Delft"), s("Gouda")});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicks(&list->events, &ControlEvents::Click);
 
     // The user opens the list and picks the second entry.
-    lijst->OpenList();
-    QAbstractItemView* lijstbeeld = lijst->view();
+    list->OpenList();
+    QAbstractItemView* lijstbeeld = list->view();
     QTRY_VERIFY(lijstbeeld->isVisible());
     lijstbeeld->setCurrentIndex(lijstbeeld->model()->index(1, 0));
     QTest::keyClick(lijstbeeld, Qt::Key_Return);
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(lijst->Text(), lijst->List(1));
+    QCOMPARE(list->Text(), list->List(1));
 }
 
 void TestControls::twips_data()
@@ -389,24 +389,24 @@ void TestControls::twips()
     QFETCH(float, width);
     QFETCH(float, height);
     QFETCH(QRect, pixels);
-    PictureButton knop(nullptr);
-    knop.plaats(left, top, width, height);
-    QCOMPARE(knop.geometry(), pixels);
+    PictureButton button(nullptr);
+    button.place(left, top, width, height);
+    QCOMPARE(button.geometry(), pixels);
     // The stored twips come back exactly, not the whole pixels they were drawn at.
-    QCOMPARE(knop.Left(), left);
-    QCOMPARE(knop.Top(), top);
-    QCOMPARE(knop.Width(), width);
-    QCOMPARE(knop.Height(), height);
-    knop.setWidth(width + 7.5f);
-    QCOMPARE(knop.Width(), width + 7.5f);
-    QCOMPARE(knop.Left(), left);
+    QCOMPARE(button.Left(), left);
+    QCOMPARE(button.Top(), top);
+    QCOMPARE(button.Width(), width);
+    QCOMPARE(button.Height(), height);
+    button.setWidth(width + 7.5f);
+    QCOMPARE(button.Width(), width + 7.5f);
+    QCOMPARE(button.Left(), left);
 }
 
 void TestControls::changeMeteen()
 {
     RouteBox vak(nullptr);
     QStringList gezien;
-    connect(&vak.gebeurtenissen, &Gebeurtenissen::Change, &vak, [&] { gezien << vak.Text(); });
+    connect(&vak.events, &ControlEvents::Change, &vak, [&] { gezien << vak.Text(); });
     vak.setText(s("a\r\nb"));
     // Raised inside the call, with the new text already in place.
     QCOMPARE(gezien, QStringList{s("a\r\nb")});
@@ -414,55 +414,55 @@ void TestControls::changeMeteen()
 
 void TestControls::focusMeteen()
 {
-    QWidget venster;
-    auto* route = new RouteBox(&venster);
-    auto* veld = new TextBox(&venster);
-    auto* lijst = new ComboBox(&venster);
-    auto* indeling = new QVBoxLayout(&venster);
+    QWidget window;
+    auto* route = new RouteBox(&window);
+    auto* field = new TextBox(&window);
+    auto* list = new ComboBox(&window);
+    auto* indeling = new QVBoxLayout(&window);
     indeling->addWidget(route);
-    indeling->addWidget(veld);
-    indeling->addWidget(lijst);
-    venster.show();
-    venster.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&venster));
+    indeling->addWidget(field);
+    indeling->addWidget(list);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     route->SetFocus();
     QTRY_VERIFY(route->hasFocus());
 
-    QStringList volgorde;
-    const auto luister = [&](Gebeurtenissen& g, const QString& naam) {
-        connect(&g, &Gebeurtenissen::GotFocus, &venster, [&volgorde, naam] { volgorde << naam + s(" in"); });
-        connect(&g, &Gebeurtenissen::LostFocus, &venster, [&volgorde, naam] { volgorde << naam + s(" uit"); });
+    QStringList order;
+    const auto luister = [&](ControlEvents& g, const QString& name) {
+        connect(&g, &ControlEvents::GotFocus, &window, [&order, name] { order << name + s(" in"); });
+        connect(&g, &ControlEvents::LostFocus, &window, [&order, name] { order << name + s(" uit"); });
     };
-    luister(route->gebeurtenissen, s("route"));
-    luister(veld->gebeurtenissen, s("veld"));
-    luister(lijst->gebeurtenissen, s("lijst"));
+    luister(route->events, s("route"));
+    luister(field->events, s("veld"));
+    luister(list->events, s("lijst"));
 
     // Both events are raised before SetFocus returns, the old control's first.
-    veld->SetFocus();
-    QCOMPARE(volgorde, (QStringList{s("route uit"), s("veld in")}));
-    volgorde.clear();
-    lijst->SetFocus();
-    QCOMPARE(volgorde, (QStringList{s("veld uit"), s("lijst in")}));
-    volgorde.clear();
+    field->SetFocus();
+    QCOMPARE(order, (QStringList{s("route uit"), s("veld in")}));
+    order.clear();
+    list->SetFocus();
+    QCOMPARE(order, (QStringList{s("veld uit"), s("lijst in")}));
+    order.clear();
     route->SetFocus();
-    QCOMPARE(volgorde, (QStringList{s("lijst uit"), s("route in")}));
+    QCOMPARE(order, (QStringList{s("lijst uit"), s("route in")}));
 
     // A focus change nested inside a lost-focus handler is raised at once as well.
-    volgorde.clear();
-    connect(&veld->gebeurtenissen, &Gebeurtenissen::GotFocus, &venster, [lijst] { lijst->SetFocus(); },
+    order.clear();
+    connect(&field->events, &ControlEvents::GotFocus, &window, [list] { list->SetFocus(); },
             Qt::SingleShotConnection);
-    veld->SetFocus();
-    QCOMPARE(volgorde, (QStringList{s("route uit"), s("veld in"), s("veld uit"), s("lijst in")}));
-    QVERIFY(lijst->hasFocus());
+    field->SetFocus();
+    QCOMPARE(order, (QStringList{s("route uit"), s("veld in"), s("veld uit"), s("lijst in")}));
+    QVERIFY(list->hasFocus());
 }
 
 void TestControls::shiftEnterIsRegeleinde()
 {
-    QWidget venster;
-    auto* route = new RouteBox(&venster);
-    (new QVBoxLayout(&venster))->addWidget(route);
-    venster.show();
-    QVERIFY(QTest::qWaitForWindowActive(&venster));
+    QWidget window;
+    auto* route = new RouteBox(&window);
+    (new QVBoxLayout(&window))->addWidget(route);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     route->SetFocus();
     QTest::keyClicks(route, s("Utrecht"));
     QTest::keyClick(route, Qt::Key_Return, Qt::ShiftModifier);
@@ -473,18 +473,18 @@ void TestControls::shiftEnterIsRegeleinde()
 
 void TestControls::dubbelklikIsEenClick()
 {
-    PictureButton knop(nullptr);
-    knop.plaats(0, 0, 240, 240);
-    knop.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&knop));
-    QSignalSpy clicks(&knop.gebeurtenissen, &Gebeurtenissen::Click);
-    QSignalSpy losgelaten(&knop.gebeurtenissen, &Gebeurtenissen::MouseUp);
+    PictureButton button(nullptr);
+    button.place(0, 0, 240, 240);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QSignalSpy clicks(&button.events, &ControlEvents::Click);
+    QSignalSpy losgelaten(&button.events, &ControlEvents::MouseUp);
     // A double click arrives as press, release, double click, release.
-    const QPoint midden(8, 8);
-    QTest::mousePress(&knop, Qt::LeftButton, {}, midden);
-    QTest::mouseRelease(&knop, Qt::LeftButton, {}, midden);
-    QTest::mouseDClick(&knop, Qt::LeftButton, {}, midden);
-    QTest::mouseRelease(&knop, Qt::LeftButton, {}, midden);
+    const QPoint middle(8, 8);
+    QTest::mousePress(&button, Qt::LeftButton, {}, middle);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, middle);
+    QTest::mouseDClick(&button, Qt::LeftButton, {}, middle);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, middle);
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(losgelaten.count(), 2);
 }

@@ -14,31 +14,31 @@ using namespace zwervel;
 
 namespace {
 
-QString crlf(QString tekst) { return tekst.replace(QStringLiteral("|"), QStringLiteral("\r\n")); }
+QString crlf(QString text) { return text.replace(QStringLiteral("|"), QStringLiteral("\r\n")); }
 
 // The route box's text with this caret and selection, as the user left it.
-void zetRoute(frmZwervel& f, const QString& tekst, int selStart = 0, int selLengte = 0)
+void zetRoute(frmZwervel& f, const QString& text, int selStart = 0, int selLength = 0)
 {
-    f.Route.setText(tekst);
+    f.Route.setText(text);
     f.Route.SetFocus();
     f.Route.setSelStart(selStart);
-    f.Route.setSelLength(selLengte);
+    f.Route.setSelLength(selLength);
 }
 
-int indexVan(ComboBox& lijst, const QString& tekst)
+int indexVan(ComboBox& list, const QString& text)
 {
-    if (lijst.findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-        lijst.AddItem(tekst);
-    return lijst.findText(tekst, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        list.AddItem(text);
+    return list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 // The user moves to the list and picks an entry: the list reports the choice as Qt does.
-void kies(ComboBox& lijst, const QString& tekst)
+void kies(ComboBox& list, const QString& text)
 {
-    const int index = indexVan(lijst, tekst);
-    lijst.SetFocus();
-    lijst.setCurrentIndex(index);
-    emit lijst.activated(index);
+    const int index = indexVan(list, text);
+    list.SetFocus();
+    list.setCurrentIndex(index);
+    emit list.activated(index);
 }
 
 bool undoZichtbaar(frmZwervel& f) { return f.knopOngedaan.isVisibleTo(&f); }
@@ -51,11 +51,11 @@ void drieplaatsen(frmZwervel& f)
     zetRoute(f, QStringLiteral("Utrecht"), 7);
 }
 
-QAbstractItemView* openLijst(ComboBox& lijst)
+QAbstractItemView* openLijst(ComboBox& list)
 {
-    lijst.SetFocus();
-    lijst.OpenList();
-    QAbstractItemView* view = lijst.view();
+    list.SetFocus();
+    list.OpenList();
+    QAbstractItemView* view = list.view();
     if (!QTest::qWaitForWindowExposed(view->window()))
         return nullptr;
     return view;
@@ -65,26 +65,26 @@ QAbstractItemView* openLijst(ComboBox& lijst)
 // letter itself.
 void drukToets(QWidget& widget, Qt::Key toets, Qt::KeyboardModifiers modifiers)
 {
-    QString tekst;
+    QString text;
     if (toets >= Qt::Key_A && toets <= Qt::Key_Z)
-        tekst = modifiers.testFlag(Qt::ControlModifier) ? QString(QChar(toets - Qt::Key_A + 1))
+        text = modifiers.testFlag(Qt::ControlModifier) ? QString(QChar(toets - Qt::Key_A + 1))
                                                         : QString(QChar(toets)).toLower();
-    QTest::sendKeyEvent(QTest::Press, &widget, toets, tekst, modifiers);
-    QTest::sendKeyEvent(QTest::Release, &widget, toets, tekst, modifiers);
+    QTest::sendKeyEvent(QTest::Press, &widget, toets, text, modifiers);
+    QTest::sendKeyEvent(QTest::Release, &widget, toets, text, modifiers);
 }
 
 // The offscreen test platform cannot raise or grab for a popup list; that is no fault.
 QtMessageHandler vorigeMelder = nullptr;
-void meldNiets(QtMsgType soort, const QMessageLogContext& context, const QString& melding)
+void meldNiets(QtMsgType soort, const QMessageLogContext& context, const QString& message)
 {
-    if (!melding.startsWith(QStringLiteral("This plugin does not support")))
-        vorigeMelder(soort, context, melding);
+    if (!message.startsWith(QStringLiteral("This plugin does not support")))
+        vorigeMelder(soort, context, message);
 }
 
 void draaiWiel(QWidget& widget, int stappen)
 {
-    const QPointF midden = QRectF(widget.rect()).center();
-    QWheelEvent wiel(midden, widget.mapToGlobal(midden), QPoint(), QPoint(0, 120 * stappen),
+    const QPointF middle = QRectF(widget.rect()).center();
+    QWheelEvent wiel(middle, widget.mapToGlobal(middle), QPoint(), QPoint(0, 120 * stappen),
                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&widget, &wiel);
 }
@@ -95,8 +95,8 @@ class TstEditingWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { vorigeMelder = qInstallMessageHandler(meldNiets); }
-    void plaatsInvoegen_data();
-    void plaatsInvoegen();
+    void insertPlace_data();
+    void insertPlace();
     void tweePlaatsenNaElkaar();
     void plaatsMetToetsVast_data();
     void plaatsMetToetsVast();
@@ -114,8 +114,8 @@ private slots:
     void opschonen();
     void opschonenNaInvoegen();
     void grootVakOpschonen();
-    void toetsen_data();
-    void toetsen();
+    void modifiers_data();
+    void modifiers();
     void editorToetsenBlijven();
     void rechterMuisknop_data();
     void rechterMuisknop();
@@ -128,70 +128,70 @@ private slots:
 };
 
 // "|" stands for CR LF in the rows.
-void TstEditingWindow::plaatsInvoegen_data()
+void TstEditingWindow::insertPlace_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selStart");
-    QTest::addColumn<int>("selLengte");
-    QTest::addColumn<QString>("plaats");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<QString>("place");
     QTest::addColumn<QString>("verwacht");
     QTest::addColumn<int>("verwachtStart");
     QTest::addColumn<int>("verwachtLengte");
 
-    const auto rij = [](const char* naam, const char* tekst, int s, int l, const char* plaats,
+    const auto row = [](const char* name, const char* text, int s, int l, const char* place,
                         const char* verwacht, int vs, int vl) {
-        QTest::newRow(naam) << crlf(QString::fromUtf8(tekst)) << s << l << QString::fromUtf8(plaats)
+        QTest::newRow(name) << crlf(QString::fromUtf8(text)) << s << l << QString::fromUtf8(place)
                             << crlf(QString::fromUtf8(verwacht)) << vs << vl;
     };
-    rij("leeg vak", "", 0, 0, "Utrecht", "Utrecht", 0, 7);
-    rij("caret op lege tweede regel", "Utrecht|", 9, 0, "Zeist", "Utrecht|Zeist", 9, 5);
-    rij("geen scheiding", "Utrecht|Zeist", 7, 0, "Amersfoort", "UtrechtAmersfoort|Zeist", 7, 10);
-    rij("regel vervangen", "Utrecht|Zeist", 9, 5, "Amersfoort", "Utrecht|Amersfoort", 9, 10);
-    rij("regeleinde aan het eind weg", "Utrecht|", 0, 0, "Zeist", "ZeistUtrecht", 0, 5);
-    rij("achter Utrecht", "Utrecht", 7, 0, "Zeist", "UtrechtZeist", 7, 5);
+    row("leeg vak", "", 0, 0, "Utrecht", "Utrecht", 0, 7);
+    row("caret op lege tweede regel", "Utrecht|", 9, 0, "Zeist", "Utrecht|Zeist", 9, 5);
+    row("geen scheiding", "Utrecht|Zeist", 7, 0, "Amersfoort", "UtrechtAmersfoort|Zeist", 7, 10);
+    row("regel vervangen", "Utrecht|Zeist", 9, 5, "Amersfoort", "Utrecht|Amersfoort", 9, 10);
+    row("regeleinde aan het eind weg", "Utrecht|", 0, 0, "Zeist", "ZeistUtrecht", 0, 5);
+    row("achter Utrecht", "Utrecht", 7, 0, "Zeist", "UtrechtZeist", 7, 5);
 }
 
-void TstEditingWindow::plaatsInvoegen()
+void TstEditingWindow::insertPlace()
 {
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     QFETCH(int, selStart);
-    QFETCH(int, selLengte);
-    QFETCH(QString, plaats);
+    QFETCH(int, selLength);
+    QFETCH(QString, place);
     QFETCH(QString, verwacht);
     QFETCH(int, verwachtStart);
     QFETCH(int, verwachtLengte);
 
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, tekst, selStart, selLengte);
+    zetRoute(f, text, selStart, selLength);
 
-    kies(f.Plaats, plaats);
+    kies(f.Plaats, place);
     QCOMPARE(f.Route.Text(), verwacht);
     QCOMPARE(f.Route.SelStart(), verwachtStart);
     QCOMPARE(f.Route.SelLength(), verwachtLengte);
     QVERIFY(f.Route.hasFocus());
     QVERIFY(undoZichtbaar(f));
-    QCOMPARE(f.OngedaanTekst, tekst);
-    QCOMPARE(f.tPlaats.Text(), plaats);
+    QCOMPARE(f.OngedaanTekst, text);
+    QCOMPARE(f.tPlaats.Text(), place);
 
     // The undo brings back the text and the caret the route box had when the list took over.
     QTest::mouseClick(&f.knopOngedaan, Qt::LeftButton);
-    QCOMPARE(f.Route.Text(), tekst);
+    QCOMPARE(f.Route.Text(), text);
     QCOMPARE(f.Route.SelStart(), selStart);
-    QCOMPARE(f.Route.SelLength(), selLengte);
+    QCOMPARE(f.Route.SelLength(), selLength);
     QVERIFY(!undoZichtbaar(f));
     QVERIFY(f.Route.hasFocus());
-    QCOMPARE(f.OngedaanTekst, tekst);
+    QCOMPARE(f.OngedaanTekst, text);
     // Only the route box goes back: the field and the list keep the place.
-    QCOMPARE(f.tPlaats.Text(), plaats);
-    QCOMPARE(f.Plaats.Text(), plaats);
+    QCOMPARE(f.tPlaats.Text(), place);
+    QCOMPARE(f.Plaats.Text(), place);
 }
 
 void TstEditingWindow::tweePlaatsenNaElkaar()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, QStringLiteral("Utrecht"), 7);
 
@@ -213,33 +213,33 @@ void TstEditingWindow::tweePlaatsenNaElkaar()
 
 void TstEditingWindow::plaatsMetToetsVast_data()
 {
-    QTest::addColumn<int>("toetsen");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("undoEerst");
-    QTest::newRow("Shift") << int(ShiftToets) << false;
-    QTest::newRow("Ctrl") << int(CtrlToets) << true;
-    QTest::newRow("Alt") << int(AltToets) << false;
-    QTest::newRow("Alt met undo zichtbaar") << int(AltToets) << true;
-    QTest::newRow("alle drie") << int(ShiftToets | CtrlToets | AltToets) << false;
+    QTest::newRow("Shift") << int(ShiftKey) << false;
+    QTest::newRow("Ctrl") << int(CtrlKey) << true;
+    QTest::newRow("Alt") << int(AltKey) << false;
+    QTest::newRow("Alt met undo zichtbaar") << int(AltKey) << true;
+    QTest::newRow("alle drie") << int(ShiftKey | CtrlKey | AltKey) << false;
 }
 
 void TstEditingWindow::plaatsMetToetsVast()
 {
-    QFETCH(int, toetsen);
+    QFETCH(int, modifiers);
     QFETCH(bool, undoEerst);
 
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, QStringLiteral("Utrecht"), 2, 3);
     if (undoEerst)
         f.KnopRouteLeegmaken_Click();
-    const QString tekst = f.Route.Text();
+    const QString text = f.Route.Text();
     const QString slot = f.OngedaanTekst;
 
-    fx.platform.toetsen = toetsen;
+    fx.platform.modifiers = modifiers;
     kies(f.Plaats, QStringLiteral("Zeist"));
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Zeist"));
-    QCOMPARE(f.Route.Text(), tekst);
+    QCOMPARE(f.Route.Text(), text);
     QCOMPARE(f.OngedaanTekst, slot);
     QCOMPARE(undoZichtbaar(f), undoEerst);
     QVERIFY(f.Plaats.hasFocus());
@@ -248,7 +248,7 @@ void TstEditingWindow::plaatsMetToetsVast()
 void TstEditingWindow::legeGetoondePlaatsDoetNiets()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, QStringLiteral("Utrecht"), 7);
     f.tPlaats.setText(QStringLiteral("Ede"));
@@ -263,7 +263,7 @@ void TstEditingWindow::legeGetoondePlaatsDoetNiets()
 void TstEditingWindow::routeKiezen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, QStringLiteral("Ede"), 1, 1);
 
@@ -287,7 +287,7 @@ void TstEditingWindow::routeKiezen()
 void TstEditingWindow::routeMetLegeGetoondeTekst()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Routes.AddItem(QStringLiteral("Ede/Zeist"));
     f.Routes.setCurrentIndex(-1);
@@ -304,7 +304,7 @@ void TstEditingWindow::routeMetLegeGetoondeTekst()
 void TstEditingWindow::verliesFocusBewaartCaretGenest()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, crlf(QStringLiteral("Utrecht|Zeist")), 9, 5);
     QCOMPARE(f.RouteSelStart, 0);
@@ -325,20 +325,20 @@ void TstEditingWindow::undoNaStartVerborgen()
 {
     const QByteArray cfg("route=Utrecht/Zeist\r\n");
     FormFixture fx(&cfg);
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     QCOMPARE(fx.f().Route.Text(), crlf(QStringLiteral("Utrecht|Zeist")));
     QVERIFY(!undoZichtbaar(fx.f()));
 
     FormFixture leeg;
-    QVERIFY(leeg.toon());
+    QVERIFY(leeg.show());
     QVERIFY(!undoZichtbaar(leeg.f()));
 }
 
 void TstEditingWindow::undoCaretVoorbijHetEind_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selStart");
-    QTest::addColumn<int>("selLengte");
+    QTest::addColumn<int>("selLength");
     QTest::addColumn<int>("verwachtStart");
     QTest::addColumn<int>("verwachtLengte");
     QTest::newRow("caret voorbij het eind") << QStringLiteral("Utrecht") << 100 << 0 << 7 << 0;
@@ -354,20 +354,20 @@ void TstEditingWindow::undoCaretVoorbijHetEind_data()
 
 void TstEditingWindow::undoCaretVoorbijHetEind()
 {
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     QFETCH(int, selStart);
-    QFETCH(int, selLengte);
+    QFETCH(int, selLength);
     QFETCH(int, verwachtStart);
     QFETCH(int, verwachtLengte);
 
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.OngedaanTekst = tekst;
+    f.OngedaanTekst = text;
     f.RouteSelStart = selStart;
-    f.RouteSelLengte = selLengte;
+    f.RouteSelLengte = selLength;
     f.knopOngedaan_Click();
-    QCOMPARE(f.Route.Text(), tekst);
+    QCOMPARE(f.Route.Text(), text);
     QCOMPARE(f.Route.SelStart(), verwachtStart);
     QCOMPARE(f.Route.SelLength(), verwachtLengte);
 }
@@ -375,7 +375,7 @@ void TstEditingWindow::undoCaretVoorbijHetEind()
 void TstEditingWindow::caretVoorbij32767()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     QString lang;
     for (int i = 0; i < 5000; ++i)
@@ -401,14 +401,14 @@ void TstEditingWindow::caretVoorbij32767()
 void TstEditingWindow::leegmaken()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, QStringLiteral("Utrecht"), 2, 2);
     f.Plaats.SetFocus();
 
     QTest::mouseClick(&f.KnopRouteLeegmaken, Qt::LeftButton);
     QCOMPARE(fx.platform.beeps, 1);
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
     QCOMPARE(f.Route.Text(), QString());
     QVERIFY(f.Route.hasFocus());
     QCOMPARE(f.OngedaanTekst, QStringLiteral("Utrecht"));
@@ -427,7 +427,7 @@ void TstEditingWindow::leegmaken()
 void TstEditingWindow::leegmakenDanTypen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, QStringLiteral("Utrecht"));
     f.KnopRouteLeegmaken_Click();
@@ -439,34 +439,34 @@ void TstEditingWindow::leegmakenDanTypen()
 
 void TstEditingWindow::opschonen_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("verwacht");
     QTest::addColumn<bool>("metF2");
 
-    const auto rij = [](const char* naam, const char* tekst, const char* verwacht) {
+    const auto row = [](const char* name, const char* text, const char* verwacht) {
         for (const bool f2 : {false, true}) {
-            const QByteArray rijNaam = QByteArray(naam) + (f2 ? " (F2)" : " (knop)");
-            QTest::newRow(rijNaam.constData()) << crlf(QString::fromUtf8(tekst))
+            const QByteArray rijNaam = QByteArray(name) + (f2 ? " (F2)" : " (knop)");
+            QTest::newRow(rijNaam.constData()) << crlf(QString::fromUtf8(text))
                                                << crlf(QString::fromUtf8(verwacht)) << f2;
         }
     };
-    rij("spaties en lege regels", "  Utrecht ||   |Zeist|", "Utrecht|Zeist");
-    rij("alleen spaties en regeleinden", "  || | |", "");
-    rij("leeg", "", "");
-    rij("alleen een tab", "\t", "\t");
-    rij("herhaling blijft", "Utrecht|Utrecht", "Utrecht|Utrecht");
+    row("spaties en lege regels", "  Utrecht ||   |Zeist|", "Utrecht|Zeist");
+    row("alleen spaties en regeleinden", "  || | |", "");
+    row("leeg", "", "");
+    row("alleen een tab", "\t", "\t");
+    row("herhaling blijft", "Utrecht|Utrecht", "Utrecht|Utrecht");
 }
 
 void TstEditingWindow::opschonen()
 {
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     QFETCH(QString, verwacht);
     QFETCH(bool, metF2);
 
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, tekst, 1);
+    zetRoute(f, text, 1);
     f.OngedaanTekst = QStringLiteral("vorige");
     f.knopOngedaan.setVisible(true);
 
@@ -485,7 +485,7 @@ void TstEditingWindow::opschonen()
 void TstEditingWindow::opschonenNaInvoegen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, crlf(QStringLiteral("Utrecht|")), 0);
     kies(f.Plaats, QStringLiteral("Zeist"));
@@ -498,17 +498,17 @@ void TstEditingWindow::opschonenNaInvoegen()
 void TstEditingWindow::grootVakOpschonen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    QString tekst, verwacht;
+    QString text, verwacht;
     for (int i = 0; i < 30000; ++i) {
-        const QString plaats = QStringLiteral("Plaats ") + QString::number(i);
-        tekst += (i % 2 ? QStringLiteral(" ") : QStringLiteral("")) + plaats
+        const QString place = QStringLiteral("Plaats ") + QString::number(i);
+        text += (i % 2 ? QStringLiteral(" ") : QStringLiteral("")) + place
                  + (i % 3 ? QStringLiteral("\r\n") : QStringLiteral("  \r\n  \r\n"));
-        verwacht += plaats + QStringLiteral("\r\n");
+        verwacht += place + QStringLiteral("\r\n");
     }
     verwacht.chop(2);
-    zetRoute(f, tekst);
+    zetRoute(f, text);
 
     QTest::keyClick(&f.Route, Qt::Key_F2);
     QCOMPARE(f.Route.Text(), verwacht);
@@ -517,34 +517,34 @@ void TstEditingWindow::grootVakOpschonen()
     QCOMPARE(f.Route.document()->blockCount(), 30000);
 }
 
-void TstEditingWindow::toetsen_data()
+void TstEditingWindow::modifiers_data()
 {
     QTest::addColumn<int>("toets");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("opgeschoond");
     QTest::addColumn<bool>("allesGeselecteerd");
 
-    const auto rij = [](const char* naam, Qt::Key toets, Qt::KeyboardModifiers modifiers,
+    const auto row = [](const char* name, Qt::Key toets, Qt::KeyboardModifiers modifiers,
                         bool opgeschoond, bool alles) {
-        QTest::newRow(naam) << int(toets) << modifiers << opgeschoond << alles;
+        QTest::newRow(name) << int(toets) << modifiers << opgeschoond << alles;
     };
     const Qt::KeyboardModifiers geen = Qt::NoModifier;
     const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const Qt::KeyboardModifiers alt = Qt::AltModifier;
-    rij("F2", Qt::Key_F2, geen, true, true);
-    rij("Shift+F2", Qt::Key_F2, shift, true, true);
-    rij("Ctrl+F2", Qt::Key_F2, ctrl, true, true);
-    rij("Alt+F2", Qt::Key_F2, alt, true, true);
-    rij("Ctrl+A", Qt::Key_A, ctrl, false, true);
-    rij("Ctrl+Shift+A", Qt::Key_A, ctrl | shift, false, true);
-    rij("Ctrl+Alt+A", Qt::Key_A, ctrl | alt, false, false);
-    rij("Ctrl+Alt+Shift+A", Qt::Key_A, ctrl | alt | shift, false, false);
-    rij("F3", Qt::Key_F3, geen, false, false);
-    rij("Ctrl+B", Qt::Key_B, ctrl, false, false);
+    row("F2", Qt::Key_F2, geen, true, true);
+    row("Shift+F2", Qt::Key_F2, shift, true, true);
+    row("Ctrl+F2", Qt::Key_F2, ctrl, true, true);
+    row("Alt+F2", Qt::Key_F2, alt, true, true);
+    row("Ctrl+A", Qt::Key_A, ctrl, false, true);
+    row("Ctrl+Shift+A", Qt::Key_A, ctrl | shift, false, true);
+    row("Ctrl+Alt+A", Qt::Key_A, ctrl | alt, false, false);
+    row("Ctrl+Alt+Shift+A", Qt::Key_A, ctrl | alt | shift, false, false);
+    row("F3", Qt::Key_F3, geen, false, false);
+    row("Ctrl+B", Qt::Key_B, ctrl, false, false);
 }
 
-void TstEditingWindow::toetsen()
+void TstEditingWindow::modifiers()
 {
     QFETCH(int, toets);
     QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -552,14 +552,14 @@ void TstEditingWindow::toetsen()
     QFETCH(bool, allesGeselecteerd);
 
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    const QString tekst = crlf(QStringLiteral(" Utrecht||Zeist "));
-    zetRoute(f, tekst, 3, 2);
+    const QString text = crlf(QStringLiteral(" Utrecht||Zeist "));
+    zetRoute(f, text, 3, 2);
 
     drukToets(f.Route, Qt::Key(toets), modifiers);
     const QString nu = f.Route.Text();
-    QCOMPARE(nu, opgeschoond ? crlf(QStringLiteral("Utrecht|Zeist")) : tekst);
+    QCOMPARE(nu, opgeschoond ? crlf(QStringLiteral("Utrecht|Zeist")) : text);
     if (allesGeselecteerd) {
         QCOMPARE(f.Route.SelStart(), 0);
         QCOMPARE(f.Route.SelLength(), int(nu.size()));
@@ -572,7 +572,7 @@ void TstEditingWindow::toetsen()
 void TstEditingWindow::editorToetsenBlijven()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, crlf(QStringLiteral("Utrecht|Zeist")), 9, 5);
 
@@ -588,9 +588,9 @@ void TstEditingWindow::editorToetsenBlijven()
 
 void TstEditingWindow::rechterMuisknop_data()
 {
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<Qt::MouseButton>("knop");
-    QTest::addColumn<QString>("adres");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QString>("address");
     QTest::newRow("rechts") << QStringLiteral("Utrecht") << Qt::RightButton
                             << QStringLiteral("https://www.google.com/maps/dir/Utrecht/Utrecht");
     QTest::newRow("rechts, leeg vak") << QString() << Qt::RightButton
@@ -601,24 +601,24 @@ void TstEditingWindow::rechterMuisknop_data()
 
 void TstEditingWindow::rechterMuisknop()
 {
-    QFETCH(QString, tekst);
-    QFETCH(Qt::MouseButton, knop);
-    QFETCH(QString, adres);
+    QFETCH(QString, text);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QString, address);
 
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, tekst);
-    QTest::mouseClick(f.Route.viewport(), knop);
-    QCOMPARE(fx.platform.adressen, adres.isNull() ? QStringList() : QStringList{adres});
-    QCOMPARE(f.Route.Text(), tekst);
+    zetRoute(f, text);
+    QTest::mouseClick(f.Route.viewport(), button);
+    QCOMPARE(fx.platform.addresses, address.isNull() ? QStringList() : QStringList{address});
+    QCOMPARE(f.Route.Text(), text);
     QVERIFY(!QApplication::activePopupWidget());
 }
 
 void TstEditingWindow::geenEigenContextmenu()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetRoute(f, QStringLiteral("Utrecht"));
 
@@ -630,9 +630,9 @@ void TstEditingWindow::geenEigenContextmenu()
             menu->close();
         }
     });
-    QContextMenuEvent vraag(QContextMenuEvent::Mouse, QPoint(5, 5),
+    QContextMenuEvent question(QContextMenuEvent::Mouse, QPoint(5, 5),
                             f.Route.viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(f.Route.viewport(), &vraag);
+    QApplication::sendEvent(f.Route.viewport(), &question);
     QCoreApplication::processEvents();
     QVERIFY(!menuGezien);
 }
@@ -640,7 +640,7 @@ void TstEditingWindow::geenEigenContextmenu()
 void TstEditingWindow::kiezenMetMuisInOpenLijst()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Zeist")});
     zetRoute(f, QStringLiteral("Utrecht"), 7);
@@ -660,10 +660,10 @@ void TstEditingWindow::kiezenMetMuisInOpenLijst()
 void TstEditingWindow::kiezenMetEnterInOpenLijst()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     drieplaatsen(f);
-    QSignalSpy keuzes(&f.Plaats.gebeurtenissen, &Gebeurtenissen::Click);
+    QSignalSpy keuzes(&f.Plaats.events, &ControlEvents::Click);
 
     QAbstractItemView* view = openLijst(f.Plaats);
     QVERIFY(view);
@@ -689,7 +689,7 @@ void TstEditingWindow::kiezenMetEnterInOpenLijst()
 void TstEditingWindow::escapeKiestNiets()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Zeist")});
     zetRoute(f, QStringLiteral("Utrecht"), 7);
@@ -708,11 +708,11 @@ void TstEditingWindow::escapeKiestNiets()
 void TstEditingWindow::pijltjesInGeslotenLijst()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Epe"), QStringLiteral("Zeist")});
     zetRoute(f, QStringLiteral("Utrecht"), 7);
-    QSignalSpy keuzes(&f.Plaats.gebeurtenissen, &Gebeurtenissen::Click);
+    QSignalSpy keuzes(&f.Plaats.events, &ControlEvents::Click);
     f.Plaats.SetFocus();
 
     // Moving through the closed list shows each entry, in the field as well, and picks none.
@@ -748,10 +748,10 @@ void TstEditingWindow::pijltjesInGeslotenLijst()
 void TstEditingWindow::wielOverGeslotenLijst()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     drieplaatsen(f);
-    QSignalSpy keuzes(&f.Plaats.gebeurtenissen, &Gebeurtenissen::Click);
+    QSignalSpy keuzes(&f.Plaats.events, &ControlEvents::Click);
 
     draaiWiel(f.Plaats, -1);
     QCOMPARE(f.Plaats.Text(), QStringLiteral("Epe"));

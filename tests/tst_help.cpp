@@ -20,13 +20,13 @@ const QString AlgemeneHulp =
     + QStringLiteral("  Gebruik open- en sluithaakjes ( en ) voor informatie") + CrLf + CrLf
     + Voorbeeld;
 
-QString regels(const QStringList& r) { return r.join(CrLf); }
+QString lines(const QStringList& r) { return r.join(CrLf); }
 
-QWidget* besturing(FormFixture& fx, const QString& naam)
+QWidget* control(FormFixture& fx, const QString& name)
 {
-    if (naam.isEmpty())
+    if (name.isEmpty())
         return &fx.f();
-    return fx.f().findChild<QWidget*>(naam, Qt::FindDirectChildrenOnly);
+    return fx.f().findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
 // A bare spot of the window, where no control lies (left of the route box).
@@ -36,9 +36,9 @@ const QPoint VrijeVoettekst(405, 20);
 
 // A real mouse move through the window, as the platform reports it: the window hands it to
 // whatever control lies under the pointer.
-void beweeg(QWidget* over, QPoint plek)
+void beweeg(QWidget* over, QPoint position)
 {
-    QTest::mouseMove(over, plek);
+    QTest::mouseMove(over, position);
     QCoreApplication::processEvents();
 }
 
@@ -72,14 +72,14 @@ private slots:
 
 void TestHelp::hulpTekstPerBesturing_data()
 {
-    QTest::addColumn<QString>("naam");
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
 
-    const QString plaatsen = regels({
+    const QString places = lines({
         QStringLiteral("Klik uit de lijst met Plaatsen, teneinde een plaats aan de route toe te voegen"),
         QStringLiteral("  Met Alt ingedrukt niet toevoegen"),
         QStringLiteral("  Escape: geen plaats toevoegen")});
-    const QString routes = regels({
+    const QString routes = lines({
         QStringLiteral("Klik uit de lijst met Routes, teneinde de route te vervangen"),
         QStringLiteral("  Escape: geen route vervangen")});
 
@@ -88,16 +88,16 @@ void TestHelp::hulpTekstPerBesturing_data()
         << "knopOngedaan" << "Laatste toevoeging van plaats of vervanging route ongedaan maken";
     QTest::newRow("knopPlaatsVerwijderen")
         << "knopPlaatsVerwijderen"
-        << regels({QStringLiteral("Plaats uit lijst met Plaatsen verwijderen"),
+        << lines({QStringLiteral("Plaats uit lijst met Plaatsen verwijderen"),
                    QStringLiteral("  Rechtsklikken: alle plaatsen uit de lijst verwijderen")});
     QTest::newRow("knopRouteVerwijderen")
         << "knopRouteVerwijderen"
-        << regels({QStringLiteral("Route uit lijst met Routes verwijderen"),
+        << lines({QStringLiteral("Route uit lijst met Routes verwijderen"),
                    QStringLiteral("  Rechtsklikken: alle routes uit de lijst verwijderen")});
     QTest::newRow("knopGoogleMaps") << "knopGoogleMaps" << "Zwervel tonen";
     QTest::newRow("KnopRouteLeegmaken") << "KnopRouteLeegmaken" << "Vak met de route leegmaken";
-    QTest::newRow("LabelPlaatsen") << "LabelPlaatsen" << plaatsen;
-    QTest::newRow("tPlaats") << "tPlaats" << plaatsen;
+    QTest::newRow("LabelPlaatsen") << "LabelPlaatsen" << places;
+    QTest::newRow("tPlaats") << "tPlaats" << places;
     QTest::newRow("LabelRoutes") << "LabelRoutes" << routes;
     QTest::newRow("tRoutes") << "tRoutes" << routes;
     QTest::newRow("knopGoogleMapsOpenen") << "knopGoogleMapsOpenen" << "Google Maps openen";
@@ -108,24 +108,24 @@ void TestHelp::hulpTekstPerBesturing_data()
         << "knopRouteOpschonen"
         << "Route opschonen (uit het vak met de route overbodige regels verwijderen)";
     QTest::newRow("Info") << "Info"
-                          << regels({Voorbeeld, QString(),
+                          << lines({Voorbeeld, QString(),
                                      QStringLiteral("     Voorbeeld in Google Maps tonen"),
                                      QStringLiteral("     Rechtsklikken: Zwervel tonen")});
     // Without a row of their own.
-    for (const char* naam : {"Route", "Plaats", "Routes", "LabelVoettekst", "knopRouteToevoegen"})
-        QTest::newRow(naam) << QString::fromLatin1(naam) << QString();
+    for (const char* name : {"Route", "Plaats", "Routes", "LabelVoettekst", "knopRouteToevoegen"})
+        QTest::newRow(name) << QString::fromLatin1(name) << QString();
     QTest::newRow("the window") << QString() << QString();
 }
 
 void TestHelp::hulpTekstPerBesturing()
 {
-    QFETCH(QString, naam);
-    QFETCH(QString, tekst);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
     FormFixture fx;
-    QWidget* b = besturing(fx, naam);
+    QWidget* b = control(fx, name);
     QVERIFY(b);
     const QString tip = fx.f().Tip(*b);
-    QCOMPARE(tip, tekst);
+    QCOMPARE(tip, text);
     QVERIFY(!tip.endsWith(CrLf));
     QVERIFY(!tip.startsWith(CrLf));
 }
@@ -144,16 +144,16 @@ void TestHelp::hulpVanInfoVolgtHetVoorbeeld()
 
 void TestHelp::besturingZonderHulpGeeftEenSpatie_data()
 {
-    QTest::addColumn<QString>("naam");
-    for (const char* naam : {"Route", "Plaats", "Routes", "LabelVoettekst", "knopRouteToevoegen"})
-        QTest::newRow(naam) << QString::fromLatin1(naam);
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"Route", "Plaats", "Routes", "LabelVoettekst", "knopRouteToevoegen"})
+        QTest::newRow(name) << QString::fromLatin1(name);
 }
 
 void TestHelp::besturingZonderHulpGeeftEenSpatie()
 {
-    QFETCH(QString, naam);
+    QFETCH(QString, name);
     FormFixture fx;
-    fx.f().InfoCaption(*besturing(fx, naam));
+    fx.f().InfoCaption(*control(fx, name));
     QCOMPARE(fx.f().Info.Caption(), QStringLiteral(" "));
 }
 
@@ -181,17 +181,17 @@ void TestHelp::labelAlleenBijVerandering()
 void TestHelp::muisOverBesturing_data()
 {
     QTest::addColumn<QString>("over");
-    QTest::addColumn<QPoint>("plek");     // in the control; (-1, -1) is its centre
+    QTest::addColumn<QPoint>("position");     // in the control; (-1, -1) is its centre
     QTest::addColumn<QString>("uitleg");  // whose help the label shows; empty: the general help
 
-    const QPoint midden(-1, -1);
-    for (const char* naam :
+    const QPoint middle(-1, -1);
+    for (const char* name :
          {"knopGoogleMapsOpenen", "knopRouteOpschonen", "knopPlaatsToevoegen", "tPlaats", "tRoutes",
           "knopGoogleMaps", "knopPlaatsVerwijderen", "KnopRouteLeegmaken", "knopRouteVerwijderen",
           "LabelPlaatsen", "LabelRoutes", "knopOngedaan", "LabelRoute", "Info"})
-        QTest::newRow(naam) << QString::fromLatin1(naam) << midden << QString::fromLatin1(naam);
-    QTest::newRow("knopRouteToevoegen") << "knopRouteToevoegen" << midden << "LabelRoute";
-    QTest::newRow("Route") << "Route" << midden << QString();
+        QTest::newRow(name) << QString::fromLatin1(name) << middle << QString::fromLatin1(name);
+    QTest::newRow("knopRouteToevoegen") << "knopRouteToevoegen" << middle << "LabelRoute";
+    QTest::newRow("Route") << "Route" << middle << QString();
     QTest::newRow("LabelVoettekst") << "LabelVoettekst" << VrijeVoettekst << QString();
     QTest::newRow("the bare window") << QString() << KaalVenster << QString();
 }
@@ -199,27 +199,27 @@ void TestHelp::muisOverBesturing_data()
 void TestHelp::muisOverBesturing()
 {
     QFETCH(QString, over);
-    QFETCH(QPoint, plek);
+    QFETCH(QPoint, position);
     QFETCH(QString, uitleg);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.knopOngedaan.setVisible(true); // it raises no mouse events while hidden
     f.Info.setCaption(QStringLiteral("vorige"));
 
-    QWidget* doel = besturing(fx, over);
+    QWidget* doel = control(fx, over);
     QVERIFY(doel);
-    beweeg(doel, plek == QPoint(-1, -1) ? doel->rect().center() : plek);
+    beweeg(doel, position == QPoint(-1, -1) ? doel->rect().center() : position);
 
     const QString verwacht =
-        uitleg.isEmpty() ? AlgemeneHulp : QStringLiteral(" ") + f.Tip(*besturing(fx, uitleg));
+        uitleg.isEmpty() ? AlgemeneHulp : QStringLiteral(" ") + f.Tip(*control(fx, uitleg));
     QCOMPARE(f.Info.Caption(), verwacht);
 }
 
 void TestHelp::verborgenOngedaanKnopIsKaalVenster()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     QVERIFY(f.knopOngedaan.isHidden());
     f.Info.setCaption(QStringLiteral("vorige"));
@@ -231,7 +231,7 @@ void TestHelp::verborgenOngedaanKnopIsKaalVenster()
 void TestHelp::herhaaldeBewegingenSchrijvenEenmaal()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     const int voor = f.Info.captionWrites();
     for (int x = 2; x < 14; x += 3)
@@ -252,7 +252,7 @@ void TestHelp::herhaaldeBewegingenSchrijvenEenmaal()
 void TestHelp::knopRouteToevoegenDanLabelRoute()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     const int voor = f.Info.captionWrites();
     beweeg(&f.knopRouteToevoegen, QPoint(8, 8));
@@ -265,22 +265,22 @@ void TestHelp::knopRouteToevoegenDanLabelRoute()
 void TestHelp::veldDanOnbedektDeelVanLijst()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     beweeg(&f.tPlaats, QPoint(40, 10));
-    const QString hulp = f.Info.Caption();
-    QVERIFY(hulp.startsWith(QStringLiteral(" Klik uit de lijst met Plaatsen")));
+    const QString help = f.Info.Caption();
+    QVERIFY(help.startsWith(QStringLiteral(" Klik uit de lijst met Plaatsen")));
     const int schrijven = f.Info.captionWrites();
     // The rightmost 280 twips of the list lie uncovered; the list has no hover of its own.
     beweeg(&f.Plaats, QPoint(f.Plaats.width() - 8, 10));
-    QCOMPARE(f.Info.Caption(), hulp);
+    QCOMPARE(f.Info.Caption(), help);
     QCOMPARE(f.Info.captionWrites(), schrijven);
 }
 
 void TestHelp::infoGeeftRouteVakDeFocus()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.SetFocus();
     QVERIFY(f.Plaats.hasFocus());
@@ -290,10 +290,10 @@ void TestHelp::infoGeeftRouteVakDeFocus()
     const int voor = f.Info.captionWrites();
     beweeg(&f.Info, QPoint(60, 30));
     QVERIFY(f.Route.hasFocus());
-    const QString hulp = QStringLiteral(" ") + Voorbeeld
+    const QString help = QStringLiteral(" ") + Voorbeeld
                          + QStringLiteral("\r\n\r\n     Voorbeeld in Google Maps tonen\r\n"
                                           "     Rechtsklikken: Zwervel tonen");
-    QCOMPARE(f.Info.Caption(), hulp);
+    QCOMPARE(f.Info.Caption(), help);
     QCOMPARE(f.Info.captionWrites(), voor + 2);
 
     // Further moves: the route box has the focus already and the text is unchanged.
@@ -304,7 +304,7 @@ void TestHelp::infoGeeftRouteVakDeFocus()
 void TestHelp::tabNaarRouteVakToontAlgemeneHulp()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.knopGoogleMaps.setFocus(Qt::TabFocusReason);
     f.InfoCaption(f.knopOngedaan);
@@ -316,66 +316,66 @@ void TestHelp::tabNaarRouteVakToontAlgemeneHulp()
 void TestHelp::klikOpVensterOfVoettekst_data()
 {
     QTest::addColumn<QString>("op");
-    QTest::addColumn<QPoint>("plek");
-    QTest::addColumn<Qt::MouseButton>("knop");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("toont");
 
-    for (const auto& [naam, over, plek] :
+    for (const auto& [name, over, position] :
          {std::tuple{"window", QString(), KaalVenster},
           std::tuple{"footer", QStringLiteral("LabelVoettekst"), VrijeVoettekst}}) {
-        const QByteArray n(naam);
-        QTest::newRow(n + " right") << over << plek << Qt::RightButton << true;
-        QTest::newRow(n + " left") << over << plek << Qt::LeftButton << false;
-        QTest::newRow(n + " middle") << over << plek << Qt::MiddleButton << false;
+        const QByteArray n(name);
+        QTest::newRow(n + " right") << over << position << Qt::RightButton << true;
+        QTest::newRow(n + " left") << over << position << Qt::LeftButton << false;
+        QTest::newRow(n + " middle") << over << position << Qt::MiddleButton << false;
     }
 }
 
 void TestHelp::klikOpVensterOfVoettekst()
 {
     QFETCH(QString, op);
-    QFETCH(QPoint, plek);
-    QFETCH(Qt::MouseButton, knop);
+    QFETCH(QPoint, position);
+    QFETCH(Qt::MouseButton, button);
     QFETCH(bool, toont);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(QStringLiteral("Utrecht\r\n (thuis) Amersfoort"));
 
     // What a left click on the push button opens.
     QTest::mouseClick(&f.knopGoogleMaps, Qt::LeftButton, {}, QPoint(20, 10));
-    QCOMPARE(fx.platform.adressen.size(), 1);
-    const QString adres = fx.platform.adressen.takeFirst();
+    QCOMPARE(fx.platform.addresses.size(), 1);
+    const QString address = fx.platform.addresses.takeFirst();
 
     const QString route = f.Route.Text();
-    QTest::mouseClick(besturing(fx, op), knop, {}, plek);
-    QCOMPARE(fx.platform.adressen, toont ? QStringList{adres} : QStringList{});
+    QTest::mouseClick(control(fx, op), button, {}, position);
+    QCOMPARE(fx.platform.addresses, toont ? QStringList{address} : QStringList{});
     QCOMPARE(f.Route.Text(), route);
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
 }
 
 void TestHelp::toegankelijkeTeksten_data()
 {
-    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toegankelijkeNaam");
-    QTest::addColumn<QString>("beschrijving");
+    QTest::addColumn<QString>("description");
 
-    const auto rij = [](const char* naam, const QString& n, const QString& b) {
-        QTest::newRow(naam) << QString::fromLatin1(naam) << n << b;
+    const auto row = [](const char* name, const QString& n, const QString& b) {
+        QTest::newRow(name) << QString::fromLatin1(name) << n << b;
     };
-    rij("knopRouteToevoegen", QStringLiteral("Route aan lijst met Routes toevoegen"),
+    row("knopRouteToevoegen", QStringLiteral("Route aan lijst met Routes toevoegen"),
         QStringLiteral("Route aan lijst met Routes toevoegen"));
-    rij("knopRouteVerwijderen", QStringLiteral("Route uit lijst met Routes verwijderen"),
+    row("knopRouteVerwijderen", QStringLiteral("Route uit lijst met Routes verwijderen"),
         QStringLiteral("Route uit lijst met Routes verwijderen\n"
                        "Rechtsklikken: alle routes uit de lijst verwijderen"));
-    rij("LabelPlaatsen",
+    row("LabelPlaatsen",
         QStringLiteral("Klik uit de lijst met Plaatsen, teneinde een plaats aan de route toe te voegen"),
         QStringLiteral("Klik uit de lijst met Plaatsen, teneinde een plaats aan de route toe te voegen\n"
                        "Met Alt ingedrukt niet toevoegen\nEscape: geen plaats toevoegen"));
     // The information label's name stays its shown caption, so the help it shows is read.
-    rij("Info", QString(),
+    row("Info", QString(),
         QStringLiteral("Voorbeeld: Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)\n"
                        "Voorbeeld in Google Maps tonen\nRechtsklikken: Zwervel tonen"));
-    rij("LabelVoettekst", QString(),
+    row("LabelVoettekst", QString(),
         QStringLiteral("Gebruik Enter of schuine streep  / voor plaats, postcode, museum, hotel, e.d.\n"
                        "Gebruik komma , voor extra informatie\n"
                        "Gebruik open- en sluithaakjes ( en ) voor informatie\n"
@@ -384,13 +384,13 @@ void TestHelp::toegankelijkeTeksten_data()
 
 void TestHelp::toegankelijkeTeksten()
 {
-    QFETCH(QString, naam);
+    QFETCH(QString, name);
     QFETCH(QString, toegankelijkeNaam);
-    QFETCH(QString, beschrijving);
+    QFETCH(QString, description);
     FormFixture fx;
-    QWidget* b = besturing(fx, naam);
+    QWidget* b = control(fx, name);
     QCOMPARE(b->accessibleName(), toegankelijkeNaam);
-    QCOMPARE(b->accessibleDescription(), beschrijving);
+    QCOMPARE(b->accessibleDescription(), description);
 }
 
 void TestHelp::elkeKnopEnLabelTeBenoemen()
@@ -414,9 +414,9 @@ void TestHelp::geenToolTips()
 {
     FormFixture fx;
     QVERIFY(fx.f().toolTip().isEmpty());
-    const QList<QWidget*> alle = fx.f().findChildren<QWidget*>();
-    QVERIFY(alle.size() >= 19);
-    for (const QWidget* w : alle)
+    const QList<QWidget*> all = fx.f().findChildren<QWidget*>();
+    QVERIFY(all.size() >= 19);
+    for (const QWidget* w : all)
         QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
 }
 

@@ -17,7 +17,7 @@ namespace {
 enum class Volgt { Niets, Breedte, Links };
 
 struct Ontwerp {
-    const char* naam;
+    const char* name;
     float left, top, width, height;
     Volgt volgt;
 };
@@ -49,10 +49,10 @@ constexpr int StartHoogteTwips = 6990;
 
 int px(double twips) { return int(std::lround(twips / 15.0)); }
 
-TwipsGeometrie* twips(QWidget* w)
+TwipsGeometry* twips(QWidget* w)
 {
     // Every control is a Besturing<...>, which carries its geometry in twips.
-    if (auto* t = dynamic_cast<TwipsGeometrie*>(w))
+    if (auto* t = dynamic_cast<TwipsGeometry*>(w))
         return t;
     return nullptr;
 }
@@ -62,14 +62,14 @@ TwipsGeometrie* twips(QWidget* w)
 void vergelijkGeometrie(frmZwervel& f, int delta)
 {
     for (const Ontwerp& o : OntwerpTabel) {
-        const QString naam = QString::fromLatin1(o.naam);
-        QWidget* w = f.findChild<QWidget*>(naam, Qt::FindDirectChildrenOnly);
-        QVERIFY2(w, o.naam);
-        TwipsGeometrie* g = twips(w);
-        QVERIFY2(g, o.naam);
+        const QString name = QString::fromLatin1(o.name);
+        QWidget* w = f.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        QVERIFY2(w, o.name);
+        TwipsGeometry* g = twips(w);
+        QVERIFY2(g, o.name);
         const float left = o.left + (o.volgt == Volgt::Links ? float(delta) : 0.0f);
         const float width = o.width + (o.volgt == Volgt::Breedte ? float(delta) : 0.0f);
-        const QByteArray waar = QByteArray(o.naam) + " delta " + QByteArray::number(delta);
+        const QByteArray waar = QByteArray(o.name) + " delta " + QByteArray::number(delta);
         QVERIFY2(g->Left() == left, waar + " Left " + QByteArray::number(g->Left()));
         QVERIFY2(g->Top() == o.top, waar + " Top");
         QVERIFY2(g->Width() == width, waar + " Width " + QByteArray::number(g->Width()));
@@ -92,10 +92,10 @@ void vergelijkVenster(frmZwervel& f, int delta)
 // One size change as it reaches the window. "platform": the window system reports a new size,
 // as a window manager does when the user drags a border, whether or not it honoured the
 // window's limits; "programma": the program resizes its own window.
-void zetMaat(frmZwervel& f, const QByteArray& weg, int breedteTwips, int hoogteTwips)
+void zetMaat(frmZwervel& f, const QByteArray& drop, int breedteTwips, int hoogteTwips)
 {
     const QSize maat(px(breedteTwips), px(hoogteTwips));
-    if (weg == "platform")
+    if (drop == "platform")
         f.windowHandle()->resize(maat);
     else
         f.resize(maat);
@@ -103,12 +103,12 @@ void zetMaat(frmZwervel& f, const QByteArray& weg, int breedteTwips, int hoogteT
     QCoreApplication::processEvents();
 }
 
-void bewaarSchermafdruk(QWidget& venster, const char* naam)
+void bewaarSchermafdruk(QWidget& window, const char* name)
 {
     const QString map = qEnvironmentVariable("ZWERVEL_SCREENSHOT_DIR");
     if (map.isEmpty())
         return;
-    QVERIFY(venster.grab().save(QDir(map).filePath(QString::fromLatin1(naam))));
+    QVERIFY(window.grab().save(QDir(map).filePath(QString::fromLatin1(name))));
 }
 
 } // namespace
@@ -132,7 +132,7 @@ private slots:
 void TestLayout::naStartUp()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     vergelijkVenster(fx.f(), 0);
 }
 
@@ -140,7 +140,7 @@ void TestLayout::vensterGrenzen()
 {
     // The window manager is told the rules too: fixed height, smallest width, no maximising.
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     const frmZwervel& f = fx.f();
     QCOMPARE(f.minimumHeight(), px(StartHoogteTwips));
     QCOMPARE(f.maximumHeight(), px(StartHoogteTwips));
@@ -153,7 +153,7 @@ void TestLayout::vensterGrenzen()
 
 void TestLayout::maatVeranderen_data()
 {
-    QTest::addColumn<QByteArray>("weg");
+    QTest::addColumn<QByteArray>("drop");
     QTest::addColumn<Stappen>("stappen");
 
     const QList<QPair<const char*, Stappen>> gevallen{
@@ -169,20 +169,20 @@ void TestLayout::maatVeranderen_data()
         {"wider, then lower and narrower", {{{450, 0}, 450}, {{-150, -300}, 0}}},
         {"many steps", {{{15, 0}, 15}, {{3000, 0}, 3000}, {{30, 15}, 30}, {{-15, 0}, 0}}},
     };
-    for (const QByteArray weg : {"platform", "programma"})
-        for (const auto& [naam, stappen] : gevallen)
-            QTest::newRow(weg + ": " + naam) << weg << stappen;
+    for (const QByteArray drop : {"platform", "programma"})
+        for (const auto& [name, stappen] : gevallen)
+            QTest::newRow(drop + ": " + name) << drop << stappen;
 }
 
 void TestLayout::maatVeranderen()
 {
-    QFETCH(QByteArray, weg);
+    QFETCH(QByteArray, drop);
     QFETCH(Stappen, stappen);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     for (const auto& [verandering, delta] : stappen) {
-        zetMaat(f, weg, StartBreedteTwips + verandering.x(), StartHoogteTwips + verandering.y());
+        zetMaat(f, drop, StartBreedteTwips + verandering.x(), StartHoogteTwips + verandering.y());
         vergelijkVenster(f, delta);
         if (QTest::currentTestFailed())
             return;
@@ -192,19 +192,19 @@ void TestLayout::maatVeranderen()
 void TestLayout::minimaliserenEnHerstellen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetMaat(f, "platform", StartBreedteTwips + 300, StartHoogteTwips);
     vergelijkVenster(f, 300);
 
     f.showMinimized();
     QCoreApplication::processEvents();
-    QCOMPARE(f.WindowState(), frmZwervel::VensterStatus::Geminimaliseerd);
+    QCOMPARE(f.WindowState(), frmZwervel::WindowStatus::Minimized);
     vergelijkVenster(f, 300);
 
     f.showNormal();
     QCoreApplication::processEvents();
-    QCOMPARE(f.WindowState(), frmZwervel::VensterStatus::Normaal);
+    QCOMPARE(f.WindowState(), frmZwervel::WindowStatus::Normal);
     vergelijkVenster(f, 300);
 
     // A size change while minimised is not laid out; the restore lays out the difference.
@@ -223,11 +223,11 @@ void TestLayout::maximaliserenKeertTerug()
     // The window offers no maximise command; where the platform maximises it anyway, it returns
     // to the size it had before and is laid out for that.
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     zetMaat(f, "platform", StartBreedteTwips + 150, StartHoogteTwips);
     f.showMaximized();
-    QTRY_COMPARE(f.WindowState(), frmZwervel::VensterStatus::Normaal);
+    QTRY_COMPARE(f.WindowState(), frmZwervel::WindowStatus::Normal);
     QCoreApplication::processEvents();
     vergelijkVenster(f, 150);
 }
@@ -246,21 +246,21 @@ void TestLayout::zonderResizeGebeurtenis()
     f.setWidth(float(StartBreedteTwips + 600));
     f.Form_Resize();
     vergelijkVenster(f, 600);
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     vergelijkVenster(f, 600);
 
     f.hide();
     f.setWidth(float(StartBreedteTwips - 300));
     f.Form_Resize();
     vergelijkVenster(f, 0);
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     vergelijkVenster(f, 0);
 }
 
 void TestLayout::schermafdrukken()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(QStringLiteral("Nieuwegein\r\nUtrecht\r\nAmersfoort"));
     f.knopOngedaan.setVisible(true);

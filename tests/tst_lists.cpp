@@ -15,22 +15,22 @@ using namespace zwervel;
 class TstLists : public QObject {
     Q_OBJECT
 private slots:
-    void volgorde_data();
-    void volgorde();
+    void order_data();
+    void order();
     void volgordeIsTotaal();
     void sorteren_data();
     void sorteren();
     void grootSorterenGelijkAanVergelijking();
     void grens();
-    void plaatsUitSelectie_data();
-    void plaatsUitSelectie();
-    void routeAlsItem_data();
-    void routeAlsItem();
-    void itemsZonder_data();
-    void itemsZonder();
+    void placeFromSelection_data();
+    void placeFromSelection();
+    void routeAsEntry_data();
+    void routeAsEntry();
+    void entriesWithout_data();
+    void entriesWithout();
 };
 
-void TstLists::volgorde_data()
+void TstLists::order_data()
 {
     QTest::addColumn<QString>("eerst");
     QTest::addColumn<QString>("daarna");
@@ -51,12 +51,12 @@ void TstLists::volgorde_data()
     QTest::newRow("zelfde behalve hoofdletters: vast") << s("Amsterdam") << s("amsterdam");
 }
 
-void TstLists::volgorde()
+void TstLists::order()
 {
     QFETCH(QString, eerst);
     QFETCH(QString, daarna);
-    QVERIFY(lijstVergelijking(eerst, daarna) < 0);
-    QVERIFY(lijstVergelijking(daarna, eerst) > 0);
+    QVERIFY(compareEntries(eerst, daarna) < 0);
+    QVERIFY(compareEntries(daarna, eerst) > 0);
 }
 
 void TstLists::volgordeIsTotaal()
@@ -64,35 +64,35 @@ void TstLists::volgordeIsTotaal()
     // Texts that collate alike still have a fixed order, and only a text equals itself.
     const QStringList gelijk = {s("a"), s("A"), s("a\x01"), s("a\x0f")};
     for (const QString& a : gelijk) {
-        QCOMPARE(lijstVergelijking(a, a), 0);
+        QCOMPARE(compareEntries(a, a), 0);
         for (const QString& b : gelijk) {
             if (a != b)
-                QCOMPARE(lijstVergelijking(a, b), -lijstVergelijking(b, a));
+                QCOMPARE(compareEntries(a, b), -compareEntries(b, a));
         }
     }
 }
 
 void TstLists::sorteren_data()
 {
-    QTest::addColumn<QStringList>("invoer");
-    QTest::addColumn<QStringList>("gesorteerd");
+    QTest::addColumn<QStringList>("input");
+    QTest::addColumn<QStringList>("sorted");
     QTest::newRow("coordinates")
-        << lijst({"52.9, 5.1", "52.37", "52.10, 5.1", "52.0907", "Plaats 2", "plaats 10"})
-        << lijst({"52.0907", "52.10, 5.1", "52.37", "52.9, 5.1", "plaats 10", "Plaats 2"});
+        << list({"52.9, 5.1", "52.37", "52.10, 5.1", "52.0907", "Plaats 2", "plaats 10"})
+        << list({"52.0907", "52.10, 5.1", "52.37", "52.9, 5.1", "plaats 10", "Plaats 2"});
     QTest::newRow("Nederlandse volgorde")
-        << lijst({"Jutphaas", "Île", "Hoorn", "IJsselstein", "Ilpendam", "zeist", "Ámsterdam"})
-        << lijst({"Ámsterdam", "Hoorn", "IJsselstein", "Île", "Ilpendam", "Jutphaas", "zeist"});
-    QTest::newRow("dubbele blijven") << lijst({"b", "a", "b"}) << lijst({"a", "b", "b"});
-    QTest::newRow("al gesorteerd") << lijst({"a", "B", "c"}) << lijst({"a", "B", "c"});
+        << list({"Jutphaas", "Île", "Hoorn", "IJsselstein", "Ilpendam", "zeist", "Ámsterdam"})
+        << list({"Ámsterdam", "Hoorn", "IJsselstein", "Île", "Ilpendam", "Jutphaas", "zeist"});
+    QTest::newRow("dubbele blijven") << list({"b", "a", "b"}) << list({"a", "b", "b"});
+    QTest::newRow("al gesorteerd") << list({"a", "B", "c"}) << list({"a", "B", "c"});
     QTest::newRow("leeg") << QStringList() << QStringList();
 }
 
 void TstLists::sorteren()
 {
-    QFETCH(QStringList, invoer);
-    QFETCH(QStringList, gesorteerd);
-    sorteerLijst(invoer);
-    QCOMPARE(invoer, gesorteerd);
+    QFETCH(QStringList, input);
+    QFETCH(QStringList, sorted);
+    sortEntries(input);
+    QCOMPARE(input, sorted);
 }
 
 void TstLists::grootSorterenGelijkAanVergelijking()
@@ -105,9 +105,9 @@ void TstLists::grootSorterenGelijkAanVergelijking()
     }
     QStringList verwacht = items;
     std::stable_sort(verwacht.begin(), verwacht.end(), [](const QString& a, const QString& b) {
-        return lijstVergelijking(a, b) < 0;
+        return compareEntries(a, b) < 0;
     });
-    sorteerLijst(items);
+    sortEntries(items);
     QCOMPARE(items.size(), qsizetype(40000));
     QCOMPARE(items, verwacht);
     QCOMPARE(items.first(), QStringLiteral("Plaats 0"));
@@ -116,19 +116,19 @@ void TstLists::grootSorterenGelijkAanVergelijking()
 void TstLists::grens()
 {
     // A new entry goes after its equals, so that adding keeps the order whatever came first.
-    const QStringList items = lijst({"a", "b", "b", "Plaats 10", "Plaats 2"});
-    QCOMPARE(lijstPlek(items, s("b")), qsizetype(3));
-    QCOMPARE(lijstPlek(items, s("B")), qsizetype(1));
-    QCOMPARE(lijstPlek(items, s("Plaats 3")), qsizetype(5));
-    QCOMPARE(lijstPlek(items, s("0")), qsizetype(0));
-    QCOMPARE(lijstPlek(items, s("zz")), qsizetype(5));
-    QCOMPARE(lijstPlek({}, s("a")), qsizetype(0));
+    const QStringList items = list({"a", "b", "b", "Plaats 10", "Plaats 2"});
+    QCOMPARE(insertPosition(items, s("b")), qsizetype(3));
+    QCOMPARE(insertPosition(items, s("B")), qsizetype(1));
+    QCOMPARE(insertPosition(items, s("Plaats 3")), qsizetype(5));
+    QCOMPARE(insertPosition(items, s("0")), qsizetype(0));
+    QCOMPARE(insertPosition(items, s("zz")), qsizetype(5));
+    QCOMPARE(insertPosition({}, s("a")), qsizetype(0));
 }
 
-void TstLists::plaatsUitSelectie_data()
+void TstLists::placeFromSelection_data()
 {
-    QTest::addColumn<QString>("selectie");
-    QTest::addColumn<QString>("plaats");
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("place");
     QTest::newRow("niets") << QString() << QString();
     QTest::newRow("alleen spaties") << s("   ") << QString();
     QTest::newRow("twee regels") << s("Utrecht\r\nGouda") << s("Utrecht/Gouda");
@@ -143,16 +143,16 @@ void TstLists::plaatsUitSelectie_data()
     QTest::newRow("itemeinde in regeleinde") << s("a\r\x0f\nb") << s("a/b");
 }
 
-void TstLists::plaatsUitSelectie()
+void TstLists::placeFromSelection()
 {
-    QFETCH(QString, selectie);
-    QFETCH(QString, plaats);
-    QCOMPARE(zwervel::plaatsUitSelectie(selectie), plaats);
+    QFETCH(QString, selection);
+    QFETCH(QString, place);
+    QCOMPARE(zwervel::placeFromSelection(selection), place);
 }
 
-void TstLists::routeAlsItem_data()
+void TstLists::routeAsEntry_data()
 {
-    QTest::addColumn<QString>("normaalvorm");
+    QTest::addColumn<QString>("normalForm");
     QTest::addColumn<QString>("item");
     QTest::newRow("gewoon") << s("Utrecht/Gouda (x)") << s("Utrecht/Gouda (x)");
     QTest::newRow("leeg") << QString() << QString();
@@ -163,34 +163,34 @@ void TstLists::routeAlsItem_data()
     QTest::newRow("wordt regeleinde") << s("a\r\x0f\nb") << s("a/b");
 }
 
-void TstLists::routeAlsItem()
+void TstLists::routeAsEntry()
 {
-    QFETCH(QString, normaalvorm);
+    QFETCH(QString, normalForm);
     QFETCH(QString, item);
-    QCOMPARE(zwervel::routeAlsItem(normaalvorm), item);
+    QCOMPARE(zwervel::routeAsEntry(normalForm), item);
 }
 
-void TstLists::itemsZonder_data()
+void TstLists::entriesWithout_data()
 {
     QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QString>("weg");
-    QTest::addColumn<QStringList>("blijven");
+    QTest::addColumn<QString>("drop");
+    QTest::addColumn<QStringList>("kept");
     QTest::newRow("elke hoofdlettervorm")
-        << lijst({"Utrecht", "Gouda", "utrecht", "UTRECHT"}) << s("Utrecht") << lijst({"Gouda"});
-    QTest::newRow("spatie telt") << lijst({"Den Haag", "Den Haag ", "Den  Haag"}) << s("den haag")
-                                 << lijst({"Den Haag ", "Den  Haag"});
-    QTest::newRow("geen deel") << lijst({"Utrecht", "Utrechtseweg"}) << s("Utrecht")
-                               << lijst({"Utrechtseweg"});
-    QTest::newRow("niets gelijk") << lijst({"a", "b"}) << s("c") << lijst({"a", "b"});
-    QTest::newRow("Île") << lijst({"ÎLE", "Ile"}) << s("île") << lijst({"Ile"});
+        << list({"Utrecht", "Gouda", "utrecht", "UTRECHT"}) << s("Utrecht") << list({"Gouda"});
+    QTest::newRow("spatie telt") << list({"Den Haag", "Den Haag ", "Den  Haag"}) << s("den haag")
+                                 << list({"Den Haag ", "Den  Haag"});
+    QTest::newRow("geen deel") << list({"Utrecht", "Utrechtseweg"}) << s("Utrecht")
+                               << list({"Utrechtseweg"});
+    QTest::newRow("niets gelijk") << list({"a", "b"}) << s("c") << list({"a", "b"});
+    QTest::newRow("Île") << list({"ÎLE", "Ile"}) << s("île") << list({"Ile"});
 }
 
-void TstLists::itemsZonder()
+void TstLists::entriesWithout()
 {
     QFETCH(QStringList, items);
-    QFETCH(QString, weg);
-    QFETCH(QStringList, blijven);
-    QCOMPARE(zwervel::itemsZonder(items, weg), blijven);
+    QFETCH(QString, drop);
+    QFETCH(QStringList, kept);
+    QCOMPARE(zwervel::entriesWithout(items, drop), kept);
 }
 
 QTEST_APPLESS_MAIN(TstLists)

@@ -15,82 +15,82 @@ namespace {
 
 
 // A box written out, so that a mismatch shows which part differs.
-QString beschrijf(const Vraag& v)
+QString beschrijf(const Question& v)
 {
     const char* iconen[] = {"vraag", "informatie", "fout"};
-    const char* knoppen[] = {"JaNee", "OK"};
-    const char* antwoorden[] = {"Ja", "Nee", "OK"};
-    return v.tekst + QStringLiteral(" | ") + QString::fromLatin1(iconen[int(v.icoon)])
-           + QStringLiteral(" | ") + QString::fromLatin1(knoppen[int(v.knoppen)])
-           + QStringLiteral(" | standaard ") + QString::fromLatin1(antwoorden[int(v.standaard)]);
+    const char* buttons[] = {"JaNee", "OK"};
+    const char* answers[] = {"Ja", "Nee", "OK"};
+    return v.text + QStringLiteral(" | ") + QString::fromLatin1(iconen[int(v.icon)])
+           + QStringLiteral(" | ") + QString::fromLatin1(buttons[int(v.buttons)])
+           + QStringLiteral(" | standaard ") + QString::fromLatin1(answers[int(v.defaultAnswer)]);
 }
 
-Vraag jaNee(const QString& tekst, Vraag::Antwoord standaard)
+Question jaNee(const QString& text, Question::Answer defaultAnswer)
 {
-    return Vraag{tekst, Vraag::Icoon::Vraag, Vraag::Knoppen::JaNee, standaard};
+    return Question{text, Question::Icon::Question, Question::Buttons::YesNo, defaultAnswer};
 }
 
-Vraag verwijderVraag(const char* naam, const char* item)
+Question verwijderVraag(const char* name, const char* item)
 {
-    return jaNee(s(naam) + s("\r\n ") + s(item) + s("\r\n\r\nuit de lijst verwijderen?"),
-                 Vraag::Antwoord::Nee);
+    return jaNee(s(name) + s("\r\n ") + s(item) + s("\r\n\r\nuit de lijst verwijderen?"),
+                 Question::Answer::No);
 }
 
-Vraag allePlaatsenVraag(qsizetype n)
+Question allePlaatsenVraag(qsizetype n)
 {
     return jaNee(s("Alle plaatsen (") + QString::number(n)
                      + s(") uit de lijst met Plaatsen verwijderen?"),
-                 Vraag::Antwoord::Ja);
+                 Question::Answer::Yes);
 }
 
-Vraag alleRoutesVraag(qsizetype n)
+Question alleRoutesVraag(qsizetype n)
 {
     return jaNee(s("Alle routes (") + QString::number(n)
                      + s(") uit de lijst met Routes verwijderen?"),
-                 Vraag::Antwoord::Ja);
+                 Question::Answer::Yes);
 }
 
-Vraag vraagRouteToevoegen(const QString& route)
+Question vraagRouteToevoegen(const QString& route)
 {
     return jaNee(s("Route\r\n ") + route + s("\r\naan de lijst met Routes toevoegen?"),
-                 Vraag::Antwoord::Ja);
+                 Question::Answer::Yes);
 }
 
-Vraag meldingRouteBekend(const QString& route)
+Question meldingRouteBekend(const QString& route)
 {
-    return Vraag{s("Route\r\n ") + route + s("\r\nkomt al voor in de lijst met Routes."),
-                 Vraag::Icoon::Informatie, Vraag::Knoppen::OK, Vraag::Antwoord::OK};
+    return Question{s("Route\r\n ") + route + s("\r\nkomt al voor in de lijst met Routes."),
+                 Question::Icon::Information, Question::Buttons::OK, Question::Answer::OK};
 }
 
-QStringList beschreven(const QList<Vraag>& vragen)
+QStringList beschreven(const QList<Question>& questions)
 {
     QStringList l;
-    for (const Vraag& v : vragen)
+    for (const Question& v : questions)
         l << beschrijf(v);
     return l;
 }
 
-QStringList beschreven(std::initializer_list<Vraag> vragen)
+QStringList beschreven(std::initializer_list<Question> questions)
 {
-    return beschreven(QList<Vraag>(vragen));
+    return beschreven(QList<Question>(questions));
 }
 
-void selecteer(RouteBox& route, const QString& tekst, int start, int lengte)
+void selecteer(RouteBox& route, const QString& text, int start, int length)
 {
-    route.setText(tekst);
+    route.setText(text);
     route.setSelStart(start);
-    route.setSelLength(lengte);
+    route.setSelLength(length);
 }
 
-constexpr auto Ja = Vraag::Antwoord::Ja;
-constexpr auto Nee = Vraag::Antwoord::Nee;
+constexpr auto Yes = Question::Answer::Yes;
+constexpr auto No = Question::Answer::No;
 
 } // namespace
 
 class TstListsWindow : public QObject {
     Q_OBJECT
 private slots:
-    void volgorde();
+    void order();
     // finding, removing one, emptying the shown text
     void inLijst_data();
     void inLijst();
@@ -100,8 +100,8 @@ private slots:
     void uitLijstNee();
     void vakLijstLeegmaken();
     // adding a place
-    void plaatsToevoegen_data();
-    void plaatsToevoegen();
+    void appendPlace_data();
+    void appendPlace();
     void plaatsToevoegenAlleenSelectie();
     void plaatsNietGekozen();
     void plaatsOpGesorteerdePlaats();
@@ -133,21 +133,21 @@ private slots:
     void veertigduizend();
 };
 
-void TstListsWindow::volgorde()
+void TstListsWindow::order()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"Plaats 10", "Jutphaas", "plaats 2", "Île", "IJsselstein"}));
-    QCOMPARE(items(f.Plaats), lijst({"IJsselstein", "Île", "Jutphaas", "Plaats 10", "plaats 2"}));
+    f.Plaats.AddItems(list({"Plaats 10", "Jutphaas", "plaats 2", "Île", "IJsselstein"}));
+    QCOMPARE(items(f.Plaats), list({"IJsselstein", "Île", "Jutphaas", "Plaats 10", "plaats 2"}));
     QCOMPARE(f.Plaats.currentIndex(), -1);
     f.Plaats.AddItem(s("Plaats 3"));
     f.Plaats.AddItem(s("Ilpendam"));
-    QCOMPARE(items(f.Plaats), lijst({"IJsselstein", "Île", "Ilpendam", "Jutphaas", "Plaats 10",
+    QCOMPARE(items(f.Plaats), list({"IJsselstein", "Île", "Ilpendam", "Jutphaas", "Plaats 10",
                                      "plaats 2", "Plaats 3"}));
     QCOMPARE(f.Plaats.Text(), QString());
     // What is shown stays shown when more entries come.
     f.Plaats.setText(s("Jutphaas"));
-    f.Plaats.AddItems(lijst({"Amersfoort", "Zeist"}));
+    f.Plaats.AddItems(list({"Amersfoort", "Zeist"}));
     f.Plaats.AddItem(s("Bunnik"));
     QCOMPARE(f.Plaats.Text(), s("Jutphaas"));
     QCOMPARE(f.Plaats.ListCount(), 10);
@@ -157,27 +157,27 @@ void TstListsWindow::volgorde()
 
 void TstListsWindow::inLijst_data()
 {
-    QTest::addColumn<QStringList>("inhoud");
+    QTest::addColumn<QStringList>("content");
     QTest::addColumn<QString>("item");
     QTest::addColumn<bool>("gevonden");
     QTest::newRow("lege lijst") << QStringList() << s("Den Haag") << false;
     QTest::newRow("lege lijst, leeg item") << QStringList() << QString() << false;
-    QTest::newRow("kleine letters") << lijst({"Den Haag"}) << s("den haag") << true;
-    QTest::newRow("hoofdletters") << lijst({"Den Haag"}) << s("DEN HAAG") << true;
-    QTest::newRow("spatie erachter") << lijst({"Den Haag"}) << s("Den Haag ") << false;
-    QTest::newRow("twee spaties") << lijst({"Den Haag"}) << s("Den  Haag") << false;
-    QTest::newRow("een deel") << lijst({"Den Haag"}) << s("Den") << false;
-    QTest::newRow("leeg item") << lijst({"Den Haag"}) << QString() << false;
-    QTest::newRow("Île") << lijst({"a", "ÎLE", "z"}) << s("île") << true;
+    QTest::newRow("kleine letters") << list({"Den Haag"}) << s("den haag") << true;
+    QTest::newRow("hoofdletters") << list({"Den Haag"}) << s("DEN HAAG") << true;
+    QTest::newRow("spatie erachter") << list({"Den Haag"}) << s("Den Haag ") << false;
+    QTest::newRow("twee spaties") << list({"Den Haag"}) << s("Den  Haag") << false;
+    QTest::newRow("een deel") << list({"Den Haag"}) << s("Den") << false;
+    QTest::newRow("leeg item") << list({"Den Haag"}) << QString() << false;
+    QTest::newRow("Île") << list({"a", "ÎLE", "z"}) << s("île") << true;
 }
 
 void TstListsWindow::inLijst()
 {
-    QFETCH(QStringList, inhoud);
+    QFETCH(QStringList, content);
     QFETCH(QString, item);
     QFETCH(bool, gevonden);
     FormFixture fx;
-    fx.f().Routes.AddItems(inhoud);
+    fx.f().Routes.AddItems(content);
     QCOMPARE(fx.f().InLijst(fx.f().Routes, item), gevonden);
 }
 
@@ -192,9 +192,9 @@ void TstListsWindow::uitLijstNietsGetoond()
 {
     QFETCH(bool, legeGetoond);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"Utrecht"}));
+    f.Plaats.AddItems(list({"Utrecht"}));
     f.Plaats.AddItem(QString());
     if (legeGetoond)
         f.Plaats.setText(QString());
@@ -202,24 +202,24 @@ void TstListsWindow::uitLijstNietsGetoond()
 
     QVERIFY(!f.UitLijstVerwijderen(f.Plaats, s("Plaats")));
     QCOMPARE(fx.platform.beeps, 0);
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
     QCOMPARE(QApplication::focusWidget(), &f.Route);
-    QCOMPARE(items(f.Plaats), lijst({"", "Utrecht"}));
+    QCOMPARE(items(f.Plaats), list({"", "Utrecht"}));
 }
 
 void TstListsWindow::uitLijstJa()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"Utrecht", "Gouda", "utrecht"}));
+    f.Plaats.AddItems(list({"Utrecht", "Gouda", "utrecht"}));
     f.Plaats.setText(s("Utrecht"));
-    fx.platform.antwoorden = {Ja};
+    fx.platform.answers = {Yes};
 
     QVERIFY(f.UitLijstVerwijderen(f.Plaats, s("Plaats")));
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({verwijderVraag("Plaats", "Utrecht")}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Plaats", "Utrecht")}));
     QCOMPARE(fx.platform.beeps, 1);
-    QCOMPARE(items(f.Plaats), lijst({"Gouda"}));
+    QCOMPARE(items(f.Plaats), list({"Gouda"}));
     QCOMPARE(f.Plaats.Text(), QString());
     QCOMPARE(f.Plaats.currentIndex(), -1);
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
@@ -228,18 +228,18 @@ void TstListsWindow::uitLijstJa()
 void TstListsWindow::uitLijstNee()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Routes.AddItems(lijst({"Utrecht", "Gouda", "utrecht"}));
+    f.Routes.AddItems(list({"Utrecht", "Gouda", "utrecht"}));
     f.Routes.setText(s("utrecht"));
-    const int getoond = f.Routes.currentIndex();
-    fx.platform.antwoorden = {Nee};
+    const int shown = f.Routes.currentIndex();
+    fx.platform.answers = {No};
 
     QVERIFY(!f.UitLijstVerwijderen(f.Routes, s("Route")));
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({verwijderVraag("Route", "utrecht")}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Route", "utrecht")}));
     QCOMPARE(fx.platform.beeps, 1);
-    QCOMPARE(items(f.Routes), lijst({"Gouda", "Utrecht", "utrecht"}));
-    QCOMPARE(f.Routes.currentIndex(), getoond);
+    QCOMPARE(items(f.Routes), list({"Gouda", "Utrecht", "utrecht"}));
+    QCOMPARE(f.Routes.currentIndex(), shown);
     QCOMPARE(f.Routes.Text(), s("utrecht"));
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
 }
@@ -248,10 +248,10 @@ void TstListsWindow::vakLijstLeegmaken()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"B", "A"}));
+    f.Plaats.AddItems(list({"B", "A"}));
     f.Plaats.setText(s("B"));
     f.VakLijstLeegmaken(f.Plaats);
-    QCOMPARE(items(f.Plaats), lijst({"A", "B"}));
+    QCOMPARE(items(f.Plaats), list({"A", "B"}));
     QCOMPARE(f.Plaats.Text(), QString());
     QCOMPARE(f.Plaats.currentIndex(), -1);
 
@@ -259,15 +259,15 @@ void TstListsWindow::vakLijstLeegmaken()
     f.VakLijstLeegmaken(f.Routes);
     QCOMPARE(f.Routes.ListCount(), 0);
     QCOMPARE(fx.platform.beeps, 0);
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
 }
 
-void TstListsWindow::plaatsToevoegen_data()
+void TstListsWindow::appendPlace_data()
 {
-    QTest::addColumn<QString>("routeTekst");
+    QTest::addColumn<QString>("routeText");
     QTest::addColumn<int>("start");
-    QTest::addColumn<int>("lengte");
-    QTest::addColumn<QString>("plaats"); // empty: nothing added
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("place"); // empty: nothing added
     QTest::newRow("niets geselecteerd") << s("Utrecht") << 3 << 0 << QString();
     QTest::newRow("alleen spaties") << s("a   b") << 1 << 3 << QString();
     QTest::newRow("over twee regels") << s("Utrecht\r\nGouda") << 0 << 14 << s("Utrecht/Gouda");
@@ -279,51 +279,51 @@ void TstListsWindow::plaatsToevoegen_data()
     QTest::newRow("tab telt mee") << s("Amsterdam\tx") << 0 << 10 << s("Amsterdam\t");
 }
 
-void TstListsWindow::plaatsToevoegen()
+void TstListsWindow::appendPlace()
 {
-    QFETCH(QString, routeTekst);
+    QFETCH(QString, routeText);
     QFETCH(int, start);
-    QFETCH(int, lengte);
-    QFETCH(QString, plaats);
+    QFETCH(int, length);
+    QFETCH(QString, place);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"Amsterdam"}));
-    selecteer(f.Route, routeTekst, start, lengte);
+    f.Plaats.AddItems(list({"Amsterdam"}));
+    selecteer(f.Route, routeText, start, length);
     QTest::mouseClick(&f.knopPlaatsToevoegen, Qt::LeftButton);
 
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
     QCOMPARE(QApplication::focusWidget(), &f.Route);
-    QCOMPARE(f.Route.Text(), routeTekst);
+    QCOMPARE(f.Route.Text(), routeText);
     QCOMPARE(f.Route.SelStart(), start);
-    QCOMPARE(f.Route.SelLength(), lengte);
-    if (plaats.isEmpty()) {
+    QCOMPARE(f.Route.SelLength(), length);
+    if (place.isEmpty()) {
         QCOMPARE(fx.platform.beeps, 0);
-        QCOMPARE(items(f.Plaats), lijst({"Amsterdam"}));
+        QCOMPARE(items(f.Plaats), list({"Amsterdam"}));
         QCOMPARE(f.Plaats.Text(), QString());
         QCOMPARE(f.tPlaats.Text(), QString());
         return;
     }
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(f.Plaats.ListCount(), 2);
-    QVERIFY(items(f.Plaats).contains(plaats));
-    QCOMPARE(f.Plaats.Text(), plaats);
-    QCOMPARE(f.tPlaats.Text(), plaats);
+    QVERIFY(items(f.Plaats).contains(place));
+    QCOMPARE(f.Plaats.Text(), place);
+    QCOMPARE(f.tPlaats.Text(), place);
 }
 
 void TstListsWindow::plaatsToevoegenAlleenSelectie()
 {
     // The selection is what counts, not the line it is on.
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     selecteer(f.Route, s("Utrecht\r\nDen Haag\r\nGouda"), 9, 8);
     f.knopPlaatsToevoegen_Click();
-    QCOMPARE(items(f.Plaats), lijst({"Den Haag"}));
+    QCOMPARE(items(f.Plaats), list({"Den Haag"}));
     f.Route.setSelStart(0);
     f.Route.setSelLength(7);
     f.knopPlaatsToevoegen_Click();
-    QCOMPARE(items(f.Plaats), lijst({"Den Haag", "Utrecht"}));
+    QCOMPARE(items(f.Plaats), list({"Den Haag", "Utrecht"}));
     QCOMPARE(f.Plaats.Text(), s("Utrecht"));
     QCOMPARE(fx.platform.beeps, 2);
 }
@@ -332,15 +332,15 @@ void TstListsWindow::plaatsNietGekozen()
 {
     // Showing the new place is the program's doing, not a pick: the route box stays as it was.
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     selecteer(f.Route, s("Utrecht\r\nGouda"), 9, 5);
-    QSignalSpy klik(&f.Plaats.gebeurtenissen, &Gebeurtenissen::Click);
-    QSignalSpy gekozen(&f.Plaats, &QComboBox::activated);
+    QSignalSpy click(&f.Plaats.events, &ControlEvents::Click);
+    QSignalSpy picked(&f.Plaats, &QComboBox::activated);
     f.knopPlaatsToevoegen_Click();
     QCOMPARE(f.Plaats.Text(), s("Gouda"));
-    QCOMPARE(klik.count(), 0);
-    QCOMPARE(gekozen.count(), 0);
+    QCOMPARE(click.count(), 0);
+    QCOMPARE(picked.count(), 0);
     QCOMPARE(f.Route.Text(), s("Utrecht\r\nGouda"));
     QCOMPARE(f.Route.SelStart(), 9);
     QCOMPARE(f.Route.SelLength(), 5);
@@ -352,11 +352,11 @@ void TstListsWindow::plaatsOpGesorteerdePlaats()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"Plaats 1", "Plaats 10", "Zeist"}));
+    f.Plaats.AddItems(list({"Plaats 1", "Plaats 10", "Zeist"}));
     f.PlaatsAanvullen(s("Plaats 2"));
     f.PlaatsAanvullen(s("île de France"));
     QCOMPARE(items(f.Plaats),
-             lijst({"île de France", "Plaats 1", "Plaats 10", "Plaats 2", "Zeist"}));
+             list({"île de France", "Plaats 1", "Plaats 10", "Plaats 2", "Zeist"}));
     QCOMPARE(f.Plaats.currentIndex(), 0);
     QCOMPARE(f.tPlaats.Text(), s("île de France"));
 }
@@ -368,7 +368,7 @@ void TstListsWindow::plaatsZonderItemEinde()
     frmZwervel& f = fx.f();
     f.PlaatsAanvullen(s("Utr\x0f" "echt \x0f"));
     f.PlaatsAanvullen(s("\x0f"));
-    QCOMPARE(items(f.Plaats), lijst({"Utrecht"}));
+    QCOMPARE(items(f.Plaats), list({"Utrecht"}));
     QCOMPARE(f.tPlaats.Text(), s("Utrecht"));
     QCOMPARE(fx.platform.beeps, 1);
     // Already there once the separator is gone.
@@ -379,9 +379,9 @@ void TstListsWindow::plaatsZonderItemEinde()
 
 void TstListsWindow::routeToevoegen_data()
 {
-    QTest::addColumn<QString>("routeTekst");
+    QTest::addColumn<QString>("routeText");
     QTest::addColumn<QString>("route");
-    QTest::addColumn<bool>("ja");
+    QTest::addColumn<bool>("yes");
     QTest::newRow("ja") << s(" Utrecht\r\nutrecht \r\n\r\nGouda (x)") << s("utrecht/Gouda (x)")
                         << true;
     QTest::newRow("nee") << s("Utrecht\r\nGouda") << s("Utrecht/Gouda") << false;
@@ -390,24 +390,24 @@ void TstListsWindow::routeToevoegen_data()
 
 void TstListsWindow::routeToevoegen()
 {
-    QFETCH(QString, routeTekst);
+    QFETCH(QString, routeText);
     QFETCH(QString, route);
-    QFETCH(bool, ja);
+    QFETCH(bool, yes);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Routes.AddItems(lijst({"Amersfoort/Zeist"}));
+    f.Routes.AddItems(list({"Amersfoort/Zeist"}));
     f.tRoutes.setText(s("oud"));
-    f.Route.setText(routeTekst);
-    fx.platform.antwoorden = {ja ? Ja : Nee};
+    f.Route.setText(routeText);
+    fx.platform.answers = {yes ? Yes : No};
     QTest::mouseClick(&f.knopRouteToevoegen, Qt::LeftButton);
 
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({vraagRouteToevoegen(route)}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({vraagRouteToevoegen(route)}));
     QCOMPARE(fx.platform.beeps, 1);
-    QCOMPARE(f.Route.Text(), routeTekst);
+    QCOMPARE(f.Route.Text(), routeText);
     QCOMPARE(QApplication::focusWidget(), &f.Route);
-    if (!ja) {
-        QCOMPARE(items(f.Routes), lijst({"Amersfoort/Zeist"}));
+    if (!yes) {
+        QCOMPARE(items(f.Routes), list({"Amersfoort/Zeist"}));
         QCOMPARE(f.Routes.Text(), QString());
         QCOMPARE(f.tRoutes.Text(), s("oud"));
         return;
@@ -421,14 +421,14 @@ void TstListsWindow::routeToevoegen()
 void TstListsWindow::routeBekend()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Routes.AddItems(lijst({"Utrecht/Gouda"}));
+    f.Routes.AddItems(list({"Utrecht/Gouda"}));
     f.Route.setText(s("UTRECHT\r\ngouda"));
     f.knopRouteToevoegen_Click();
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({meldingRouteBekend(s("UTRECHT/gouda"))}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({meldingRouteBekend(s("UTRECHT/gouda"))}));
     QCOMPARE(fx.platform.beeps, 1);
-    QCOMPARE(items(f.Routes), lijst({"Utrecht/Gouda"}));
+    QCOMPARE(items(f.Routes), list({"Utrecht/Gouda"}));
     QCOMPARE(f.Routes.Text(), QString());
     QCOMPARE(f.tRoutes.Text(), QString());
 }
@@ -437,16 +437,16 @@ void TstListsWindow::legeRoute()
 {
     // No test for an empty route: the question comes, and Yes keeps an empty entry.
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s(" \r\n / "));
-    fx.platform.antwoorden = {Ja};
+    fx.platform.answers = {Yes};
     f.RoutesAanvullen();
     QCOMPARE(items(f.Routes), QStringList{QString()});
     QCOMPARE(f.Routes.currentIndex(), 0);
     QCOMPARE(f.tRoutes.Text(), QString());
     f.RoutesAanvullen();
-    QCOMPARE(beschreven(fx.platform.vragen),
+    QCOMPARE(beschreven(fx.platform.questions),
              beschreven({vraagRouteToevoegen(QString()), meldingRouteBekend(QString())}));
     QCOMPARE(fx.platform.beeps, 2);
     QCOMPARE(f.Routes.ListCount(), 1);
@@ -455,14 +455,14 @@ void TstListsWindow::legeRoute()
 void TstListsWindow::routeNietGekozen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     selecteer(f.Route, s("Utrecht\r\nGouda"), 2, 3);
-    QSignalSpy klik(&f.Routes.gebeurtenissen, &Gebeurtenissen::Click);
-    fx.platform.antwoorden = {Ja};
+    QSignalSpy click(&f.Routes.events, &ControlEvents::Click);
+    fx.platform.answers = {Yes};
     f.RoutesAanvullen();
     QCOMPARE(f.Routes.Text(), s("Utrecht/Gouda"));
-    QCOMPARE(klik.count(), 0);
+    QCOMPARE(click.count(), 0);
     QCOMPARE(f.Route.Text(), s("Utrecht\r\nGouda"));
     QCOMPARE(f.Route.SelStart(), 2);
     QCOMPARE(f.Route.SelLength(), 3);
@@ -474,10 +474,10 @@ void TstListsWindow::routeZonderItemEinde()
     FormFixture fx;
     frmZwervel& f = fx.f();
     f.Route.setText(s("Utr\x0f" "echt\r\n\x0f\r\nGouda"));
-    fx.platform.antwoorden = {Ja};
+    fx.platform.answers = {Yes};
     f.RoutesAanvullen();
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({vraagRouteToevoegen(s("Utrecht/Gouda"))}));
-    QCOMPARE(items(f.Routes), lijst({"Utrecht/Gouda"}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({vraagRouteToevoegen(s("Utrecht/Gouda"))}));
+    QCOMPARE(items(f.Routes), list({"Utrecht/Gouda"}));
     QCOMPARE(f.tRoutes.Text(), s("Utrecht/Gouda"));
 }
 
@@ -490,33 +490,33 @@ void TstListsWindow::itemEindeNaOpslaanEnLaden()
         frmZwervel& f = fx.f();
         f.PlaatsAanvullen(s("Utr\x0f" "echt"));
         f.Route.setText(s("Gou\x0f" "da\r\nZeist"));
-        fx.platform.antwoorden = {Ja};
+        fx.platform.answers = {Yes};
         f.RoutesAanvullen();
         f.Route.setText(QString());
         f.CfgOpslaan();
-        QFile bestand(fx.cfgPad());
-        QVERIFY(bestand.open(QIODevice::ReadOnly));
-        opgeslagen = bestand.readAll();
+        QFile file(fx.cfgPad());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        opgeslagen = file.readAll();
     }
     FormFixture weer(&opgeslagen);
-    QCOMPARE(items(weer.f().Plaats), lijst({"Utrecht"}));
-    QCOMPARE(items(weer.f().Routes), lijst({"Gouda/Zeist"}));
+    QCOMPARE(items(weer.f().Plaats), list({"Utrecht"}));
+    QCOMPARE(items(weer.f().Routes), list({"Gouda/Zeist"}));
 }
 
 void TstListsWindow::labelRoute()
 {
     // The caption over the route box does exactly what the add button does.
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     QCOMPARE(f.LabelRoute.Caption(), s(" Route aan lijst met Routes toevoegen"));
     f.Route.setText(s("Utrecht\r\nGouda"));
-    fx.platform.antwoorden = {Ja};
+    fx.platform.answers = {Yes};
     QTest::mouseClick(&f.LabelRoute, Qt::LeftButton);
-    QCOMPARE(items(f.Routes), lijst({"Utrecht/Gouda"}));
+    QCOMPARE(items(f.Routes), list({"Utrecht/Gouda"}));
     QCOMPARE(f.tRoutes.Text(), s("Utrecht/Gouda"));
     QTest::mouseClick(&f.LabelRoute, Qt::LeftButton);
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({vraagRouteToevoegen(s("Utrecht/Gouda")),
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({vraagRouteToevoegen(s("Utrecht/Gouda")),
                                                         meldingRouteBekend(s("Utrecht/Gouda"))}));
     QCOMPARE(fx.platform.beeps, 2);
 }
@@ -524,17 +524,17 @@ void TstListsWindow::labelRoute()
 void TstListsWindow::plaatsVerwijderenNeeNee()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"Utrecht", "Gouda", "utrecht"}));
+    f.Plaats.AddItems(list({"Utrecht", "Gouda", "utrecht"}));
     f.Plaats.setText(s("Gouda"));
     f.tPlaats.setText(s("Gouda"));
-    fx.platform.antwoorden = {Nee, Nee};
+    fx.platform.answers = {No, No};
     f.knopPlaatsVerwijderen_MouseUp(1, 0, 0, 0);
-    QCOMPARE(beschreven(fx.platform.vragen),
+    QCOMPARE(beschreven(fx.platform.questions),
              beschreven({verwijderVraag("Plaats", "Gouda"), allePlaatsenVraag(3)}));
     QCOMPARE(fx.platform.beeps, 2);
-    QCOMPARE(items(f.Plaats), lijst({"Gouda", "Utrecht", "utrecht"}));
+    QCOMPARE(items(f.Plaats), list({"Gouda", "Utrecht", "utrecht"}));
     QCOMPARE(f.Plaats.Text(), s("Gouda"));
     QCOMPARE(f.tPlaats.Text(), s("Gouda"));
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
@@ -543,16 +543,16 @@ void TstListsWindow::plaatsVerwijderenNeeNee()
 void TstListsWindow::plaatsVerwijderenJa()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(lijst({"Utrecht", "Gouda", "UTRECHT", "utrecht "}));
+    f.Plaats.AddItems(list({"Utrecht", "Gouda", "UTRECHT", "utrecht "}));
     f.Plaats.setText(s("Utrecht"));
     f.tPlaats.setText(s("Utrecht"));
-    fx.platform.antwoorden = {Ja};
+    fx.platform.answers = {Yes};
     QTest::mouseClick(&f.knopPlaatsVerwijderen, Qt::LeftButton);
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({verwijderVraag("Plaats", "Utrecht")}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Plaats", "Utrecht")}));
     QCOMPARE(fx.platform.beeps, 1);
-    QCOMPARE(items(f.Plaats), lijst({"Gouda", "utrecht "}));
+    QCOMPARE(items(f.Plaats), list({"Gouda", "utrecht "}));
     QCOMPARE(f.Plaats.currentIndex(), -1);
     QCOMPARE(f.tPlaats.Text(), QString());
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
@@ -562,12 +562,12 @@ void TstListsWindow::allePlaatsenVerwijderen_data()
 {
     // The remove-all question: any button but the left, or the left when the list shows
     // nothing. Its count is the list's.
-    QTest::addColumn<int>("knop");
-    QTest::addColumn<QStringList>("inhoud");
-    QTest::addColumn<QString>("getoond");
-    QTest::addColumn<bool>("ja");
-    const QStringList drie = lijst({"Utrecht", "Gouda", "Zeist"});
-    QTest::newRow("links, niets getoond, nee") << 1 << lijst({"Utrecht", "Gouda"}) << QString()
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QStringList>("content");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("yes");
+    const QStringList drie = list({"Utrecht", "Gouda", "Zeist"});
+    QTest::newRow("links, niets getoond, nee") << 1 << list({"Utrecht", "Gouda"}) << QString()
                                                << false;
     QTest::newRow("links, lege lijst, ja") << 1 << QStringList() << QString() << true;
     QTest::newRow("rechts, ja") << 2 << drie << s("Zeist") << true;
@@ -578,31 +578,31 @@ void TstListsWindow::allePlaatsenVerwijderen_data()
 
 void TstListsWindow::allePlaatsenVerwijderen()
 {
-    QFETCH(int, knop);
-    QFETCH(QStringList, inhoud);
-    QFETCH(QString, getoond);
-    QFETCH(bool, ja);
+    QFETCH(int, button);
+    QFETCH(QStringList, content);
+    QFETCH(QString, shown);
+    QFETCH(bool, yes);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Plaats.AddItems(inhoud);
-    f.Plaats.setText(getoond);
-    f.tPlaats.setText(getoond);
+    f.Plaats.AddItems(content);
+    f.Plaats.setText(shown);
+    f.tPlaats.setText(shown);
     f.Route.setText(s("Utrecht"));
     const QStringList voor = items(f.Plaats);
-    fx.platform.antwoorden = {ja ? Ja : Nee};
-    if (knop == 3)
-        f.knopPlaatsVerwijderen_MouseUp(knop, 0, 0, 0);
+    fx.platform.answers = {yes ? Yes : No};
+    if (button == 3)
+        f.knopPlaatsVerwijderen_MouseUp(button, 0, 0, 0);
     else
-        QTest::mouseClick(&f.knopPlaatsVerwijderen, Qt::MouseButton(knop));
+        QTest::mouseClick(&f.knopPlaatsVerwijderen, Qt::MouseButton(button));
 
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({allePlaatsenVraag(inhoud.size())}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({allePlaatsenVraag(content.size())}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(f.Route.Text(), s("Utrecht"));
-    if (!ja) {
+    if (!yes) {
         QCOMPARE(items(f.Plaats), voor);
-        QCOMPARE(f.Plaats.Text(), getoond);
-        QCOMPARE(f.tPlaats.Text(), getoond);
+        QCOMPARE(f.Plaats.Text(), shown);
+        QCOMPARE(f.tPlaats.Text(), shown);
         QCOMPARE(QApplication::focusWidget(), &f.Route);
         return;
     }
@@ -615,28 +615,28 @@ void TstListsWindow::allePlaatsenVerwijderen()
 void TstListsWindow::routeVerwijderenNietsGetoond()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Routes.AddItems(lijst({"a/b"}));
+    f.Routes.AddItems(list({"a/b"}));
     QTest::mouseClick(&f.knopRouteVerwijderen, Qt::LeftButton);
     QCOMPARE(fx.platform.beeps, 0);
-    QVERIFY(fx.platform.vragen.isEmpty());
-    QCOMPARE(items(f.Routes), lijst({"a/b"}));
+    QVERIFY(fx.platform.questions.isEmpty());
+    QCOMPARE(items(f.Routes), list({"a/b"}));
     QCOMPARE(QApplication::focusWidget(), &f.Route);
 }
 
 void TstListsWindow::routeVerwijderenNee()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Routes.AddItems(lijst({"a/b", "c/d"}));
+    f.Routes.AddItems(list({"a/b", "c/d"}));
     f.Routes.setText(s("c/d"));
-    fx.platform.antwoorden = {Nee};
+    fx.platform.answers = {No};
     f.knopRouteVerwijderen_MouseUp(1, 0, 0, 0);
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({verwijderVraag("Route", "c/d")}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Route", "c/d")}));
     QCOMPARE(fx.platform.beeps, 1);
-    QCOMPARE(items(f.Routes), lijst({"a/b", "c/d"}));
+    QCOMPARE(items(f.Routes), list({"a/b", "c/d"}));
     QCOMPARE(f.Routes.Text(), s("c/d"));
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
 }
@@ -644,16 +644,16 @@ void TstListsWindow::routeVerwijderenNee()
 void TstListsWindow::routeVerwijderenJa()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Routes.AddItems(lijst({"a/b", "c/d", "C/D"}));
+    f.Routes.AddItems(list({"a/b", "c/d", "C/D"}));
     f.Routes.setText(s("c/d"));
     f.tRoutes.setText(s("c/d"));
-    fx.platform.antwoorden = {Ja};
+    fx.platform.answers = {Yes};
     QTest::mouseClick(&f.knopRouteVerwijderen, Qt::LeftButton);
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({verwijderVraag("Route", "c/d")}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Route", "c/d")}));
     QCOMPARE(fx.platform.beeps, 1);
-    QCOMPARE(items(f.Routes), lijst({"a/b"}));
+    QCOMPARE(items(f.Routes), list({"a/b"}));
     QCOMPARE(f.Routes.Text(), QString());
     QCOMPARE(f.tRoutes.Text(), s("c/d"));
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
@@ -661,10 +661,10 @@ void TstListsWindow::routeVerwijderenJa()
 
 void TstListsWindow::alleRoutesVerwijderen_data()
 {
-    QTest::addColumn<int>("knop");
-    QTest::addColumn<QStringList>("inhoud");
-    QTest::addColumn<bool>("ja");
-    const QStringList vier = lijst({"a/b", "c/d", "e/f", "g/h"});
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QStringList>("content");
+    QTest::addColumn<bool>("yes");
+    const QStringList vier = list({"a/b", "c/d", "e/f", "g/h"});
     QTest::newRow("rechts, ja") << 2 << vier << true;
     QTest::newRow("midden, ja") << 4 << vier << true;
     QTest::newRow("rechts, lege lijst, nee") << 2 << QStringList() << false;
@@ -674,25 +674,25 @@ void TstListsWindow::alleRoutesVerwijderen_data()
 void TstListsWindow::alleRoutesVerwijderen()
 {
     // Unlike the places, the route field keeps its text; the route box is not touched.
-    QFETCH(int, knop);
-    QFETCH(QStringList, inhoud);
-    QFETCH(bool, ja);
+    QFETCH(int, button);
+    QFETCH(QStringList, content);
+    QFETCH(bool, yes);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Routes.AddItems(inhoud);
+    f.Routes.AddItems(content);
     f.Routes.setText(s("e/f"));
     f.tRoutes.setText(s("e/f"));
     f.Route.setText(s("e\r\nf"));
     const QStringList voor = items(f.Routes);
-    fx.platform.antwoorden = {ja ? Ja : Nee};
-    QTest::mouseClick(&f.knopRouteVerwijderen, Qt::MouseButton(knop));
+    fx.platform.answers = {yes ? Yes : No};
+    QTest::mouseClick(&f.knopRouteVerwijderen, Qt::MouseButton(button));
 
-    QCOMPARE(beschreven(fx.platform.vragen), beschreven({alleRoutesVraag(inhoud.size())}));
+    QCOMPARE(beschreven(fx.platform.questions), beschreven({alleRoutesVraag(content.size())}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(f.tRoutes.Text(), s("e/f"));
     QCOMPARE(f.Route.Text(), s("e\r\nf"));
-    if (!ja) {
+    if (!yes) {
         QCOMPARE(items(f.Routes), voor);
         QCOMPARE(QApplication::focusWidget(), &f.Route);
         return;
@@ -704,20 +704,20 @@ void TstListsWindow::alleRoutesVerwijderen()
 
 void TstListsWindow::labelOpentLijst_data()
 {
-    QTest::addColumn<bool>("plaatsen");
+    QTest::addColumn<bool>("places");
     QTest::newRow("LabelPlaatsen") << true;
     QTest::newRow("LabelRoutes") << false;
 }
 
 void TstListsWindow::labelOpentLijst()
 {
-    QFETCH(bool, plaatsen);
+    QFETCH(bool, places);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    ComboBox& vak = plaatsen ? f.Plaats : f.Routes;
-    Label& label = plaatsen ? f.LabelPlaatsen : f.LabelRoutes;
-    vak.AddItems(lijst({"a", "b"}));
+    ComboBox& vak = places ? f.Plaats : f.Routes;
+    Label& label = places ? f.LabelPlaatsen : f.LabelRoutes;
+    vak.AddItems(list({"a", "b"}));
     QTest::mouseClick(&label, Qt::LeftButton);
     QVERIFY(vak.view()->isVisible());
     QCOMPARE(f.focusWidget(), &vak);
@@ -726,14 +726,14 @@ void TstListsWindow::labelOpentLijst()
     QCOMPARE(QApplication::focusWidget(), &vak);
     QCOMPARE(vak.Text(), QString());
     QCOMPARE(fx.platform.beeps, 0);
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
 }
 
 void TstListsWindow::veertigduizend()
 {
     // Far past 16 bits: the count is right and a removal finds its entries.
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     QStringList veel;
     for (int i = 40000; i > 0; --i)
@@ -749,7 +749,7 @@ void TstListsWindow::veertigduizend()
     QCOMPARE(f.Plaats.currentIndex(), 32768);
     QVERIFY(f.InLijst(f.Plaats, s("plaats 39999")));
 
-    fx.platform.antwoorden = {Ja, Nee};
+    fx.platform.answers = {Yes, No};
     f.Plaats.setText(s("Plaats 39999"));
     f.knopPlaatsVerwijderen_MouseUp(1, 0, 0, 0);
     QCOMPARE(f.Plaats.ListCount(), 40000);
@@ -757,10 +757,10 @@ void TstListsWindow::veertigduizend()
     QCOMPARE(f.Plaats.List(39998), s("Plaats 39998"));
     QCOMPARE(f.Plaats.List(39999), s("Plaats 40000"));
     f.knopPlaatsVerwijderen_MouseUp(2, 0, 0, 0);
-    QCOMPARE(fx.platform.vragen.last().tekst,
+    QCOMPARE(fx.platform.questions.last().text,
              s("Alle plaatsen (40000) uit de lijst met Plaatsen verwijderen?"));
 
-    fx.platform.antwoorden = {Ja};
+    fx.platform.answers = {Yes};
     f.knopPlaatsVerwijderen_MouseUp(2, 0, 0, 0);
     QCOMPARE(f.Plaats.ListCount(), 0);
 }

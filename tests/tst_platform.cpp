@@ -11,9 +11,9 @@
 
 using namespace zwervel;
 
-Q_DECLARE_METATYPE(Vraag::Knoppen)
-Q_DECLARE_METATYPE(Vraag::Antwoord)
-Q_DECLARE_METATYPE(Vraag::Icoon)
+Q_DECLARE_METATYPE(Question::Buttons)
+Q_DECLARE_METATYPE(Question::Answer)
+Q_DECLARE_METATYPE(Question::Icon)
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -24,44 +24,44 @@ private slots:
 
 void TestPlatform::berichtvenster_data()
 {
-    QTest::addColumn<Vraag::Knoppen>("knoppen");
-    QTest::addColumn<Vraag::Antwoord>("standaard");
-    QTest::addColumn<Vraag::Icoon>("icoon");
+    QTest::addColumn<Question::Buttons>("buttons");
+    QTest::addColumn<Question::Answer>("defaultAnswer");
+    QTest::addColumn<Question::Icon>("icon");
     QTest::addColumn<int>("toets");
     QTest::addColumn<QStringList>("opschriften");
     QTest::addColumn<int>("verwachtIcoon");
-    QTest::addColumn<Vraag::Antwoord>("verwacht");
+    QTest::addColumn<Question::Answer>("verwacht");
 
     const QStringList jaNee{QStringLiteral("Ja"), QStringLiteral("Nee")};
-    QTest::newRow("Enter kiest Ja") << Vraag::Knoppen::JaNee << Vraag::Antwoord::Ja << Vraag::Icoon::Vraag
+    QTest::newRow("Enter kiest Ja") << Question::Buttons::YesNo << Question::Answer::Yes << Question::Icon::Question
                                     << int(Qt::Key_Return) << jaNee << int(QMessageBox::Question)
-                                    << Vraag::Antwoord::Ja;
-    QTest::newRow("Enter kiest Nee") << Vraag::Knoppen::JaNee << Vraag::Antwoord::Nee << Vraag::Icoon::Vraag
+                                    << Question::Answer::Yes;
+    QTest::newRow("Enter kiest Nee") << Question::Buttons::YesNo << Question::Answer::No << Question::Icon::Question
                                      << int(Qt::Key_Return) << jaNee << int(QMessageBox::Question)
-                                     << Vraag::Antwoord::Nee;
-    QTest::newRow("Escape is Nee") << Vraag::Knoppen::JaNee << Vraag::Antwoord::Ja << Vraag::Icoon::Vraag
+                                     << Question::Answer::No;
+    QTest::newRow("Escape is Nee") << Question::Buttons::YesNo << Question::Answer::Yes << Question::Icon::Question
                                    << int(Qt::Key_Escape) << jaNee << int(QMessageBox::Question)
-                                   << Vraag::Antwoord::Nee;
-    QTest::newRow("OK met informatie") << Vraag::Knoppen::OK << Vraag::Antwoord::OK << Vraag::Icoon::Informatie
+                                   << Question::Answer::No;
+    QTest::newRow("OK met informatie") << Question::Buttons::OK << Question::Answer::OK << Question::Icon::Information
                                        << int(Qt::Key_Return) << QStringList{QStringLiteral("OK")}
-                                       << int(QMessageBox::Information) << Vraag::Antwoord::OK;
-    QTest::newRow("fout") << Vraag::Knoppen::OK << Vraag::Antwoord::OK << Vraag::Icoon::Fout
+                                       << int(QMessageBox::Information) << Question::Answer::OK;
+    QTest::newRow("fout") << Question::Buttons::OK << Question::Answer::OK << Question::Icon::Error
                           << int(Qt::Key_Escape) << QStringList{QStringLiteral("OK")}
-                          << int(QMessageBox::Critical) << Vraag::Antwoord::OK;
+                          << int(QMessageBox::Critical) << Question::Answer::OK;
 }
 
 void TestPlatform::berichtvenster()
 {
-    QFETCH(Vraag::Knoppen, knoppen);
-    QFETCH(Vraag::Antwoord, standaard);
-    QFETCH(Vraag::Icoon, icoon);
+    QFETCH(Question::Buttons, buttons);
+    QFETCH(Question::Answer, defaultAnswer);
+    QFETCH(Question::Icon, icon);
     QFETCH(int, toets);
     QFETCH(QStringList, opschriften);
     QFETCH(int, verwachtIcoon);
-    QFETCH(Vraag::Antwoord, verwacht);
+    QFETCH(Question::Answer, verwacht);
 
     QtPlatform platform;
-    QString titel, tekst;
+    QString titel, text;
     QStringList gezien;
     int gezienIcoon = -1;
     // The box is modal: look at it, then answer it with a key, from inside its own event loop.
@@ -69,21 +69,21 @@ void TestPlatform::berichtvenster()
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         titel = box->windowTitle();
-        tekst = box->text();
+        text = box->text();
         gezienIcoon = int(box->icon());
-        for (QAbstractButton* knop : box->buttons())
-            gezien << knop->text();
+        for (QAbstractButton* button : box->buttons())
+            gezien << button->text();
         QTest::keyClick(box, Qt::Key(toets));
     });
-    const Vraag::Antwoord antwoord = platform.toon({QStringLiteral("Route\r\n Utrecht"), icoon, knoppen, standaard});
+    const Question::Answer answer = platform.ask({QStringLiteral("Route\r\n Utrecht"), icon, buttons, defaultAnswer});
 
     QCOMPARE(titel, QStringLiteral("Zwervel"));
-    QCOMPARE(tekst, QStringLiteral("Route\r\n Utrecht"));
+    QCOMPARE(text, QStringLiteral("Route\r\n Utrecht"));
     gezien.sort();
     opschriften.sort();
     QCOMPARE(gezien, opschriften);
     QCOMPARE(gezienIcoon, verwachtIcoon);
-    QCOMPARE(antwoord, verwacht);
+    QCOMPARE(answer, verwacht);
 }
 
 QTEST_MAIN(TestPlatform)

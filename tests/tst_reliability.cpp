@@ -28,7 +28,7 @@ using namespace zwervel;
 
 namespace {
 
-QString u8(const char* tekst) { return QString::fromUtf8(tekst); }
+QString u8(const char* text) { return QString::fromUtf8(text); }
 
 // Everything in a folder but the configuration file: a save must leave no temporary file.
 QStringList bijproducten(const QString& map)
@@ -40,22 +40,22 @@ QStringList bijproducten(const QString& map)
 }
 
 // The user moves to the list and picks an entry, as Qt reports the choice.
-void kies(ComboBox& lijst, int index)
+void kies(ComboBox& list, int index)
 {
-    lijst.SetFocus();
-    lijst.setCurrentIndex(index);
-    emit lijst.activated(index);
+    list.SetFocus();
+    list.setCurrentIndex(index);
+    emit list.activated(index);
 }
 
 // The program's folder, prepared as the user left it before the window starts.
 struct Programma {
     QTemporaryDir map;
     ScriptedPlatform platform;
-    std::unique_ptr<frmZwervel> venster;
+    std::unique_ptr<frmZwervel> window;
 
-    Programma() { platform.pad = map.filePath(u8("zwervel")); }
+    Programma() { platform.path = map.filePath(u8("zwervel")); }
     QString cfgPad() const { return map.filePath(u8("zwervel.cfg")); }
-    frmZwervel& f() { return *venster; }
+    frmZwervel& f() { return *window; }
 
     // Starts the window and waits until it is active. How long that took is reported, never
     // judged: the machine may be busy.
@@ -63,10 +63,10 @@ struct Programma {
     {
         QElapsedTimer klok;
         klok.start();
-        venster = std::make_unique<frmZwervel>(platform);
-        venster->show();
-        venster->activateWindow();
-        const bool actief = QTest::qWaitForWindowActive(venster.get());
+        window = std::make_unique<frmZwervel>(platform);
+        window->show();
+        window->activateWindow();
+        const bool actief = QTest::qWaitForWindowActive(window.get());
         qInfo("start-up %s: %lld ms", QTest::currentDataTag() ? QTest::currentDataTag() : QTest::currentTestFunction(),
               klok.elapsed());
         return actief;
@@ -77,7 +77,7 @@ struct Programma {
 // a blank line does not come back), the lists as they stand.
 struct Inhoud {
     QString route;
-    QStringList plaatsen;
+    QStringList places;
     QStringList routes;
     bool operator==(const Inhoud&) const = default;
 };
@@ -90,19 +90,19 @@ void bewaarEnHerstart(Programma& p)
 {
     const Inhoud voor = inhoudVan(p.f());
     p.f().close();
-    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(p.platform.questions.isEmpty());
     QVERIFY(bijproducten(p.map.path()).isEmpty());
-    p.venster.reset();
+    p.window.reset();
     QVERIFY(p.start());
     const Inhoud na = inhoudVan(p.f());
     QCOMPARE(na.route, voor.route);
-    QVERIFY(na.plaatsen == voor.plaatsen);
+    QVERIFY(na.places == voor.places);
     QVERIFY(na.routes == voor.routes);
 }
 
 const QByteArray GeldigBegin("route=Utrecht/Zeist\r\nplaats=Ede\x0F" "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n");
 
-QByteArray herhaald(char byte, qsizetype aantal) { return QByteArray(aantal, byte); }
+QByteArray herhaald(char byte, qsizetype count) { return QByteArray(count, byte); }
 
 // Bytes as written, NUL bytes included.
 template <qsizetype N>
@@ -128,7 +128,7 @@ public:
             ::umount2(m_map.constData(), MNT_DETACH);
     }
     bool gekoppeld() const { return m_gekoppeld; }
-    QString reden() const { return qt_error_string(m_fout); }
+    QString reason() const { return qt_error_string(m_fout); }
 
 private:
     QByteArray m_map;
@@ -173,29 +173,29 @@ private slots:
 
 void TestReliability::vijandigBestand_data()
 {
-    QTest::addColumn<QByteArray>("bestand");
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("route");
-    QTest::addColumn<QStringList>("plaatsen");
+    QTest::addColumn<QStringList>("places");
     QTest::addColumn<QStringList>("routes");
     const QString route = u8("Utrecht\r\nZeist");
-    const QStringList plaatsen{u8("Amersfoort"), u8("Ede")};
+    const QStringList places{u8("Amersfoort"), u8("Ede")};
     const QStringList routes{u8("Ede/Zeist")};
 
     QTest::newRow("een miljoen 0x0F-bytes in de lijsten")
         << "route=Utrecht/Zeist\r\nplaats=Ede" + herhaald('\x0F', 1000000) + "Amersfoort\x0F\r\nroutes="
                + herhaald('\x0F', 1000000) + "Ede/Zeist\r\n"
-        << route << plaatsen << routes;
+        << route << places << routes;
     QTest::newRow("een regel van een miljoen 0x0F-bytes")
-        << GeldigBegin + herhaald('\x0F', 1000000) + "\r\n" << route << plaatsen << routes;
-    QByteArray regels;
+        << GeldigBegin + herhaald('\x0F', 1000000) + "\r\n" << route << places << routes;
+    QByteArray lines;
     for (int i = 0; i < 1000000; ++i)
-        regels += "route=Ede/Zeist\r\nplaats=Ede\x0F\r\n";
-    QTest::newRow("twee miljoen sleutelregels") << regels + GeldigBegin << route << plaatsen << routes;
+        lines += "route=Ede/Zeist\r\nplaats=Ede\x0F\r\n";
+    QTest::newRow("twee miljoen sleutelregels") << lines + GeldigBegin << route << places << routes;
     QTest::newRow("NUL-bytes")
         << ruw("route=Utr\0echt/Zeist\r\n\0\0\0\0\r\nplaats=E\0de\x0F" "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n\0")
         << u8("Utr") + QChar(0) + u8("echt\r\nZeist") << QStringList{u8("Amersfoort"), u8("E") + QChar(0) + u8("de")}
         << routes;
-    QTest::newRow("alleen NUL-bytes") << GeldigBegin + QByteArray(100000, '\0') << route << plaatsen << routes;
+    QTest::newRow("alleen NUL-bytes") << GeldigBegin + QByteArray(100000, '\0') << route << places << routes;
     // Not UTF-8, so every byte is read as Windows-1252 and written back the same.
     QTest::newRow("ongeldige UTF-8")
         << QByteArray("route=Z\xFCrich/K\xC3\xB6ln\r\nplaats=\xC3\x28\x0F\xFF\xFE\x0F\r\nroutes=Ede/Zeist\x0F\xC0\xAF\x0F\r\n")
@@ -215,10 +215,10 @@ void TestReliability::vijandigBestand_data()
         << route << QStringList{u8("Ede"), u8("Łódź")} << routes;
     QTest::newRow("alleen CR")
         << QByteArray("route=Utrecht/Zeist\rplaats=Ede\x0F" "Amersfoort\x0F\rroutes=Ede/Zeist\x0F\r")
-        << route << plaatsen << routes;
+        << route << places << routes;
     QTest::newRow("CR, LF en CR LF door elkaar")
         << QByteArray("\n\rroute=Utrecht/Zeist\n\rplaats=Ede\x0F" "Amersfoort\x0F\r\r\nroutes=Ede/Zeist\x0F\n")
-        << route << plaatsen << routes;
+        << route << places << routes;
 
     // Bytes without any order behind the good lines, the same on every run.
     QByteArray rommel;
@@ -228,21 +228,21 @@ void TestReliability::vijandigBestand_data()
         const char byte = char(toestand >> 24);
         rommel += byte == '=' ? '-' : byte; // no key can form
     }
-    QTest::newRow("een megabyte rommel") << GeldigBegin + rommel << route << plaatsen << routes;
+    QTest::newRow("een megabyte rommel") << GeldigBegin + rommel << route << places << routes;
 }
 
 void TestReliability::vijandigBestand()
 {
-    QFETCH(QByteArray, bestand);
+    QFETCH(QByteArray, file);
     QFETCH(QString, route);
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), bestand));
+    QVERIFY(schrijfBestand(p.cfgPad(), file));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), route);
-    QTEST(gesorteerd(items(p.f().Plaats)), "plaatsen");
-    QTEST(gesorteerd(items(p.f().Routes)), "routes");
-    QVERIFY(p.platform.vragen.isEmpty());
-    QVERIFY(p.platform.beeindigd.isEmpty());
+    QTEST(sorted(items(p.f().Plaats)), "places");
+    QTEST(sorted(items(p.f().Routes)), "routes");
+    QVERIFY(p.platform.questions.isEmpty());
+    QVERIFY(p.platform.terminated.isEmpty());
     bewaarEnHerstart(p);
 }
 
@@ -250,34 +250,34 @@ void TestReliability::vijftigMegabyteOpEenRegel_data()
 {
     // What comes before, in and after the line of 50 MB.
     QTest::addColumn<QByteArray>("voor");
-    QTest::addColumn<QByteArray>("stuk");
+    QTest::addColumn<QByteArray>("piece");
     QTest::addColumn<QByteArray>("na");
-    const QByteArray plaatsen = "plaats=Ede\x0F" "Amersfoort\x0F\r\n";
+    const QByteArray places = "plaats=Ede\x0F" "Amersfoort\x0F\r\n";
     const QByteArray routes = "routes=Ede/Zeist\x0F\r\n";
     QTest::newRow("zonder sleutel") << GeldigBegin << QByteArray("z") << QByteArray();
     // A text the window could not lay out in minutes is refused; the rest comes in.
     QTest::newRow("een plaats van 50 MB")
         << QByteArray("route=Utrecht/Zeist\r\nplaats=Ede\x0F") << QByteArray("z") << "\x0F" "Amersfoort\x0F\r\n" + routes;
     QTest::newRow("een route van 50 MB in de lijst")
-        << "route=Utrecht/Zeist\r\n" + plaatsen + "routes=Ede/Zeist\x0F" << QByteArray("z") << QByteArray("\x0F\r\n");
+        << "route=Utrecht/Zeist\r\n" + places + "routes=Ede/Zeist\x0F" << QByteArray("z") << QByteArray("\x0F\r\n");
     QTest::newRow("een route van 50 MB")
-        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("z") << "\r\n" + plaatsen + routes;
+        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("z") << "\r\n" + places + routes;
     QTest::newRow("een route van 50 MB aan korte plaatsen")
-        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("Ede/") << "\r\n" + plaatsen + routes;
+        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("Ede/") << "\r\n" + places + routes;
 }
 
 void TestReliability::vijftigMegabyteOpEenRegel()
 {
     QFETCH(QByteArray, voor);
-    QFETCH(QByteArray, stuk);
+    QFETCH(QByteArray, piece);
     QFETCH(QByteArray, na);
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), voor + stuk.repeated(50 * 1024 * 1024 / stuk.size()) + na));
+    QVERIFY(schrijfBestand(p.cfgPad(), voor + piece.repeated(50 * 1024 * 1024 / piece.size()) + na));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
     QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
     QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
-    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(p.platform.questions.isEmpty());
     const QByteArray origineel = leesBestand(p.cfgPad());
     const bool geweigerd = QByteArray(QTest::currentDataTag()) != "zonder sleutel";
     bewaarEnHerstart(p);
@@ -288,17 +288,17 @@ void TestReliability::vijftigMegabyteOpEenRegel()
 void TestReliability::vijftigMegabyteAanPlaatsen()
 {
     // Millions of ordinary entries on one line: every one comes in, and goes out again.
-    QByteArray regel = "route=Utrecht/Zeist\r\nplaats=";
-    int aantal = 0;
-    while (regel.size() < 50 * 1024 * 1024)
-        regel += "Plaats " + QByteArray::number(++aantal) + '\x0F';
+    QByteArray line = "route=Utrecht/Zeist\r\nplaats=";
+    int count = 0;
+    while (line.size() < 50 * 1024 * 1024)
+        line += "Plaats " + QByteArray::number(++count) + '\x0F';
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), regel + "\r\nroutes=Ede/Zeist\x0F\r\n"));
+    QVERIFY(schrijfBestand(p.cfgPad(), line + "\r\nroutes=Ede/Zeist\x0F\r\n"));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
-    QCOMPARE(p.f().Plaats.ListCount(), aantal);
+    QCOMPARE(p.f().Plaats.ListCount(), count);
     QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats 1")));
-    QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats ") + QString::number(aantal)));
+    QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats ") + QString::number(count)));
     QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
     bewaarEnHerstart(p);
 }
@@ -310,39 +310,39 @@ void TestReliability::tekensMetEenEigenBetekenis()
     // the basic plane, a C1 line break. Each entry comes back as it stood.
     const QStringList bijzonder{u8("a\u2028b"), u8("c\u2029d"), u8("\uFFFCe"), u8("f\uFDD0\uFDD1"),
                                 u8("\uFEFFg"), u8("h\ti"), u8("\U0001F600j"), u8("k\u0085l")};
-    const QByteArray bestand = "route=" + bijzonder.join(u'/').toUtf8() + "\r\nplaats="
-                               + bijzonder.join(Scheidingsteken).toUtf8() + "\x0F\r\n";
+    const QByteArray file = "route=" + bijzonder.join(u'/').toUtf8() + "\r\nplaats="
+                               + bijzonder.join(EntrySeparator).toUtf8() + "\x0F\r\n";
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), bestand));
+    QVERIFY(schrijfBestand(p.cfgPad(), file));
     QVERIFY(p.start());
-    QCOMPARE(gesorteerd(items(p.f().Plaats)), gesorteerd(bijzonder));
+    QCOMPARE(sorted(items(p.f().Plaats)), sorted(bijzonder));
     // The route box makes a line break of a paragraph separator and of the frame markers
     // U+FDD0/U+FDD1 (no characters, by Unicode's own rule); the other places stand as given.
     const QStringList inRoute = p.f().RouteGestript(false, false).split(u'/');
-    for (const char* plaats : {"a\u2028b", "\uFFFCe", "h\ti", "\U0001F600j", "k\u0085l"})
-        QVERIFY2(inRoute.contains(u8(plaats)), plaats);
-    QVERIFY(p.platform.vragen.isEmpty());
+    for (const char* place : {"a\u2028b", "\uFFFCe", "h\ti", "\U0001F600j", "k\u0085l"})
+        QVERIFY2(inRoute.contains(u8(place)), place);
+    QVERIFY(p.platform.questions.isEmpty());
     bewaarEnHerstart(p);
 }
 
 void TestReliability::watHetVensterAanneemt_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("past");
-    const QString plaats(LangstePlaats, u'z');
+    const QString place(LongestPlace, u'z');
     QTest::newRow("leeg") << QString() << true;
-    QTest::newRow("langste plaats") << u8("Ede/") + plaats + u8("/Ede") << true;
-    QTest::newRow("een teken te lang") << u8("Ede/") + plaats + u8("z/Ede") << false;
+    QTest::newRow("langste plaats") << u8("Ede/") + place + u8("/Ede") << true;
+    QTest::newRow("een teken te lang") << u8("Ede/") + place + u8("z/Ede") << false;
     QTest::newRow("veertigduizend plaatsen") << genummerd(u8("Plaats"), 40000).join(u'/') << true;
-    QTest::newRow("meeste plaatsen") << QString(u8("a/")).repeated(MeestePlaatsen - 1) + u8("a") << true;
-    QTest::newRow("een plaats te veel") << QString(u8("a/")).repeated(MeestePlaatsen) + u8("a") << false;
-    QTest::newRow("alleen schuine strepen") << QString(MeestePlaatsen, u'/') << false;
+    QTest::newRow("meeste plaatsen") << QString(u8("a/")).repeated(MostPlaces - 1) + u8("a") << true;
+    QTest::newRow("een plaats te veel") << QString(u8("a/")).repeated(MostPlaces) + u8("a") << false;
+    QTest::newRow("alleen schuine strepen") << QString(MostPlaces, u'/') << false;
 }
 
 void TestReliability::watHetVensterAanneemt()
 {
-    QFETCH(QString, tekst);
-    QTEST(pastInVenster(tekst), "past");
+    QFETCH(QString, text);
+    QTEST(fitsInWindow(text), "past");
 }
 
 void TestReliability::geenGewoonBestand_data()
@@ -359,36 +359,36 @@ void TestReliability::geenGewoonBestand()
 {
     QFETCH(QString, soort);
     Programma p;
-    const QString pad = p.cfgPad();
+    const QString path = p.cfgPad();
     if (soort == u8("map")) {
-        QVERIFY(QDir().mkpath(pad + u8("/binnen")));
+        QVERIFY(QDir().mkpath(path + u8("/binnen")));
     } else if (soort == u8("los")) {
-        QVERIFY(QFile::link(p.map.filePath(u8("weg.cfg")), pad));
+        QVERIFY(QFile::link(p.map.filePath(u8("weg.cfg")), path));
     } else {
-        QVERIFY(QFile::link(p.map.filePath(u8("b.cfg")), pad));
-        QVERIFY(QFile::link(pad, p.map.filePath(u8("b.cfg"))));
+        QVERIFY(QFile::link(p.map.filePath(u8("b.cfg")), path));
+        QVERIFY(QFile::link(path, p.map.filePath(u8("b.cfg"))));
     }
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), QString());
     QCOMPARE(p.f().Plaats.ListCount(), 0);
     QCOMPARE(p.f().Routes.ListCount(), 0);
-    QVERIFY(p.platform.vragen.isEmpty());
-    QVERIFY(p.platform.beeindigd.isEmpty());
+    QVERIFY(p.platform.questions.isEmpty());
+    QVERIFY(p.platform.terminated.isEmpty());
     // At closing, a folder is not replaced: the failure is reported once with the path and the
     // reason. A link to nowhere is saved through to where it points; a link in a loop is replaced.
     p.f().Plaats.AddItem(u8("Ede"));
     p.f().close();
     if (soort == u8("map")) {
-        QCOMPARE(p.platform.vragen.size(), 1);
-        QCOMPARE(p.platform.vragen.constFirst().icoon, Vraag::Icoon::Fout);
-        QVERIFY(p.platform.vragen.constFirst().tekst.contains(QDir::toNativeSeparators(pad)));
-        QVERIFY(QFileInfo(pad + u8("/binnen")).isDir());
+        QCOMPARE(p.platform.questions.size(), 1);
+        QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
+        QVERIFY(p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(QFileInfo(path + u8("/binnen")).isDir());
         return;
     }
-    QVERIFY(p.platform.vragen.isEmpty());
-    QCOMPARE(leesBestand(pad), QByteArray("route=\r\nplaats=Ede\x0F\r\nroutes=\r\n"));
+    QVERIFY(p.platform.questions.isEmpty());
+    QCOMPARE(leesBestand(path), QByteArray("route=\r\nplaats=Ede\x0F\r\nroutes=\r\n"));
     if (soort == u8("los"))
-        QVERIFY(QFileInfo(pad).isSymLink());
+        QVERIFY(QFileInfo(path).isSymLink());
 }
 
 void TestReliability::bestandZonderLeesrecht()
@@ -406,13 +406,13 @@ void TestReliability::bestandZonderLeesrecht()
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), QString());
     QCOMPARE(p.f().Plaats.ListCount(), 0);
-    QVERIFY(p.platform.vragen.isEmpty());
-    QVERIFY(p.platform.beeindigd.isEmpty());
+    QVERIFY(p.platform.questions.isEmpty());
+    QVERIFY(p.platform.terminated.isEmpty());
     // The file that could not be read is not replaced by an empty one behind the user's back.
     p.f().close();
-    QCOMPARE(p.platform.vragen.size(), 1);
-    QCOMPARE(p.platform.vragen.constFirst().icoon, Vraag::Icoon::Fout);
-    QVERIFY(p.platform.vragen.constFirst().tekst.contains(QDir::toNativeSeparators(p.cfgPad())));
+    QCOMPARE(p.platform.questions.size(), 1);
+    QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
+    QVERIFY(p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(p.cfgPad())));
     QVERIFY(QFile::setPermissions(p.cfgPad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QCOMPARE(leesBestand(p.cfgPad()), oud);
     QVERIFY(bijproducten(p.map.path()).isEmpty());
@@ -440,7 +440,7 @@ void TestReliability::volleSchijf()
     Programma p;
     const KleineSchijf schijf(p.map.path());
     if (!schijf.gekoppeld())
-        QSKIP(qPrintable(u8("no small file system could be made here (") + schijf.reden()
+        QSKIP(qPrintable(u8("no small file system could be made here (") + schijf.reason()
                          + u8("); the file size limit in tst_config covers a full disk")));
     QByteArray oud = "route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n";
     oud += QByteArray(qMax(0, oudeGrootte - int(oud.size())), ' ');
@@ -449,11 +449,11 @@ void TestReliability::volleSchijf()
     p.f().Plaats.AddItems(genummerd(u8("Plaats"), nieuwePlaatsen));
     p.f().close();
 
-    QCOMPARE(p.platform.vragen.size(), 1);
-    const Vraag melding = p.platform.vragen.constFirst();
-    QCOMPARE(melding.icoon, Vraag::Icoon::Fout);
-    QVERIFY2(melding.tekst.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(melding.tekst));
-    QVERIFY2(melding.tekst.contains(qt_error_string(ENOSPC)), qPrintable(melding.tekst));
+    QCOMPARE(p.platform.questions.size(), 1);
+    const Question message = p.platform.questions.constFirst();
+    QCOMPARE(message.icon, Question::Icon::Error);
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(message.text));
+    QVERIFY2(message.text.contains(qt_error_string(ENOSPC)), qPrintable(message.text));
     QCOMPARE(leesBestand(p.cfgPad()), oud);
     QVERIFY(bijproducten(p.map.path()).isEmpty());
 #else
@@ -495,15 +495,15 @@ void TestReliability::bestandVervangenTerwijlVensterOpen()
     p.f().close();
 
     if (hoe == u8("map weg")) {
-        QCOMPARE(p.platform.vragen.size(), 1);
-        QCOMPARE(p.platform.vragen.constFirst().icoon, Vraag::Icoon::Fout);
-        const QString tekst = p.platform.vragen.constFirst().tekst;
-        QVERIFY2(tekst.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(tekst));
-        QVERIFY2(!tekst.section(QDir::toNativeSeparators(p.cfgPad()), 1).trimmed().isEmpty(), qPrintable(tekst));
+        QCOMPARE(p.platform.questions.size(), 1);
+        QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
+        const QString text = p.platform.questions.constFirst().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(text));
+        QVERIFY2(!text.section(QDir::toNativeSeparators(p.cfgPad()), 1).trimmed().isEmpty(), qPrintable(text));
         return;
     }
     // The window's own view, whole: no tail of the other file behind it.
-    QVERIFY(p.platform.vragen.isEmpty());
+    QVERIFY(p.platform.questions.isEmpty());
     QCOMPARE(leesBestand(p.cfgPad()), verwacht);
     QVERIFY(bijproducten(p.map.path()).isEmpty());
 }
@@ -512,71 +512,71 @@ void TestReliability::bestandVervangenTerwijlVensterOpen()
 
 void TestReliability::routeVanVeertigduizendRegels()
 {
-    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
-    const QString regels = plaatsen.join(u8("\r\n"));
+    const QStringList places = genummerd(u8("Plaats"), 40000);
+    const QString lines = places.join(u8("\r\n"));
     Programma p;
     QVERIFY(p.start());
     frmZwervel& f = p.f();
 
     // Spaces around the places and blank lines between them, for the clean-up.
     QString rommelig;
-    for (int i = 0; i < plaatsen.size(); ++i)
-        rommelig += u8("  ") + plaatsen.at(i) + (i % 2 ? u8(" \r\n \r\n") : u8("\r\n"));
+    for (int i = 0; i < places.size(); ++i)
+        rommelig += u8("  ") + places.at(i) + (i % 2 ? u8(" \r\n \r\n") : u8("\r\n"));
     f.Route.setText(rommelig);
     f.Route.SetFocus();
     QTest::keyClick(&f.Route, Qt::Key_F2);
-    QCOMPARE(f.Route.Text(), regels);
+    QCOMPARE(f.Route.Text(), lines);
     QCOMPARE(f.Route.document()->blockCount(), 40000);
     QCOMPARE(f.Route.SelStart(), 0);
-    QCOMPARE(f.Route.SelLength(), int(regels.size()));
+    QCOMPARE(f.Route.SelLength(), int(lines.size()));
 
     f.Route.setSelStart(0);
     QTest::keyClick(&f.Route, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(f.Route.SelLength(), f.Route.TextLength());
-    QCOMPARE(f.Route.SelText(), regels);
+    QCOMPARE(f.Route.SelText(), lines);
 
-    QCOMPARE(f.RouteGestript(false, false), plaatsen.join(u'/'));
+    QCOMPARE(f.RouteGestript(false, false), places.join(u'/'));
     f.knopGoogleMaps_MouseUp(1, 0, 0, 0);
-    QCOMPARE(p.platform.adressen.size(), 1);
-    const QString adres = p.platform.adressen.constFirst();
-    QVERIFY(adres.startsWith(QString::fromLatin1(KaartBasisAdres) + u8("/maps/dir/Plaats%2000001/Plaats%2000002/")));
-    QVERIFY(adres.endsWith(u8("/Plaats%2039999/Plaats%2040000")));
-    QCOMPARE(adres.count(u'/'), 4 + 40000);
+    QCOMPARE(p.platform.addresses.size(), 1);
+    const QString address = p.platform.addresses.constFirst();
+    QVERIFY(address.startsWith(QString::fromLatin1(MapBaseAddress) + u8("/maps/dir/Plaats%2000001/Plaats%2000002/")));
+    QVERIFY(address.endsWith(u8("/Plaats%2039999/Plaats%2040000")));
+    QCOMPARE(address.count(u'/'), 4 + 40000);
 
     // Saved on the "route=" line and back as 40,000 lines.
     f.close();
-    QVERIFY(p.platform.vragen.isEmpty());
-    QVERIFY(leesBestand(p.cfgPad()).startsWith("route=" + plaatsen.join(u'/').toLatin1() + "\r\nplaats=\r\n"));
-    p.venster.reset();
+    QVERIFY(p.platform.questions.isEmpty());
+    QVERIFY(leesBestand(p.cfgPad()).startsWith("route=" + places.join(u'/').toLatin1() + "\r\nplaats=\r\n"));
+    p.window.reset();
     QVERIFY(p.start());
-    QCOMPARE(p.f().Route.Text(), regels);
-    QCOMPARE(p.f().Route.SelLength(), int(regels.size()));
+    QCOMPARE(p.f().Route.Text(), lines);
+    QCOMPARE(p.f().Route.SelLength(), int(lines.size()));
 }
 
 void TestReliability::caretVoorbijVeertigduizendRegels()
 {
-    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
-    const QString regels = plaatsen.join(u8("\r\n"));
+    const QStringList places = genummerd(u8("Plaats"), 40000);
+    const QString lines = places.join(u8("\r\n"));
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Route.setText(regels);
+    f.Route.setText(lines);
     f.Plaats.AddItem(u8("Ede"));
 
     // The place on line 39,001, far past 32,767 lines and characters, selected.
-    const int regel = 39000;
-    const int caret = regel * 14;
-    QCOMPARE(regels.mid(caret, 12), plaatsen.at(regel));
+    const int line = 39000;
+    const int caret = line * 14;
+    QCOMPARE(lines.mid(caret, 12), places.at(line));
     f.Route.SetFocus();
     f.Route.setSelStart(caret);
     f.Route.setSelLength(12);
     QCOMPARE(f.Route.SelStart(), caret);
-    QCOMPARE(f.Route.textCursor().blockNumber(), regel);
+    QCOMPARE(f.Route.textCursor().blockNumber(), line);
 
     kies(f.Plaats, 0);
     QCOMPARE(f.RouteSelStart, caret); // kept when the list took the focus
     QCOMPARE(f.RouteSelLengte, 12);
-    QString verwacht = regels;
+    QString verwacht = lines;
     verwacht.replace(caret, 12, u8("Ede"));
     QCOMPARE(f.Route.Text(), verwacht);
     QCOMPARE(f.Route.SelStart(), caret);
@@ -584,7 +584,7 @@ void TestReliability::caretVoorbijVeertigduizendRegels()
     QCOMPARE(f.Route.SelText(), u8("Ede"));
 
     f.knopOngedaan_Click();
-    QCOMPARE(f.Route.Text(), regels);
+    QCOMPARE(f.Route.Text(), lines);
     QCOMPARE(f.Route.SelStart(), caret);
     QCOMPARE(f.Route.SelLength(), 12);
 
@@ -592,43 +592,43 @@ void TestReliability::caretVoorbijVeertigduizendRegels()
     f.Route.SetFocus();
     f.Route.setSelStart(f.Route.TextLength());
     kies(f.Plaats, 0);
-    QCOMPARE(f.Route.Text(), regels + u8("Ede"));
-    QCOMPARE(f.Route.SelStart(), int(regels.size()));
+    QCOMPARE(f.Route.Text(), lines + u8("Ede"));
+    QCOMPARE(f.Route.SelStart(), int(lines.size()));
     QCOMPARE(f.Route.SelLength(), 3);
 }
 
 void TestReliability::routeVanVeertigduizendPlaatsenInDeLijst()
 {
-    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
-    const QString route = plaatsen.join(u'/');
+    const QStringList places = genummerd(u8("Plaats"), 40000);
+    const QString route = places.join(u'/');
     Programma p;
     QVERIFY(p.start());
-    p.f().Route.setText(plaatsen.join(u8("\r\n")));
-    p.platform.antwoorden = {Vraag::Antwoord::Ja};
+    p.f().Route.setText(places.join(u8("\r\n")));
+    p.platform.answers = {Question::Answer::Yes};
     p.f().knopRouteToevoegen_Click();
     QCOMPARE(items(p.f().Routes), QStringList{route});
     QCOMPARE(p.f().tRoutes.Text(), route);
 
     p.f().close();
-    QCOMPARE(p.platform.vragen.size(), 1); // the question only
-    p.platform.vragen.clear();
-    p.venster.reset();
+    QCOMPARE(p.platform.questions.size(), 1); // the question only
+    p.platform.questions.clear();
+    p.window.reset();
     QVERIFY(p.start());
     QCOMPARE(items(p.f().Routes), QStringList{route});
     p.f().Route.setText(QString());
     kies(p.f().Routes, 0);
-    QCOMPARE(p.f().Route.Text(), plaatsen.join(u8("\r\n")));
+    QCOMPARE(p.f().Route.Text(), places.join(u8("\r\n")));
     QCOMPARE(p.f().Route.SelLength(), p.f().Route.TextLength());
 }
 
 void TestReliability::kiezenVoorbij32767()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    const QStringList plaatsen = genummerd(u8("Plaats"), 40000);
+    const QStringList places = genummerd(u8("Plaats"), 40000);
     const QStringList routes = genummerd(u8("Route a/b"), 40000);
-    f.Plaats.AddItems(plaatsen);
+    f.Plaats.AddItems(places);
     f.Routes.AddItems(routes);
 
     f.Route.setText(u8("Utrecht\r\n"));

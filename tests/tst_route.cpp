@@ -12,8 +12,8 @@ using namespace zwervel;
 
 namespace {
 
-const QString Basis = QString::fromLatin1(KaartBasisAdres);
-const QString Richting = Basis + QStringLiteral("/maps/dir/");
+const QString Widget = QString::fromLatin1(MapBaseAddress);
+const QString Richting = Widget + QStringLiteral("/maps/dir/");
 
 // ---- The rules written out step by step, slow on purpose, to hold the fast ones against ----
 
@@ -37,13 +37,13 @@ QString stapsgewijsHaken(QString t)
     }
 }
 
-QString ontdubbel(const QStringList& plaatsen)
+QString ontdubbel(const QStringList& places)
 {
     QString r;
-    for (qsizetype i = 0; i + 1 < plaatsen.size(); ++i)
-        if (plaatsen.at(i).toLower() != plaatsen.at(i + 1).toLower())
-            r += plaatsen.at(i) + u'/';
-    return r + plaatsen.constLast();
+    for (qsizetype i = 0; i + 1 < places.size(); ++i)
+        if (places.at(i).toLower() != places.at(i + 1).toLower())
+            r += places.at(i) + u'/';
+    return r + places.constLast();
 }
 
 QString stappen13en14(QString r, bool dubbel, bool haken)
@@ -91,9 +91,9 @@ bool heeftLegePlaats(const QString& route)
 // with the empty ones left out, and neighbours that thereby meet compared once more.
 QString zonderLegePlaatsen(const QString& route)
 {
-    QStringList plaatsen = route.split(u'/');
-    plaatsen.removeAll(QString());
-    return plaatsen.isEmpty() ? QString() : ontdubbel(plaatsen);
+    QStringList places = route.split(u'/');
+    places.removeAll(QString());
+    return places.isEmpty() ? QString() : ontdubbel(places);
 }
 
 QString willekeurigeRoute(QRandomGenerator& toeval)
@@ -104,8 +104,8 @@ QString willekeurigeRoute(QRandomGenerator& toeval)
         QStringLiteral("b"),  QStringLiteral("("), QStringLiteral(")"),
         QString(QChar::ParagraphSeparator)};
     QString t;
-    const int lengte = toeval.bounded(0, 24);
-    for (int i = 0; i < lengte; ++i)
+    const int length = toeval.bounded(0, 24);
+    for (int i = 0; i < length; ++i)
         t += stukjes.at(toeval.bounded(int(stukjes.size())));
     return t;
 }
@@ -117,12 +117,12 @@ QString alsRegels(QString document)
 }
 
 // The places of an address after the directions prefix, decoded again.
-QString terugGelezen(const QString& adres)
+QString terugGelezen(const QString& address)
 {
-    QStringList plaatsen;
-    for (const QString& deel : adres.mid(Richting.size()).split(u'/'))
-        plaatsen << QString::fromUtf8(QByteArray::fromPercentEncoding(deel.toLatin1()));
-    return plaatsen.join(u'/');
+    QStringList places;
+    for (const QString& deel : address.mid(Richting.size()).split(u'/'))
+        places << QString::fromUtf8(QByteArray::fromPercentEncoding(deel.toLatin1()));
+    return places.join(u'/');
 }
 
 } // namespace
@@ -131,8 +131,8 @@ class TestRoute : public QObject {
     Q_OBJECT
 
 private slots:
-    void normaalvorm_data();
-    void normaalvorm();
+    void normalForm_data();
+    void normalForm();
     void alineaAlleenInHetVak_data();
     void alineaAlleenInHetVak();
     void tussenHaken_data();
@@ -144,15 +144,15 @@ private slots:
     void langeTeksten_data();
     void langeTeksten();
     void normaalvormBlijftGelijk();
-    void adres_data();
-    void adres();
+    void address_data();
+    void address();
     void adresIsVeilig();
     void startpagina();
 };
 
-void TestRoute::normaalvorm_data()
+void TestRoute::normalForm_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gewoon");
     QTest::addColumn<QString>("kaart"); // both flags on, as the map service asks
 
@@ -203,20 +203,20 @@ void TestRoute::normaalvorm_data()
                                          << s("i\u0307zmir/i\u0307zmir");
 }
 
-void TestRoute::normaalvorm()
+void TestRoute::normalForm()
 {
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     QFETCH(QString, gewoon);
     QFETCH(QString, kaart);
-    QCOMPARE(routeNormaalvorm(tekst, false, false), gewoon);
-    QCOMPARE(routeNormaalvorm(tekst, true, true), kaart);
-    QCOMPARE(routeNormaalvorm(tekst, true, false), stappen13en14(gewoon, true, false));
-    QCOMPARE(routeNormaalvorm(tekst, false, true), stappen13en14(gewoon, false, true));
+    QCOMPARE(routeNormalForm(text, false, false), gewoon);
+    QCOMPARE(routeNormalForm(text, true, true), kaart);
+    QCOMPARE(routeNormalForm(text, true, false), stappen13en14(gewoon, true, false));
+    QCOMPARE(routeNormalForm(text, false, true), stappen13en14(gewoon, false, true));
 }
 
 void TestRoute::alineaAlleenInHetVak_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("alsRoute");
     QTest::addColumn<QString>("inHetVak");
     const QString alinea(QChar::ParagraphSeparator);
@@ -238,16 +238,16 @@ void TestRoute::alineaAlleenInHetVak()
 {
     // In a stored route a paragraph separator is a character like any other; in the route
     // box's own text it is the line break.
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     QFETCH(QString, alsRoute);
     QFETCH(QString, inHetVak);
-    QCOMPARE(routeNormaalvorm(tekst, false, false), alsRoute);
-    QCOMPARE(routeNormaalvorm(alsRegels(tekst), false, false), inHetVak);
+    QCOMPARE(routeNormalForm(text, false, false), alsRoute);
+    QCOMPARE(routeNormalForm(alsRegels(text), false, false), inHetVak);
 }
 
 void TestRoute::tussenHaken_data()
 {
-    QTest::addColumn<QString>("invoer");
+    QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("uitvoer");
     QTest::newRow("niet genest") << s("a (b (c) d) e") << s("a  d) e");
     QTest::newRow("sluithaak eerst") << s("a) b (c)") << s("a) b (c)");
@@ -261,10 +261,10 @@ void TestRoute::tussenHaken_data()
 
 void TestRoute::tussenHaken()
 {
-    QFETCH(QString, invoer);
+    QFETCH(QString, input);
     QFETCH(QString, uitvoer);
-    QCOMPARE(tussenHakenVerwijderen(invoer), uitvoer);
-    QCOMPARE(tussenHakenVerwijderen(invoer), stapsgewijsHaken(invoer));
+    QCOMPARE(removeBracketed(input), uitvoer);
+    QCOMPARE(removeBracketed(input), stapsgewijsHaken(input));
 }
 
 void TestRoute::zelfdeTekst_data()
@@ -285,8 +285,8 @@ void TestRoute::zelfdeTekst()
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(bool, zelfde);
-    QCOMPARE(zelfdeTekstBehalveHoofdletters(a, b), zelfde);
-    QCOMPARE(zelfdeTekstBehalveHoofdletters(b, a), zelfde);
+    QCOMPARE(sameEntry(a, b), zelfde);
+    QCOMPARE(sameEntry(b, a), zelfde);
 }
 
 void TestRoute::kleineLettersHoudenHunLengte()
@@ -296,9 +296,9 @@ void TestRoute::kleineLettersHoudenHunLengte()
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF)
             continue;
-        const QString teken = QString::fromUcs4(&c, 1);
-        const qsizetype verwacht = teken.size() + (c == 0x0130 ? 1 : 0);
-        if (teken.toLower().size() != verwacht)
+        const QString ch = QString::fromUcs4(&c, 1);
+        const qsizetype verwacht = ch.size() + (c == 0x0130 ? 1 : 0);
+        if (ch.toLower().size() != verwacht)
             QFAIL(qPrintable(QStringLiteral("U+%1").arg(quint32(c), 4, 16, QLatin1Char('0'))));
     }
 }
@@ -308,26 +308,26 @@ void TestRoute::gelijkAanDeStappen()
     QRandomGenerator toeval(20240611);
     int metLegePlaats = 0;
     for (int n = 0; n < 5000; ++n) {
-        const QString tekst = willekeurigeRoute(toeval);
-        const QString stappen = stapsgewijs1tot12(tekst);
+        const QString text = willekeurigeRoute(toeval);
+        const QString stappen = stapsgewijs1tot12(text);
         // Where the steps leave an empty place the mended rules drop it; elsewhere they agree.
         const QString verwacht = heeftLegePlaats(stappen) ? zonderLegePlaatsen(stappen) : stappen;
         metLegePlaats += heeftLegePlaats(stappen) ? 1 : 0;
         for (const bool dubbel : {false, true}) {
             for (const bool haken : {false, true}) {
-                const QString uit = routeNormaalvorm(tekst, dubbel, haken);
-                if (uit != stappen13en14(verwacht, dubbel, haken))
+                const QString out = routeNormalForm(text, dubbel, haken);
+                if (out != stappen13en14(verwacht, dubbel, haken))
                     QFAIL(qPrintable(QStringLiteral("verschil voor %1 (%2, %3): %4 tegen %5")
-                                         .arg(QString::fromLatin1(QUrl::toPercentEncoding(tekst)))
+                                         .arg(QString::fromLatin1(QUrl::toPercentEncoding(text)))
                                          .arg(dubbel)
                                          .arg(haken)
-                                         .arg(QString::fromLatin1(QUrl::toPercentEncoding(uit)))
+                                         .arg(QString::fromLatin1(QUrl::toPercentEncoding(out)))
                                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(
                                              stappen13en14(verwacht, dubbel, haken))))));
             }
         }
-        QVERIFY(!heeftLegePlaats(routeNormaalvorm(tekst, false, false)));
-        QCOMPARE(tussenHakenVerwijderen(tekst), stapsgewijsHaken(tekst));
+        QVERIFY(!heeftLegePlaats(routeNormalForm(text, false, false)));
+        QCOMPARE(removeBracketed(text), stapsgewijsHaken(text));
     }
     // Both kinds of input were met.
     QVERIFY(metLegePlaats > 50);
@@ -336,15 +336,15 @@ void TestRoute::gelijkAanDeStappen()
 
 void TestRoute::langeTeksten_data()
 {
-    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gewoon");
     const QString spaties(32000, u' ');
     QString strepen;
     for (int i = 0; i < 16000; ++i)
         strepen += QStringLiteral("/ ");
-    QString regels;
+    QString lines;
     for (int i = 0; i < 8000; ++i)
-        regels += QStringLiteral("p%1 \r\n  / ").arg(i % 3);
+        lines += QStringLiteral("p%1 \r\n  / ").arg(i % 3);
     QString verwacht;
     for (int i = 0; i < 8000; ++i)
         verwacht += QStringLiteral("p%1/").arg(i % 3);
@@ -354,33 +354,33 @@ void TestRoute::langeTeksten_data()
     QTest::newRow("spaties in een plaats") << (u'a' + spaties + u'b') << s("a b");
     QTest::newRow("streep spatie") << strepen << QString();
     QTest::newRow("streep spatie tussen plaatsen") << (u'a' + strepen + u'b') << s("a/b");
-    QTest::newRow("veel regels") << regels << verwacht;
+    QTest::newRow("veel regels") << lines << verwacht;
 }
 
 void TestRoute::langeTeksten()
 {
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     QFETCH(QString, gewoon);
-    QCOMPARE(routeNormaalvorm(tekst, false, false), gewoon);
+    QCOMPARE(routeNormalForm(text, false, false), gewoon);
 }
 
 void TestRoute::normaalvormBlijftGelijk()
 {
     QRandomGenerator toeval(77);
     for (int n = 0; n < 3000; ++n) {
-        const QString vorm = routeNormaalvorm(willekeurigeRoute(toeval), false, false);
-        QCOMPARE(routeNormaalvorm(vorm, false, false), vorm);
+        const QString vorm = routeNormalForm(willekeurigeRoute(toeval), false, false);
+        QCOMPARE(routeNormalForm(vorm, false, false), vorm);
         // As a stored route comes back into the route box: one place per line.
-        QString regels = vorm;
-        regels.replace(u'/', QStringLiteral("\r\n"));
-        QCOMPARE(routeNormaalvorm(regels, false, false), vorm);
+        QString lines = vorm;
+        lines.replace(u'/', QStringLiteral("\r\n"));
+        QCOMPARE(routeNormalForm(lines, false, false), vorm);
     }
 }
 
-void TestRoute::adres_data()
+void TestRoute::address_data()
 {
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QString>("adres");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("address");
     QTest::newRow("een plaats") << s("Utrecht") << Richting + s("Utrecht/Utrecht");
     QTest::newRow("voorbeeld") << s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)")
                                << Richting + s("Nieuwegein/48.860997,%202.352563%20/Rome,%20Colosseum%20");
@@ -404,16 +404,16 @@ void TestRoute::adres_data()
     QTest::newRow("byte order mark voor een plaats") << s("Ede / \uFEFFZeist") << Richting + s("Ede/%EF%BB%BFZeist");
 }
 
-void TestRoute::adres()
+void TestRoute::address()
 {
-    QFETCH(QString, tekst);
-    QFETCH(QString, adres);
-    QCOMPARE(routeAdres(routeNormaalvorm(tekst, true, true)), adres);
+    QFETCH(QString, text);
+    QFETCH(QString, address);
+    QCOMPARE(routeAddress(routeNormalForm(text, true, true)), address);
     // The browser gets it as it stands; Qt only writes an encoded "~" plainly, which means the
     // same in an address.
-    const QUrl url(adres, QUrl::StrictMode);
+    const QUrl url(address, QUrl::StrictMode);
     QVERIFY(url.isValid());
-    QCOMPARE(QString::fromLatin1(url.toEncoded()), QString(adres).replace(QStringLiteral("%7E"), QStringLiteral("~")));
+    QCOMPARE(QString::fromLatin1(url.toEncoded()), QString(address).replace(QStringLiteral("%7E"), QStringLiteral("~")));
 }
 
 void TestRoute::adresIsVeilig()
@@ -426,27 +426,27 @@ void TestRoute::adresIsVeilig()
         QStringLiteral("~"), QStringLiteral("\U0001F600")};
     QRandomGenerator toeval(4242);
     for (int n = 0; n < 3000; ++n) {
-        QString tekst;
-        const int lengte = toeval.bounded(0, 20);
-        for (int i = 0; i < lengte; ++i)
-            tekst += stukjes.at(toeval.bounded(int(stukjes.size())));
-        const QString route = routeNormaalvorm(tekst, true, true);
-        const QString adres = routeAdres(route);
-        QVERIFY(adres.startsWith(Richting));
+        QString text;
+        const int length = toeval.bounded(0, 20);
+        for (int i = 0; i < length; ++i)
+            text += stukjes.at(toeval.bounded(int(stukjes.size())));
+        const QString route = routeNormalForm(text, true, true);
+        const QString address = routeAddress(route);
+        QVERIFY(address.startsWith(Richting));
         for (const QChar verboden : {u'#', u'?', u' ', u'\\', u'+', u'\t', u'\r', u'\n'})
-            QVERIFY2(!adres.contains(verboden), qPrintable(adres));
-        for (const QChar teken : adres)
-            QVERIFY(teken.unicode() > 0x20 && teken.unicode() < 0x7F);
+            QVERIFY2(!address.contains(verboden), qPrintable(address));
+        for (const QChar ch : address)
+            QVERIFY(ch.unicode() > 0x20 && ch.unicode() < 0x7F);
         // Nothing is lost on the way: every place comes back whole, in its own segment.
-        QCOMPARE(terugGelezen(adres), route);
+        QCOMPARE(terugGelezen(address), route);
     }
 }
 
 void TestRoute::startpagina()
 {
-    QCOMPARE(startpaginaAdres(), Basis + QStringLiteral("/maps"));
-    QVERIFY(Basis.startsWith(QStringLiteral("https://")));
-    QVERIFY(!Basis.endsWith(u'/'));
+    QCOMPARE(startPageAddress(), Widget + QStringLiteral("/maps"));
+    QVERIFY(Widget.startsWith(QStringLiteral("https://")));
+    QVERIFY(!Widget.endsWith(u'/'));
 }
 
 QTEST_APPLESS_MAIN(TestRoute)

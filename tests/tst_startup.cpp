@@ -12,7 +12,7 @@ using namespace zwervel;
 
 namespace {
 
-QString u8(const char* tekst) { return QString::fromUtf8(tekst); }
+QString u8(const char* text) { return QString::fromUtf8(text); }
 
 } // namespace
 
@@ -26,8 +26,8 @@ private slots:
     void alleenEersteActiveringSelecteert();
     void cfgBestandNaastProgramma_data();
     void cfgBestandNaastProgramma();
-    void naarHeleTwips_data();
-    void naarHeleTwips();
+    void toWholeTwips_data();
+    void toWholeTwips();
     void startmaten();
     void veldenOverHunLijsten();
     void veldGeeftFocusAanLijst_data();
@@ -38,7 +38,7 @@ private slots:
 void TestStartup::zonderBestand()
 {
     FormFixture f;
-    QVERIFY(f.toon());
+    QVERIFY(f.show());
     frmZwervel& v = f.f();
     QCOMPARE(v.Route.Text(), QString());
     QCOMPARE(QApplication::focusWidget(), &v.Route);
@@ -54,16 +54,16 @@ void TestStartup::zonderBestand()
     QCOMPARE(v.InfoTekst, info);
     QCOMPARE(v.Info.Caption(), info);
     // Start-up asks nothing, and makes no file.
-    QVERIFY(f.platform.vragen.isEmpty());
+    QVERIFY(f.platform.questions.isEmpty());
     QCOMPARE(f.platform.beeps, 0);
     QVERIFY(!QFile::exists(f.cfgPad()));
 }
 
 void TestStartup::metRouteGeheelGeselecteerd()
 {
-    const QByteArray bestand("route=Nieuwegein/Utrecht/Amsterdam\r\n");
-    FormFixture f(&bestand);
-    QVERIFY(f.toon());
+    const QByteArray file("route=Nieuwegein/Utrecht/Amsterdam\r\n");
+    FormFixture f(&file);
+    QVERIFY(f.show());
     RouteBox& route = f.f().Route;
     QCOMPARE(route.Text(), u8("Nieuwegein\r\nUtrecht\r\nAmsterdam"));
     QVERIFY(route.hasFocus());
@@ -77,17 +77,17 @@ void TestStartup::metRouteGeheelGeselecteerd()
 
 void TestStartup::ongedaanVerborgenNaLaden()
 {
-    const QByteArray bestand("route=Utrecht\r\nroute=Zeist\r\nplaats=Zeist\x0F\r\n");
-    FormFixture f(&bestand);
-    QVERIFY(f.toon());
+    const QByteArray file("route=Utrecht\r\nroute=Zeist\r\nplaats=Zeist\x0F\r\n");
+    FormFixture f(&file);
+    QVERIFY(f.show());
     QVERIFY(f.f().knopOngedaan.isHidden());
 }
 
 void TestStartup::alleenEersteActiveringSelecteert()
 {
-    const QByteArray bestand("route=Utrecht/Zeist\r\n");
-    FormFixture f(&bestand);
-    QVERIFY(f.toon());
+    const QByteArray file("route=Utrecht/Zeist\r\n");
+    FormFixture f(&file);
+    QVERIFY(f.show());
     RouteBox& route = f.f().Route;
     route.setSelStart(3);
     // Switching to another window and back raises no new activation.
@@ -103,7 +103,7 @@ void TestStartup::alleenEersteActiveringSelecteert()
 
 void TestStartup::cfgBestandNaastProgramma_data()
 {
-    QTest::addColumn<QString>("programma");
+    QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("cfg");
     QTest::newRow("zonder extensie") << u8("zwervel") << u8("zwervel.cfg");
     QTest::newRow("met extensie") << u8("zwervel.exe") << u8("zwervel.cfg");
@@ -112,21 +112,21 @@ void TestStartup::cfgBestandNaastProgramma_data()
 
 void TestStartup::cfgBestandNaastProgramma()
 {
-    QFETCH(QString, programma);
+    QFETCH(QString, program);
     QFETCH(QString, cfg);
     QTemporaryDir map;
-    QFile bestand(map.filePath(cfg));
-    QVERIFY(bestand.open(QIODevice::WriteOnly));
-    bestand.write("route=Zeist\r\n");
-    bestand.close();
+    QFile file(map.filePath(cfg));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("route=Zeist\r\n");
+    file.close();
     ScriptedPlatform platform;
-    platform.pad = map.filePath(programma);
-    frmZwervel venster(platform);
-    QCOMPARE(venster.CfgBestand, QDir::toNativeSeparators(map.path()) + QDir::separator() + cfg);
-    QCOMPARE(venster.Route.Text(), u8("Zeist"));
+    platform.path = map.filePath(program);
+    frmZwervel window(platform);
+    QCOMPARE(window.CfgBestand, QDir::toNativeSeparators(map.path()) + QDir::separator() + cfg);
+    QCOMPARE(window.Route.Text(), u8("Zeist"));
 }
 
-void TestStartup::naarHeleTwips_data()
+void TestStartup::toWholeTwips_data()
 {
     QTest::addColumn<double>("twips");
     QTest::addColumn<int>("heel");
@@ -139,10 +139,10 @@ void TestStartup::naarHeleTwips_data()
     QTest::newRow("-2.5 naar -2") << -2.5 << -2;
 }
 
-void TestStartup::naarHeleTwips()
+void TestStartup::toWholeTwips()
 {
     QFETCH(double, twips);
-    QTEST(int(zwervel::naarHeleTwips(twips)), "heel");
+    QTEST(int(zwervel::toWholeTwips(twips)), "heel");
 }
 
 void TestStartup::startmaten()
@@ -157,7 +157,7 @@ void TestStartup::startmaten()
 void TestStartup::veldenOverHunLijsten()
 {
     FormFixture f;
-    QVERIFY(f.toon());
+    QVERIFY(f.show());
     frmZwervel& v = f.f();
     QCOMPARE(v.tPlaats.Left(), v.Plaats.Left());
     QCOMPARE(v.tPlaats.Width(), v.Plaats.Width() - 280);
@@ -177,8 +177,8 @@ void TestStartup::veldenOverHunLijsten()
 
 void TestStartup::veldGeeftFocusAanLijst_data()
 {
-    QTest::addColumn<QString>("veld");
-    QTest::addColumn<QString>("lijst");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("list");
     QTest::addColumn<bool>("metTab");
     QTest::newRow("klik op het plaatsveld") << u8("tPlaats") << u8("Plaats") << false;
     QTest::newRow("klik op het routeveld") << u8("tRoutes") << u8("Routes") << false;
@@ -187,14 +187,14 @@ void TestStartup::veldGeeftFocusAanLijst_data()
 
 void TestStartup::veldGeeftFocusAanLijst()
 {
-    QFETCH(QString, veld);
-    QFETCH(QString, lijst);
+    QFETCH(QString, field);
+    QFETCH(QString, list);
     QFETCH(bool, metTab);
-    const QByteArray bestand("plaats=Utrecht\x0FZeist\x0F\r\nroutes=Utrecht/Zeist\x0F\r\n");
-    FormFixture f(&bestand);
-    QVERIFY(f.toon());
-    auto* tekstveld = f.f().findChild<TextBox*>(veld);
-    auto* keuzelijst = f.f().findChild<ComboBox*>(lijst);
+    const QByteArray file("plaats=Utrecht\x0FZeist\x0F\r\nroutes=Utrecht/Zeist\x0F\r\n");
+    FormFixture f(&file);
+    QVERIFY(f.show());
+    auto* tekstveld = f.f().findChild<TextBox*>(field);
+    auto* keuzelijst = f.f().findChild<ComboBox*>(list);
     QVERIFY(tekstveld && keuzelijst);
     tekstveld->setText(u8("Utrecht"));
     if (metTab) {
@@ -211,14 +211,14 @@ void TestStartup::veldGeeftFocusAanLijst()
 
 void TestStartup::afsluitenSchrijftBestand()
 {
-    const QByteArray bestand("route=Utrecht/Zeist\nplaats=Zeist\x0F\n");
-    FormFixture f(&bestand);
-    QVERIFY(f.toon());
+    const QByteArray file("route=Utrecht/Zeist\nplaats=Zeist\x0F\n");
+    FormFixture f(&file);
+    QVERIFY(f.show());
     f.f().close();
     QFile terug(f.cfgPad());
     QVERIFY(terug.open(QIODevice::ReadOnly));
     QCOMPARE(terug.readAll(), QByteArray("route=Utrecht/Zeist\r\nplaats=Zeist\x0F\r\nroutes=\r\n"));
-    QVERIFY(f.platform.vragen.isEmpty());
+    QVERIFY(f.platform.questions.isEmpty());
 }
 
 QTEST_MAIN(TestStartup)

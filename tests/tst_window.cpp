@@ -22,7 +22,7 @@ using namespace zwervel;
 
 namespace {
 
-const QString Richting = QString::fromLatin1(KaartBasisAdres) + QStringLiteral("/maps/dir/");
+const QString Richting = QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps/dir/");
 const QString Voorbeeld = s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");
 
 enum class Soort { Label, TextBox, RouteBox, ComboBox, CommandButton, PictureButton };
@@ -30,9 +30,9 @@ enum class Soort { Label, TextBox, RouteBox, ComboBox, CommandButton, PictureBut
 // How the pointer looks over a control: the hand, a set shape, or whatever the window gives.
 constexpr int GeenEigenCursor = -1;
 
-QWidget* besturing(frmZwervel& f, const QString& naam)
+QWidget* control(frmZwervel& f, const QString& name)
 {
-    return f.findChild<QWidget*>(naam, Qt::FindDirectChildrenOnly);
+    return f.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
 bool isSoort(QWidget* w, Soort soort)
@@ -50,14 +50,14 @@ bool isSoort(QWidget* w, Soort soort)
 
 QRect inPixels(float left, float top, float width, float height)
 {
-    return QRect(twipsNaarPixels(left), twipsNaarPixels(top), twipsNaarPixels(width),
-                 twipsNaarPixels(height));
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
-QByteArray bestandInhoud(const QString& pad)
+QByteArray bestandInhoud(const QString& path)
 {
-    QFile bestand(pad);
-    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The same picture, but for rounding: the icon draws into another pixel format, whose
@@ -116,61 +116,61 @@ private slots:
 
 void TestWindow::besturingen_data()
 {
-    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<Soort>("soort");
     QTest::addColumn<float>("left");
     QTest::addColumn<float>("top");
     QTest::addColumn<float>("width");
     QTest::addColumn<float>("height");
-    QTest::addColumn<bool>("zichtbaar");
+    QTest::addColumn<bool>("shown");
     QTest::addColumn<int>("cursor");
 
     const int hand = Qt::PointingHandCursor;
-    const auto rij = [](const char* naam, Soort soort, float l, float t, float w, float h,
-                        bool zichtbaar, int cursor) {
-        QTest::newRow(naam) << QString::fromLatin1(naam) << soort << l << t << w << h << zichtbaar
+    const auto row = [](const char* name, Soort soort, float l, float t, float w, float h,
+                        bool shown, int cursor) {
+        QTest::newRow(name) << QString::fromLatin1(name) << soort << l << t << w << h << shown
                             << cursor;
     };
     // The two fields as start-up lays them over their lists; the rest as designed.
-    rij("tRoutes", Soort::TextBox, 240, 6000, 5495, 380, true, Qt::ArrowCursor);
-    rij("tPlaats", Soort::TextBox, 240, 5400, 5495, 380, true, Qt::ArrowCursor);
-    rij("Routes", Soort::ComboBox, 240, 6000, 5775, 360, true, hand);
-    rij("knopGoogleMaps", Soort::CommandButton, 240, 6480, 5775, 375, true, hand);
-    rij("Route", Soort::RouteBox, 240, 1440, 5775, 3615, true, Qt::IBeamCursor);
-    rij("Plaats", Soort::ComboBox, 240, 5400, 5775, 360, true, hand);
-    rij("knopRouteOpschonen", Soort::PictureButton, 0, 1920, 240, 240, true, hand);
-    rij("KnopRouteLeegmaken", Soort::PictureButton, 0, 2280, 240, 240, true, hand);
-    rij("knopGoogleMapsOpenen", Soort::PictureButton, 0, 6540, 240, 240, true, hand);
-    rij("LabelVoettekst", Soort::Label, 0, 6400, 6255, 615, true, GeenEigenCursor);
-    rij("knopPlaatsToevoegen", Soort::PictureButton, 0, 1560, 240, 240, true, hand);
-    rij("knopRouteToevoegen", Soort::PictureButton, 0, 1200, 240, 240, true, hand);
-    rij("knopRouteVerwijderen", Soort::PictureButton, 0, 6060, 240, 240, true, hand);
-    rij("Info", Soort::Label, 0, 0, 6255, 1095, true, hand);
-    rij("knopOngedaan", Soort::PictureButton, 5760, 1200, 240, 240, false, hand);
-    rij("knopPlaatsVerwijderen", Soort::PictureButton, 0, 5460, 240, 240, true, hand);
-    rij("LabelRoutes", Soort::Label, 240, 5760, 5775, 255, true, hand);
-    rij("LabelPlaatsen", Soort::Label, 240, 5160, 5775, 255, true, hand);
-    rij("LabelRoute", Soort::Label, 240, 1200, 5415, 255, true, hand);
+    row("tRoutes", Soort::TextBox, 240, 6000, 5495, 380, true, Qt::ArrowCursor);
+    row("tPlaats", Soort::TextBox, 240, 5400, 5495, 380, true, Qt::ArrowCursor);
+    row("Routes", Soort::ComboBox, 240, 6000, 5775, 360, true, hand);
+    row("knopGoogleMaps", Soort::CommandButton, 240, 6480, 5775, 375, true, hand);
+    row("Route", Soort::RouteBox, 240, 1440, 5775, 3615, true, Qt::IBeamCursor);
+    row("Plaats", Soort::ComboBox, 240, 5400, 5775, 360, true, hand);
+    row("knopRouteOpschonen", Soort::PictureButton, 0, 1920, 240, 240, true, hand);
+    row("KnopRouteLeegmaken", Soort::PictureButton, 0, 2280, 240, 240, true, hand);
+    row("knopGoogleMapsOpenen", Soort::PictureButton, 0, 6540, 240, 240, true, hand);
+    row("LabelVoettekst", Soort::Label, 0, 6400, 6255, 615, true, GeenEigenCursor);
+    row("knopPlaatsToevoegen", Soort::PictureButton, 0, 1560, 240, 240, true, hand);
+    row("knopRouteToevoegen", Soort::PictureButton, 0, 1200, 240, 240, true, hand);
+    row("knopRouteVerwijderen", Soort::PictureButton, 0, 6060, 240, 240, true, hand);
+    row("Info", Soort::Label, 0, 0, 6255, 1095, true, hand);
+    row("knopOngedaan", Soort::PictureButton, 5760, 1200, 240, 240, false, hand);
+    row("knopPlaatsVerwijderen", Soort::PictureButton, 0, 5460, 240, 240, true, hand);
+    row("LabelRoutes", Soort::Label, 240, 5760, 5775, 255, true, hand);
+    row("LabelPlaatsen", Soort::Label, 240, 5160, 5775, 255, true, hand);
+    row("LabelRoute", Soort::Label, 240, 1200, 5415, 255, true, hand);
 }
 
 void TestWindow::besturingen()
 {
-    QFETCH(QString, naam);
+    QFETCH(QString, name);
     QFETCH(Soort, soort);
     QFETCH(float, left);
     QFETCH(float, top);
     QFETCH(float, width);
     QFETCH(float, height);
-    QFETCH(bool, zichtbaar);
+    QFETCH(bool, shown);
     QFETCH(int, cursor);
 
     FormFixture fx;
-    QVERIFY(fx.toon());
-    QWidget* w = besturing(fx.f(), naam);
+    QVERIFY(fx.show());
+    QWidget* w = control(fx.f(), name);
     QVERIFY(w);
     QVERIFY(isSoort(w, soort));
 
-    auto* maat = dynamic_cast<TwipsGeometrie*>(w);
+    auto* maat = dynamic_cast<TwipsGeometry*>(w);
     QVERIFY(maat);
     QCOMPARE(maat->Left(), left);
     QCOMPARE(maat->Top(), top);
@@ -178,7 +178,7 @@ void TestWindow::besturingen()
     QCOMPARE(maat->Height(), height);
     QCOMPARE(w->geometry(), inPixels(left, top, width, height));
 
-    QCOMPARE(w->isVisible(), zichtbaar);
+    QCOMPARE(w->isVisible(), shown);
     QVERIFY(w->toolTip().isEmpty());
 
     // The route box's text cursor lives on its viewport, as the editor sets it.
@@ -198,11 +198,11 @@ void TestWindow::besturingen()
 void TestWindow::negentienBesturingen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
-    int aantal = 0;
+    QVERIFY(fx.show());
+    int count = 0;
     for (QWidget* w : fx.f().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        aantal += dynamic_cast<TwipsGeometrie*>(w) ? 1 : 0;
-    QCOMPARE(aantal, 19);
+        count += dynamic_cast<TwipsGeometry*>(w) ? 1 : 0;
+    QCOMPARE(count, 19);
     // No tool tip anywhere, not even inside a control.
     for (QWidget* w : fx.f().findChildren<QWidget*>())
         QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
@@ -233,19 +233,19 @@ void TestWindow::kleuren()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
-    const QColor mint(0xF4, 0xFF, 0xF7), lijst(0xE6, 0xFF, 0xEC), strook(0xC6, 0xD9, 0xF1);
+    const QColor mint(0xF4, 0xFF, 0xF7), list(0xE6, 0xFF, 0xEC), strook(0xC6, 0xD9, 0xF1);
     QVERIFY(f.autoFillBackground());
     QCOMPARE(f.palette().color(QPalette::Window), mint);
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     for (ComboBox* l : {&f.Plaats, &f.Routes}) {
-        QCOMPARE(l->palette().color(QPalette::Base), lijst);
-        QCOMPARE(l->palette().color(QPalette::Button), lijst);
+        QCOMPARE(l->palette().color(QPalette::Base), list);
+        QCOMPARE(l->palette().color(QPalette::Button), list);
         // The open list too, which the platform would draw in its menu colours.
         l->AddItem(s("Utrecht"));
         l->OpenList();
         QTRY_VERIFY(l->view()->isVisible());
-        QCOMPARE(l->view()->palette().color(QPalette::Base), lijst);
-        QCOMPARE(l->view()->palette().color(QPalette::Window), lijst);
+        QCOMPARE(l->view()->palette().color(QPalette::Base), list);
+        QCOMPARE(l->view()->palette().color(QPalette::Window), list);
         l->hidePopup();
     }
     QCOMPARE(f.knopGoogleMaps.palette().color(QPalette::Button), strook);
@@ -263,7 +263,7 @@ void TestWindow::lettertypen()
     FormFixture fx;
     frmZwervel& f = fx.f();
     for (QWidget* w : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!dynamic_cast<TwipsGeometrie*>(w))
+        if (!dynamic_cast<TwipsGeometry*>(w))
             continue;
         const QFont font = w->font();
         QCOMPARE(font.families().value(0), s("Arial"));
@@ -279,59 +279,59 @@ void TestWindow::lettertypen()
 
 void TestWindow::plaatjesZoalsGetekend_data()
 {
-    QTest::addColumn<QString>("knop");
-    QTest::addColumn<QString>("plaatje");
-    const auto rij = [](const char* knop, const char* plaatje) {
-        QTest::newRow(knop) << QString::fromLatin1(knop) << QString::fromLatin1(plaatje);
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("picture");
+    const auto row = [](const char* button, const char* picture) {
+        QTest::newRow(button) << QString::fromLatin1(button) << QString::fromLatin1(picture);
     };
-    rij("knopRouteOpschonen", "cross-grey");
-    rij("KnopRouteLeegmaken", "cross-red");
-    rij("knopGoogleMapsOpenen", "map");
-    rij("knopPlaatsToevoegen", "plus-outline");
-    rij("knopRouteToevoegen", "plus-filled");
-    rij("knopRouteVerwijderen", "cross-red");
-    rij("knopOngedaan", "undo");
-    rij("knopPlaatsVerwijderen", "cross-red");
-    rij("frmZwervel", "window");
+    row("knopRouteOpschonen", "cross-grey");
+    row("KnopRouteLeegmaken", "cross-red");
+    row("knopGoogleMapsOpenen", "map");
+    row("knopPlaatsToevoegen", "plus-outline");
+    row("knopRouteToevoegen", "plus-filled");
+    row("knopRouteVerwijderen", "cross-red");
+    row("knopOngedaan", "undo");
+    row("knopPlaatsVerwijderen", "cross-red");
+    row("frmZwervel", "window");
 }
 
 void TestWindow::plaatjesZoalsGetekend()
 {
     // A button shows exactly what its drawing gives at its size, and the window's icon what
     // it gives at every size a desktop asks for.
-    QFETCH(QString, knop);
-    QFETCH(QString, plaatje);
+    QFETCH(QString, button);
+    QFETCH(QString, picture);
     FormFixture fx;
     frmZwervel& f = fx.f();
-    QSvgRenderer tekening(QStringLiteral(ZWERVEL_PICTURES_DIR "/") + plaatje + QStringLiteral(".svg"));
+    QSvgRenderer tekening(QStringLiteral(ZWERVEL_PICTURES_DIR "/") + picture + QStringLiteral(".svg"));
     QVERIFY(tekening.isValid());
     const auto getekend = [&tekening](int maat, const QColor& achtergrond) {
-        QImage beeld(maat, maat, QImage::Format_ARGB32_Premultiplied);
-        beeld.fill(achtergrond);
-        QPainter schilder(&beeld);
+        QImage image(maat, maat, QImage::Format_ARGB32_Premultiplied);
+        image.fill(achtergrond);
+        QPainter schilder(&image);
         schilder.setRenderHint(QPainter::Antialiasing);
         tekening.render(&schilder);
-        return beeld;
+        return image;
     };
-    if (knop == s("frmZwervel")) {
+    if (button == s("frmZwervel")) {
         for (const int maat : {16, 24, 32, 48, 64}) {
-            const QImage icoon = f.windowIcon().pixmap(QSize(maat, maat)).toImage().convertToFormat(
+            const QImage icon = f.windowIcon().pixmap(QSize(maat, maat)).toImage().convertToFormat(
                 QImage::Format_ARGB32_Premultiplied);
-            QVERIFY2(zelfdeBeeld(icoon, getekend(maat, Qt::transparent)), qPrintable(QString::number(maat)));
+            QVERIFY2(zelfdeBeeld(icon, getekend(maat, Qt::transparent)), qPrintable(QString::number(maat)));
         }
         return;
     }
-    auto* besturing = f.findChild<QWidget*>(knop);
-    QVERIFY(besturing);
-    const QImage getoond = besturing->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QCOMPARE(getoond.size(), QSize(16, 16));
-    QVERIFY(zelfdeBeeld(getoond, getekend(16, f.palette().color(QPalette::Window))));
+    auto* control = f.findChild<QWidget*>(button);
+    QVERIFY(control);
+    const QImage shown = control->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(shown.size(), QSize(16, 16));
+    QVERIFY(zelfdeBeeld(shown, getekend(16, f.palette().color(QPalette::Window))));
 }
 
 void TestWindow::tabVolgorde()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     QTRY_COMPARE(QApplication::focusWidget(), &f.Route);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -363,7 +363,7 @@ void TestWindow::hulpteksten()
 void TestWindow::vakSelecteren()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Delft\r\nGouda"));
     f.Route.setSelStart(3);
@@ -376,7 +376,7 @@ void TestWindow::vakSelecteren()
     QCOMPARE(f.Route.SelLength(), 12);
     QCOMPARE(f.Route.SelText(), f.Route.Text());
     QCOMPARE(f.Route.textCursor().anchor(), 0);
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
 }
 
 void TestWindow::vakSelecterenVerborgen()
@@ -391,25 +391,25 @@ void TestWindow::vakSelecterenVerborgen()
     QCOMPARE(f.Route.SelStart(), 0);
     QCOMPARE(f.Route.SelLength(), 8);
     QVERIFY(!f.Route.hasFocus());
-    QVERIFY(fx.platform.vragen.isEmpty());
-    QVERIFY(fx.platform.beeindigd.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
+    QVERIFY(fx.platform.terminated.isEmpty());
     QCOMPARE(fx.platform.beeps, 0);
 }
 
 void TestWindow::routeGestriptVeranderdNiets()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    const QString tekst = s(" Utrecht \r\n\r\nDelft (x)\r\n");
-    f.Route.setText(tekst);
+    const QString text = s(" Utrecht \r\n\r\nDelft (x)\r\n");
+    f.Route.setText(text);
     f.Route.setSelStart(4);
     f.Route.setSelLength(5);
     f.Plaats.SetFocus();
     QCOMPARE(f.RouteGestript(false, false), s("Utrecht/Delft (x)"));
     QCOMPARE(f.RouteGestript(true, true), s("Utrecht/Delft "));
     QCOMPARE(f.TussenHakenVerwijderen(s("a (b) c")), s("a  c"));
-    QCOMPARE(f.Route.Text(), tekst);
+    QCOMPARE(f.Route.Text(), text);
     QCOMPARE(f.Route.SelStart(), 4);
     QCOMPARE(f.Route.SelLength(), 5);
     QVERIFY(f.Plaats.hasFocus());
@@ -417,7 +417,7 @@ void TestWindow::routeGestriptVeranderdNiets()
 
 void TestWindow::routeGestriptZoalsDeTekst_data()
 {
-    QTest::addColumn<QString>("tekst"); // put in the box whole
+    QTest::addColumn<QString>("text"); // put in the box whole
     QTest::addColumn<QStringList>("getypt"); // then typed after it, Enter between the lines
     QTest::addColumn<QString>("verwacht");
     QTest::newRow("regels") << s(" Utrecht \r\n\r\nDelft (x)\r\n") << QStringList()
@@ -438,13 +438,13 @@ void TestWindow::routeGestriptZoalsDeTekst_data()
 void TestWindow::routeGestriptZoalsDeTekst()
 {
     // The route is read from the box's own text; it must give what the box's Text gives.
-    QFETCH(QString, tekst);
+    QFETCH(QString, text);
     QFETCH(QStringList, getypt);
     QFETCH(QString, verwacht);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    f.Route.setText(tekst);
+    f.Route.setText(text);
     f.Route.SetFocus();
     for (qsizetype i = 0; i < getypt.size(); ++i) {
         if (i > 0)
@@ -454,7 +454,7 @@ void TestWindow::routeGestriptZoalsDeTekst()
     QCOMPARE(f.RouteGestript(false, false), verwacht);
     for (const bool dubbel : {false, true})
         for (const bool haken : {false, true})
-            QCOMPARE(f.RouteGestript(dubbel, haken), routeNormaalvorm(f.Route.Text(), dubbel, haken));
+            QCOMPARE(f.RouteGestript(dubbel, haken), routeNormalForm(f.Route.Text(), dubbel, haken));
 }
 
 void TestWindow::nullIsLeeg()
@@ -468,8 +468,8 @@ void TestWindow::nullIsLeeg()
 
 void TestWindow::routeTonen_data()
 {
-    QTest::addColumn<Qt::MouseButton>("knop");
-    QTest::addColumn<Qt::KeyboardModifiers>("toetsen");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::newRow("links") << Qt::LeftButton << Qt::KeyboardModifiers();
     QTest::newRow("rechts") << Qt::RightButton << Qt::KeyboardModifiers();
     QTest::newRow("midden") << Qt::MiddleButton << Qt::KeyboardModifiers();
@@ -479,35 +479,35 @@ void TestWindow::routeTonen_data()
 
 void TestWindow::routeTonen()
 {
-    QFETCH(Qt::MouseButton, knop);
-    QFETCH(Qt::KeyboardModifiers, toetsen);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Utrecht"));
     f.VakSelecteren(f.Route);
     f.Route.setSelStart(2);
     f.OngedaanTekst = s("vorige");
 
-    QTest::mouseClick(&f.knopGoogleMaps, knop, toetsen);
-    QCOMPARE(fx.platform.adressen, QStringList{Richting + s("Utrecht/Utrecht")});
+    QTest::mouseClick(&f.knopGoogleMaps, button, modifiers);
+    QCOMPARE(fx.platform.addresses, QStringList{Richting + s("Utrecht/Utrecht")});
     // Nothing in the window changes.
     QCOMPARE(f.Route.Text(), s("Utrecht"));
     QCOMPARE(f.Route.SelStart(), 2);
     QCOMPARE(f.OngedaanTekst, s("vorige"));
     QVERIFY(!f.knopOngedaan.isVisible());
-    QVERIFY(fx.platform.vragen.isEmpty());
+    QVERIFY(fx.platform.questions.isEmpty());
 
     // Called directly, as the other right clicks do: the same address.
     f.Route.setText(QString());
     f.knopGoogleMaps_MouseUp(Qt::LeftButton, 0, 0, 0);
-    QCOMPARE(fx.platform.adressen.constLast(), Richting);
+    QCOMPARE(fx.platform.addresses.constLast(), Richting);
 }
 
 void TestWindow::routeTonenNietMetToetsen()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Utrecht"));
     f.knopGoogleMaps.setFocus();
@@ -515,39 +515,39 @@ void TestWindow::routeTonenNietMetToetsen()
     QTest::keyClick(&f.knopGoogleMaps, Qt::Key_Space);
     QTest::keyClick(&f.knopGoogleMaps, Qt::Key_Return);
     QTest::keyClick(&f.knopGoogleMaps, Qt::Key_Enter);
-    QVERIFY(fx.platform.adressen.isEmpty());
+    QVERIFY(fx.platform.addresses.isEmpty());
 }
 
 void TestWindow::infoVoorbeeld_data()
 {
-    QTest::addColumn<Qt::MouseButton>("knop");
+    QTest::addColumn<Qt::MouseButton>("button");
     QTest::newRow("links") << Qt::LeftButton;
     QTest::newRow("midden") << Qt::MiddleButton;
 }
 
 void TestWindow::infoVoorbeeld()
 {
-    QFETCH(Qt::MouseButton, knop);
+    QFETCH(Qt::MouseButton, button);
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Delft\r\nGouda"));
     f.Plaats.SetFocus();
 
-    QTest::mouseClick(&f.Info, knop);
+    QTest::mouseClick(&f.Info, button);
     QCOMPARE(f.Route.Text(), Voorbeeld);
     QCOMPARE(f.OngedaanTekst, s("Delft\r\nGouda"));
     QVERIFY(f.Route.hasFocus());
     QCOMPARE(f.Route.SelStart(), 0);
     QCOMPARE(f.Route.SelLength(), int(Voorbeeld.size()));
     QVERIFY(f.knopOngedaan.isVisible());
-    QVERIFY(fx.platform.adressen.isEmpty());
+    QVERIFY(fx.platform.addresses.isEmpty());
 }
 
 void TestWindow::infoTweemaal()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     // An empty route box is stored as well.
     QTest::mouseClick(&f.Info, Qt::LeftButton);
@@ -563,11 +563,11 @@ void TestWindow::infoTweemaal()
 void TestWindow::infoRechts()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Utrecht / Delft (x)"));
     QTest::mouseClick(&f.Info, Qt::RightButton);
-    QCOMPARE(fx.platform.adressen, QStringList{Richting + s("Utrecht/Delft%20")});
+    QCOMPARE(fx.platform.addresses, QStringList{Richting + s("Utrecht/Delft%20")});
     QCOMPARE(f.Route.Text(), s("Utrecht / Delft (x)"));
     QCOMPARE(f.OngedaanTekst, QString());
     QVERIFY(!f.knopOngedaan.isVisible());
@@ -576,14 +576,14 @@ void TestWindow::infoRechts()
 void TestWindow::startpagina()
 {
     FormFixture fx;
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Utrecht"));
     QTest::mouseClick(&f.knopGoogleMapsOpenen, Qt::RightButton);
-    QVERIFY(fx.platform.adressen.isEmpty());
+    QVERIFY(fx.platform.addresses.isEmpty());
     QTest::mouseClick(&f.knopGoogleMapsOpenen, Qt::LeftButton);
-    QCOMPARE(fx.platform.adressen,
-             QStringList{QString::fromLatin1(KaartBasisAdres) + QStringLiteral("/maps")});
+    QCOMPARE(fx.platform.addresses,
+             QStringList{QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps")});
     QCOMPARE(f.Route.Text(), s("Utrecht"));
 }
 
@@ -594,32 +594,32 @@ void TestWindow::foutInHandler()
     // Closed in the normal way, the window writes its route.
     {
         FormFixture fx(&oud);
-        QVERIFY(fx.toon());
+        QVERIFY(fx.show());
         fx.f().Route.setText(s("Delft"));
         fx.f().close();
         QVERIFY(bestandInhoud(fx.cfgPad()).contains("route=Delft"));
     }
 
     FormFixture fx(&oud);
-    QVERIFY(fx.toon());
+    QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Delft"));
-    f.voerUit([] { throw std::runtime_error("schijf vol"); });
-    QCOMPARE(fx.platform.vragen.size(), qsizetype(1));
-    const Vraag melding = fx.platform.vragen.constFirst();
-    QCOMPARE(melding.icoon, Vraag::Icoon::Fout);
-    QCOMPARE(melding.knoppen, Vraag::Knoppen::OK);
-    QVERIFY2(melding.tekst.contains(s("schijf vol")), qPrintable(melding.tekst));
-    QCOMPARE(fx.platform.beeindigd, QList<int>{1});
-    QVERIFY(f.afgebroken());
+    f.runHandler([] { throw std::runtime_error("schijf vol"); });
+    QCOMPARE(fx.platform.questions.size(), qsizetype(1));
+    const Question message = fx.platform.questions.constFirst();
+    QCOMPARE(message.icon, Question::Icon::Error);
+    QCOMPARE(message.buttons, Question::Buttons::OK);
+    QVERIFY2(message.text.contains(s("schijf vol")), qPrintable(message.text));
+    QCOMPARE(fx.platform.terminated, QList<int>{1});
+    QVERIFY(f.aborted());
 
     // Reported once: nothing runs any more, not even another failure.
     bool gedraaid = false;
-    f.voerUit([&gedraaid] { gedraaid = true; });
-    f.voerUit([] { throw 42; });
+    f.runHandler([&gedraaid] { gedraaid = true; });
+    f.runHandler([] { throw 42; });
     QVERIFY(!gedraaid);
-    QCOMPARE(fx.platform.vragen.size(), qsizetype(1));
-    QCOMPARE(fx.platform.beeindigd.size(), qsizetype(1));
+    QCOMPARE(fx.platform.questions.size(), qsizetype(1));
+    QCOMPARE(fx.platform.terminated.size(), qsizetype(1));
 
     // And the close that follows does not save: the file is as it was.
     f.close();
@@ -628,14 +628,14 @@ void TestWindow::foutInHandler()
 
 void TestWindow::schermafdruk()
 {
-    const QString pad = qEnvironmentVariable("ZWERVEL_SCREENSHOT");
-    if (pad.isEmpty())
+    const QString path = qEnvironmentVariable("ZWERVEL_SCREENSHOT");
+    if (path.isEmpty())
         QSKIP("ZWERVEL_SCREENSHOT names no file for the picture");
     FormFixture fx;
-    QVERIFY(fx.toon());
-    const QPixmap beeld = fx.f().grab();
-    QCOMPARE(beeld.size() / beeld.devicePixelRatio(), fx.f().size());
-    QVERIFY(beeld.save(pad, "PNG"));
+    QVERIFY(fx.show());
+    const QPixmap image = fx.f().grab();
+    QCOMPARE(image.size() / image.devicePixelRatio(), fx.f().size());
+    QVERIFY(image.save(path, "PNG"));
 }
 
 QTEST_MAIN(TestWindow)

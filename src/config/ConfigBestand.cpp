@@ -11,62 +11,62 @@ namespace zwervel {
 
 namespace {
 
-[[noreturn]] void opslaanMislukt(const QString& pad, const QString& reden)
+[[noreturn]] void saveFailed(const QString& path, const QString& reason)
 {
-    const QString melding = QStringLiteral("De instellingen konden niet worden opgeslagen in\r\n")
-                            + QDir::toNativeSeparators(pad) + QStringLiteral("\r\n\r\n") + reden;
+    const QString message = QStringLiteral("De instellingen konden niet worden opgeslagen in\r\n")
+                            + QDir::toNativeSeparators(path) + QStringLiteral("\r\n\r\n") + reason;
     // The window's failure report reads the description back as UTF-8, whatever the code page.
-    throw std::runtime_error(melding.toUtf8().toStdString());
+    throw std::runtime_error(message.toUtf8().toStdString());
 }
 
 } // namespace
 
-QByteArray cfgBytesLezen(const QString& pad)
+QByteArray readConfigBytes(const QString& path)
 {
-    if (!QFileInfo(pad).isFile())
+    if (!QFileInfo(path).isFile())
         return {};
-    QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    QByteArray bytes = bestand.readAll();
-    if (bestand.error() != QFileDevice::NoError) {
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
         // A line cut off by the failure might be a list cut short: keep whole lines only.
-        const qsizetype laatsteEinde = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
-        bytes.truncate(laatsteEinde + 1);
+        const qsizetype lastEnd = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+        bytes.truncate(lastEnd + 1);
     }
     return bytes;
 }
 
-void cfgBytesSchrijven(const QString& pad, const QByteArray& bytes)
+void writeConfigBytes(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile bestand(pad);
+    QSaveFile file(path);
     // Unbuffered: a failing write reports its own reason, which a later flush would lose.
-    if (!bestand.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        opslaanMislukt(pad, bestand.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        saveFailed(path, file.errorString());
     // A short write names no reason; the next write of the rest then fails with one.
-    for (qsizetype geschreven = 0; geschreven < bytes.size();) {
-        const qint64 stuk = bestand.write(bytes.constData() + geschreven, bytes.size() - geschreven);
-        if (stuk <= 0) {
-            const QString reden = bestand.errorString();
-            bestand.cancelWriting();
-            opslaanMislukt(pad, reden);
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 piece = file.write(bytes.constData() + written, bytes.size() - written);
+        if (piece <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            saveFailed(path, reason);
         }
-        geschreven += stuk;
+        written += piece;
     }
     // commit() flushes, syncs and renames; until the rename the old file stands untouched.
-    if (!bestand.commit())
-        opslaanMislukt(pad, bestand.errorString());
+    if (!file.commit())
+        saveFailed(path, file.errorString());
 }
 
-void cfgKopieBewaren(const QString& pad)
+void keepConfigCopy(const QString& path)
 {
-    const QString kopie = pad + QStringLiteral(".bak");
-    if (!QFileInfo(pad).isFile())
+    const QString copy = path + QStringLiteral(".bak");
+    if (!QFileInfo(path).isFile())
         return;
-    QFile::remove(kopie);
-    QFile bestand(pad);
-    if (!bestand.copy(kopie))
-        opslaanMislukt(kopie, bestand.errorString());
+    QFile::remove(copy);
+    QFile file(path);
+    if (!file.copy(copy))
+        saveFailed(copy, file.errorString());
 }
 
 } // namespace zwervel

@@ -9,15 +9,15 @@ namespace zwervel {
 // The file's bytes. Anything that is not a plain file (a folder, a pipe, a device) reads as
 // nothing rather than making the program wait; a failure halfway ends the reading, and the
 // complete lines read before it are kept. Never fails.
-QByteArray cfgBytesLezen(const QString& pad);
+QByteArray readConfigBytes(const QString& path);
 
 // Replaces the file with these bytes through a temporary file beside it, so that a failure at
 // any point leaves the previous file whole. Throws std::runtime_error naming the path and the
 // reason when the save fails.
-void cfgBytesSchrijven(const QString& pad, const QByteArray& bytes);
+void writeConfigBytes(const QString& path, const QByteArray& bytes);
 
 // Keeps the file as it is under its name + ".bak" (replacing an older copy), before a save that
-// would drop what the window could not take from it. Throws like cfgBytesSchrijven.
-void cfgKopieBewaren(const QString& pad);
+// would drop what the window could not take from it. Throws like writeConfigBytes.
+void keepConfigCopy(const QString& path);
 
 } // namespace zwervel

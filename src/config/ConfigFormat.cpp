@@ -10,129 +10,129 @@ namespace zwervel {
 
 namespace {
 
-const QString RouteSleutel = QStringLiteral("route=");
-const QString PlaatsSleutel = QStringLiteral("plaats=");
-const QString RoutesSleutel = QStringLiteral("routes=");
+const QString RouteKey = QStringLiteral("route=");
+const QString PlaceKey = QStringLiteral("plaats=");
+const QString RoutesKey = QStringLiteral("routes=");
 
-void lijstRegel(QString& uit, const QString& sleutel, const QStringList& items)
+void appendListLine(QString& out, const QString& key, const QStringList& items)
 {
-    uit += sleutel;
+    out += key;
     for (const QString& item : items) {
-        uit += item;
-        uit += Scheidingsteken;
+        out += item;
+        out += EntrySeparator;
     }
-    uit += RegelEinde;
+    out += LineEnd;
 }
 
 } // namespace
 
-QStringList cfgRegels(QStringView tekst)
+QStringList configLines(QStringView text)
 {
-    QStringList regels;
+    QStringList lines;
     qsizetype begin = 0;
-    for (qsizetype i = 0; i < tekst.size(); ++i) {
-        const QChar teken = tekst.at(i);
-        if (teken != u'\r' && teken != u'\n')
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch != u'\r' && ch != u'\n')
             continue;
-        regels << tekst.sliced(begin, i - begin).toString();
-        if (teken == u'\r' && i + 1 < tekst.size() && tekst.at(i + 1) == u'\n')
+        lines << text.sliced(begin, i - begin).toString();
+        if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
             ++i;
         begin = i + 1;
     }
-    if (begin < tekst.size())
-        regels << tekst.sliced(begin).toString();
-    return regels;
+    if (begin < text.size())
+        lines << text.sliced(begin).toString();
+    return lines;
 }
 
-CfgInhoud cfgInhoud(QStringView tekst)
+ConfigContent parseConfig(QStringView text)
 {
-    CfgInhoud inhoud;
-    QString plaatsTekst, routesTekst;
-    for (const QString& regel : cfgRegels(tekst)) {
-        const qsizetype isGelijk = regel.indexOf(u'=');
-        if (isGelijk < 0)
+    ConfigContent content;
+    QString placesText, routesText;
+    for (const QString& line : configLines(text)) {
+        const qsizetype equalsAt = line.indexOf(u'=');
+        if (equalsAt < 0)
             continue;
-        const QString sleutel = regel.first(isGelijk + 1).toLower();
-        if (sleutel == RouteSleutel)
-            inhoud.routeWaarden << regel.sliced(isGelijk + 1);
-        else if (sleutel == PlaatsSleutel)
-            plaatsTekst = regel.sliced(isGelijk + 1);
-        else if (sleutel == RoutesSleutel)
-            routesTekst = regel.sliced(isGelijk + 1);
+        const QString key = line.first(equalsAt + 1).toLower();
+        if (key == RouteKey)
+            content.routeValues << line.sliced(equalsAt + 1);
+        else if (key == PlaceKey)
+            placesText = line.sliced(equalsAt + 1);
+        else if (key == RoutesKey)
+            routesText = line.sliced(equalsAt + 1);
     }
-    inhoud.plaatsen = lijstStukken(plaatsTekst);
-    inhoud.routes = lijstStukken(routesTekst);
-    return inhoud;
+    content.places = listEntries(placesText);
+    content.routes = listEntries(routesText);
+    return content;
 }
 
-QStringList lijstStukken(QStringView lijstTekst)
+QStringList listEntries(QStringView listText)
 {
-    QStringList stukken;
-    for (const QStringView stuk : lijstTekst.tokenize(Scheidingsteken)) {
-        const QStringView item = zonderSpatiesAanDeRanden(stuk);
+    QStringList pieces;
+    for (const QStringView piece : listText.tokenize(EntrySeparator)) {
+        const QStringView item = trimSpaces(piece);
         if (!item.isEmpty())
-            stukken << item.toString();
+            pieces << item.toString();
     }
-    return stukken;
+    return pieces;
 }
 
-QString cfgTekst(const QString& route, const QStringList& plaatsen, const QStringList& routes)
+QString configText(const QString& route, const QStringList& places, const QStringList& routes)
 {
-    QString uit = RouteSleutel + route + RegelEinde;
-    lijstRegel(uit, PlaatsSleutel, plaatsen);
-    lijstRegel(uit, RoutesSleutel, routes);
-    return uit;
+    QString out = RouteKey + route + LineEnd;
+    appendListLine(out, PlaceKey, places);
+    appendListLine(out, RoutesKey, routes);
+    return out;
 }
 
-bool pastInVenster(QStringView tekst)
+bool fitsInWindow(QStringView text)
 {
     // A shorter text can hold neither too long a place nor too many: no need to look, which
     // matters for tens of thousands of entries at start-up.
-    if (tekst.size() <= LangstePlaats && tekst.size() < MeestePlaatsen)
+    if (text.size() <= LongestPlace && text.size() < MostPlaces)
         return true;
-    qsizetype plaatsen = 0;
+    qsizetype places = 0;
     for (qsizetype begin = 0;;) {
-        const qsizetype streep = tekst.indexOf(u'/', begin);
-        const qsizetype eind = streep < 0 ? tekst.size() : streep;
-        if (eind - begin > LangstePlaats || ++plaatsen > MeestePlaatsen)
+        const qsizetype slash = text.indexOf(u'/', begin);
+        const qsizetype end = slash < 0 ? text.size() : slash;
+        if (end - begin > LongestPlace || ++places > MostPlaces)
             return false;
-        if (streep < 0)
+        if (slash < 0)
             return true;
-        begin = streep + 1;
+        begin = slash + 1;
     }
 }
 
-QByteArray cfgCoderen(const QString& tekst)
+QByteArray encodeConfig(const QString& text)
 {
-    const std::optional<QByteArray> bytes = tekstNaarWindows1252(tekst);
+    const std::optional<QByteArray> bytes = toWindows1252(text);
     // Reading the bytes back also catches a text whose Windows-1252 bytes happen to form
     // valid UTF-8 ("Ã©" is C3 A9, which is "é"): such a file would come back changed.
-    if (bytes && cfgDecoderen(*bytes) == tekst)
+    if (bytes && decodeConfig(*bytes) == text)
         return *bytes;
-    return tekst.toUtf8();
+    return text.toUtf8();
 }
 
-QString cfgDecoderen(const QByteArray& bytes)
+QString decodeConfig(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         // Saved as "Unicode" by a Windows editor: UTF-16, its order told by the mark. A
         // character cut off at the very end is no character.
         QStringDecoder utf16(QStringConverter::Utf16, QStringConverter::Flag::Stateless);
-        const QString tekst = utf16.decode(QByteArrayView(bytes).first(bytes.size() & ~qsizetype(1)));
-        if (!utf16.hasError() && QStringView(tekst).isValidUtf16())
-            return tekst;
+        const QString text = utf16.decode(QByteArrayView(bytes).first(bytes.size() & ~qsizetype(1)));
+        if (!utf16.hasError() && QStringView(text).isValidUtf16())
+            return text;
     }
     // Checked before decoding: a big file that is not UTF-8 is then decoded only once.
     if (bytes.isValidUtf8()) {
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        QString tekst = utf8.decode(bytes);
+        QString text = utf8.decode(bytes);
         if (!utf8.hasError())
-            return tekst;
+            return text;
     }
     // A UTF-8 byte order mark before bytes that are not UTF-8 after all is still no text: read
     // as Windows-1252 it would hide the first line's key.
     const QByteArrayView ansiBytes = bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
-    return windows1252NaarTekst(ansiBytes);
+    return fromWindows1252(ansiBytes);
 }
 
 } // namespace zwervel

@@ -10,46 +10,46 @@
 namespace zwervel {
 
 // What a configuration text holds, in the terms the window needs.
-struct CfgInhoud {
+struct ConfigContent {
     // The value of every "route=" line, in file order: each one is set into the route box in
     // turn, so the last one stands at the end.
-    QStringList routeWaarden;
+    QStringList routeValues;
     // The entries of the last "plaats=" and the last "routes=" line, trimmed, none empty.
-    QStringList plaatsen;
+    QStringList places;
     QStringList routes;
 };
 
 // The lines of a text: CR LF, a lone CR and a lone LF each end a line; a terminator at the very
 // end opens no further line.
-QStringList cfgRegels(QStringView tekst);
+QStringList configLines(QStringView text);
 
 // The keys "route=", "plaats=" and "routes=" in any letter case, each value after the first "="
 // taken whole; lines with another key or without "=" count for nothing.
-CfgInhoud cfgInhoud(QStringView tekst);
+ConfigContent parseConfig(QStringView text);
 
 // A list line's value cut at every entry separator, each piece without its surrounding spaces
 // (tabs stay); empty pieces are no entries.
-QStringList lijstStukken(QStringView lijstTekst);
+QStringList listEntries(QStringView listText);
 
 // The longest place and the most places the window takes from the file into its route box or
 // a list. Past them the text controls need minutes to lay a text out (a place of megabytes
 // without a space, millions of lines), so the box or the list refuses such a text, as a box or a
 // list may refuse what it is given; everything else in the file still comes in.
-inline constexpr qsizetype LangstePlaats = 100000;
-inline constexpr qsizetype MeestePlaatsen = 100000;
+inline constexpr qsizetype LongestPlace = 100000;
+inline constexpr qsizetype MostPlaces = 100000;
 // Whether a route or an entry ("/" between places) stays within those bounds.
-bool pastInVenster(QStringView tekst);
+bool fitsInWindow(QStringView text);
 
 // The three lines "route=", "plaats=", "routes=", each ended by CR LF; every entry is written
 // as it stands, followed by the entry separator.
-QString cfgTekst(const QString& route, const QStringList& plaatsen, const QStringList& routes);
+QString configText(const QString& route, const QStringList& places, const QStringList& routes);
 
 // The bytes of the file: Windows-1252 when that keeps every character (older copies of the
 // program read it), otherwise the whole text as UTF-8.
-QByteArray cfgCoderen(const QString& tekst);
+QByteArray encodeConfig(const QString& text);
 // Valid UTF-8 is read as UTF-8 (an initial byte order mark dropped); anything else as
 // Windows-1252, where every byte stands for a character. A file that starts with a UTF-16 byte
 // order mark and is valid UTF-16 is read as UTF-16, as a Windows editor saves "Unicode".
-QString cfgDecoderen(const QByteArray& bytes);
+QString decodeConfig(const QByteArray& bytes);
 
 } // namespace zwervel

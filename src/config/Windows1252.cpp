@@ -8,40 +8,40 @@ namespace zwervel {
 namespace {
 
 // The characters of the bytes 0x80 to 0x9F; elsewhere a byte is the Latin-1 character.
-constexpr char16_t Tekens80Tot9F[32] = {
+constexpr char16_t CharsFor80To9F[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool inAfwijkendBlok(char16_t teken) { return (teken & 0xFFE0) == 0x80; }
+bool differsFromLatin1(char16_t ch) { return (ch & 0xFFE0) == 0x80; }
 
 } // namespace
 
-QString windows1252NaarTekst(QByteArrayView bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
-    QString tekst = QString::fromLatin1(bytes);
-    for (QChar& teken : tekst) {
-        if (inAfwijkendBlok(teken.unicode()))
-            teken = QChar(Tekens80Tot9F[teken.unicode() - 0x80]);
+    QString text = QString::fromLatin1(bytes);
+    for (QChar& ch : text) {
+        if (differsFromLatin1(ch.unicode()))
+            ch = QChar(CharsFor80To9F[ch.unicode() - 0x80]);
     }
-    return tekst;
+    return text;
 }
 
-std::optional<QByteArray> tekstNaarWindows1252(QStringView tekst)
+std::optional<QByteArray> toWindows1252(QStringView text)
 {
-    QByteArray bytes(tekst.size(), Qt::Uninitialized);
-    char* uit = bytes.data();
-    for (const QChar teken : tekst) {
-        const char16_t code = teken.unicode();
-        if (code < 0x100 && !inAfwijkendBlok(code)) {
-            *uit++ = char(code);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code < 0x100 && !differsFromLatin1(code)) {
+            *out++ = char(code);
             continue;
         }
-        const auto plek = std::find(std::begin(Tekens80Tot9F), std::end(Tekens80Tot9F), code);
-        if (plek == std::end(Tekens80Tot9F))
+        const auto position = std::find(std::begin(CharsFor80To9F), std::end(CharsFor80To9F), code);
+        if (position == std::end(CharsFor80To9F))
             return std::nullopt;
-        *uit++ = char(0x80 + (plek - std::begin(Tekens80Tot9F)));
+        *out++ = char(0x80 + (position - std::begin(CharsFor80To9F)));
     }
     return bytes;
 }

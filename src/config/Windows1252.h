@@ -13,8 +13,8 @@
 
 namespace zwervel {
 
-QString windows1252NaarTekst(QByteArrayView bytes);
+QString fromWindows1252(QByteArrayView bytes);
 // Nothing when a character has no byte in the code page.
-std::optional<QByteArray> tekstNaarWindows1252(QStringView tekst);
+std::optional<QByteArray> toWindows1252(QStringView text);
 
 } // namespace zwervel

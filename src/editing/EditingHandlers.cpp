@@ -6,8 +6,8 @@
 namespace zwervel {
 
 namespace {
-constexpr int ToetsF2 = 113;
-constexpr int ToetsA = 65;
+constexpr int KeyF2 = 113;
+constexpr int KeyA = 65;
 } // namespace
 
 void frmZwervel::Plaats_Click()
@@ -15,20 +15,20 @@ void frmZwervel::Plaats_Click()
     if (NullIsLeeg(Plaats.Text()).isEmpty())
         return;
     // A modifier held while picking only copies the place into its field.
-    const bool toetsVast =
-        (platform().toetsenIngedrukt() & (ShiftToets | CtrlToets | AltToets)) != 0;
+    const bool modifierHeld =
+        (platform().modifiersHeld() & (ShiftKey | CtrlKey | AltKey)) != 0;
     tPlaats.setText(NullIsLeeg(Plaats.Text()));
-    if (toetsVast)
+    if (modifierHeld)
         return;
 
     OngedaanTekst = Route.Text();
-    const QString tekst = Route.Text();
+    const QString text = Route.Text();
     Route.SetFocus();
-    const RouteMetSelectie nieuw =
-        plaatsInvoegen(tekst, Route.SelStart(), Route.SelLength(), NullIsLeeg(Plaats.Text()));
-    Route.setText(nieuw.tekst);
-    Route.setSelStart(int(nieuw.selStart));
-    Route.setSelLength(int(nieuw.selLengte));
+    const RouteWithSelection updated =
+        insertPlace(text, Route.SelStart(), Route.SelLength(), NullIsLeeg(Plaats.Text()));
+    Route.setText(updated.text);
+    Route.setSelStart(int(updated.selStart));
+    Route.setSelLength(int(updated.selLength));
     // Last: setting the text has just hidden the button.
     knopOngedaan.setVisible(true);
 }
@@ -41,7 +41,7 @@ void frmZwervel::Routes_Click()
     if (route.isEmpty())
         return;
     tRoutes.setText(route);
-    Route.setText(routeAlsRegels(route));
+    Route.setText(routeAsLines(route));
     VakSelecteren(Route);
     knopOngedaan.setVisible(true);
 }
@@ -75,7 +75,7 @@ void frmZwervel::Route_Change() { knopOngedaan.setVisible(false); }
 void frmZwervel::RouteOpschonen()
 {
     Route.SetFocus();
-    Route.setText(routeOpgeschoond(Route.Text()));
+    Route.setText(cleanedRoute(Route.Text()));
     Route.setSelStart(0);
     Route.setSelLength(Route.TextLength());
 }
@@ -88,9 +88,9 @@ void frmZwervel::knopRouteOpschonen_Click()
 
 void frmZwervel::Route_KeyUp(int KeyCode, int Shift)
 {
-    if (KeyCode == ToetsF2) {
+    if (KeyCode == KeyF2) {
         RouteOpschonen();
-    } else if (KeyCode == ToetsA && (Shift == CtrlToets || Shift == (CtrlToets | ShiftToets))) {
+    } else if (KeyCode == KeyA && (Shift == CtrlKey || Shift == (CtrlKey | ShiftKey))) {
         Route.setSelStart(0);
         Route.setSelLength(Route.TextLength());
     }
@@ -98,8 +98,8 @@ void frmZwervel::Route_KeyUp(int KeyCode, int Shift)
 
 void frmZwervel::Route_MouseUp(int Button, int, float, float)
 {
-    if (Button == RechterKnop)
-        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
+    if (Button == MouseRight)
+        knopGoogleMaps_MouseUp(MouseLeft, 0, 0, 0);
 }
 
 } // namespace zwervel

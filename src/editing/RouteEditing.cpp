@@ -7,48 +7,48 @@
 
 namespace zwervel {
 
-qsizetype geldigeCaret(const QString& tekst, qsizetype positie)
+qsizetype validCaret(const QString& text, qsizetype position)
 {
-    positie = qBound(qsizetype(0), positie, tekst.size());
-    const bool tussenCrEnLf = positie > 0 && positie < tekst.size() && tekst[positie - 1] == u'\r'
-                              && tekst[positie] == u'\n';
-    return tussenCrEnLf ? positie - 1 : positie;
+    position = qBound(qsizetype(0), position, text.size());
+    const bool betweenCrAndLf = position > 0 && position < text.size() && text[position - 1] == u'\r'
+                              && text[position] == u'\n';
+    return betweenCrAndLf ? position - 1 : position;
 }
 
-RouteMetSelectie plaatsInvoegen(const QString& tekst, qsizetype selStart, qsizetype selLengte,
-                                const QString& plaats)
+RouteWithSelection insertPlace(const QString& text, qsizetype selStart, qsizetype selLength,
+                                const QString& place)
 {
-    const qsizetype begin = geldigeCaret(tekst, selStart);
+    const qsizetype begin = validCaret(text, selStart);
     // Bounded before adding, so that a huge length cannot wrap round to a small one.
-    const qsizetype start = qBound(qsizetype(0), selStart, tekst.size());
-    const qsizetype lengte = qBound(qsizetype(0), selLengte, tekst.size());
-    const qsizetype eind = qMax(begin, geldigeCaret(tekst, start + lengte));
+    const qsizetype start = qBound(qsizetype(0), selStart, text.size());
+    const qsizetype length = qBound(qsizetype(0), selLength, text.size());
+    const qsizetype end = qMax(begin, validCaret(text, start + length));
 
-    RouteMetSelectie uit;
-    uit.tekst.reserve(tekst.size() - (eind - begin) + plaats.size());
-    uit.tekst.append(QStringView(tekst).first(begin));
-    uit.tekst.append(plaats);
-    uit.tekst.append(QStringView(tekst).sliced(eind));
-    if (uit.tekst.endsWith(RegelEinde))
-        uit.tekst.chop(RegelEinde.size());
-    uit.selStart = begin;
-    uit.selLengte = qMin(plaats.size(), uit.tekst.size() - begin);
-    return uit;
+    RouteWithSelection out;
+    out.text.reserve(text.size() - (end - begin) + place.size());
+    out.text.append(QStringView(text).first(begin));
+    out.text.append(place);
+    out.text.append(QStringView(text).sliced(end));
+    if (out.text.endsWith(LineEnd))
+        out.text.chop(LineEnd.size());
+    out.selStart = begin;
+    out.selLength = qMin(place.size(), out.text.size() - begin);
+    return out;
 }
 
-QString routeOpgeschoond(const QString& tekst)
+QString cleanedRoute(const QString& text)
 {
-    QString uit;
-    uit.reserve(tekst.size());
-    for (const QStringView regel : QStringView(tekst).tokenize(RegelEinde)) {
-        const QStringView plaats = zonderSpatiesAanDeRanden(regel);
-        if (plaats.isEmpty())
+    QString out;
+    out.reserve(text.size());
+    for (const QStringView line : QStringView(text).tokenize(LineEnd)) {
+        const QStringView place = trimSpaces(line);
+        if (place.isEmpty())
             continue;
-        if (!uit.isEmpty())
-            uit.append(RegelEinde);
-        uit.append(plaats);
+        if (!out.isEmpty())
+            out.append(LineEnd);
+        out.append(place);
     }
-    return uit;
+    return out;
 }
 
 } // namespace zwervel

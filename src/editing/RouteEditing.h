@@ -7,24 +7,24 @@
 namespace zwervel {
 
 // A route text with the caret and selection the route box should show.
-struct RouteMetSelectie {
-    QString tekst;
+struct RouteWithSelection {
+    QString text;
     qsizetype selStart = 0;
-    qsizetype selLengte = 0;
+    qsizetype selLength = 0;
 };
 
 // A caret position that fits the text: below 0 goes to 0, beyond the end to the end, and a
 // position between CR and LF to the end of its line.
-qsizetype geldigeCaret(const QString& tekst, qsizetype positie);
+qsizetype validCaret(const QString& text, qsizetype position);
 
-// The place written over the selection (selStart, selLengte) of the text, with nothing put
+// The place written over the selection (selStart, selLength) of the text, with nothing put
 // around it; one final CR LF of the result is dropped. The place is left selected.
-RouteMetSelectie plaatsInvoegen(const QString& tekst, qsizetype selStart, qsizetype selLengte,
-                                const QString& plaats);
+RouteWithSelection insertPlace(const QString& text, qsizetype selStart, qsizetype selLength,
+                                const QString& place);
 
 // One place per line: lines split at CR LF, trimmed of spaces (not tabs), empty lines dropped,
 // joined by CR LF with none at the end. Order and repeats stay.
-QString routeOpgeschoond(const QString& tekst);
+QString cleanedRoute(const QString& text);
 
 
 } // namespace zwervel

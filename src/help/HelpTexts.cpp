@@ -9,36 +9,36 @@ namespace zwervel {
 
 namespace {
 
-QString regels(const QStringList& lijst) { return lijst.join(RegelEinde); }
+QString joinLines(const QStringList& list) { return list.join(LineEnd); }
 
 // One row of the help table; two rows explain two controls each.
-struct HulpRij {
-    QString naam;
-    QString ookVoor;
-    QString tekst;
+struct HelpRow {
+    QString name;
+    QString alsoFor;
+    QString text;
 };
 
-const QList<HulpRij>& hulpRijen()
+const QList<HelpRow>& helpRows()
 {
-    static const QList<HulpRij> rijen{
+    static const QList<HelpRow> rows{
         {QStringLiteral("LabelRoute"), {}, QStringLiteral("Route aan lijst met Routes toevoegen")},
         {QStringLiteral("knopOngedaan"), {},
          QStringLiteral("Laatste toevoeging van plaats of vervanging route ongedaan maken")},
         {QStringLiteral("knopPlaatsVerwijderen"), {},
-         regels({QStringLiteral("Plaats uit lijst met Plaatsen verwijderen"),
+         joinLines({QStringLiteral("Plaats uit lijst met Plaatsen verwijderen"),
                  QStringLiteral("  Rechtsklikken: alle plaatsen uit de lijst verwijderen")})},
         {QStringLiteral("knopRouteVerwijderen"), {},
-         regels({QStringLiteral("Route uit lijst met Routes verwijderen"),
+         joinLines({QStringLiteral("Route uit lijst met Routes verwijderen"),
                  QStringLiteral("  Rechtsklikken: alle routes uit de lijst verwijderen")})},
         {QStringLiteral("knopGoogleMaps"), {}, QStringLiteral("Zwervel tonen")},
         {QStringLiteral("KnopRouteLeegmaken"), {}, QStringLiteral("Vak met de route leegmaken")},
         {QStringLiteral("LabelPlaatsen"), QStringLiteral("tPlaats"),
-         regels({QStringLiteral("Klik uit de lijst met Plaatsen, "
+         joinLines({QStringLiteral("Klik uit de lijst met Plaatsen, "
                                 "teneinde een plaats aan de route toe te voegen"),
                  QStringLiteral("  Met Alt ingedrukt niet toevoegen"),
                  QStringLiteral("  Escape: geen plaats toevoegen")})},
         {QStringLiteral("LabelRoutes"), QStringLiteral("tRoutes"),
-         regels({QStringLiteral("Klik uit de lijst met Routes, teneinde de route te vervangen"),
+         joinLines({QStringLiteral("Klik uit de lijst met Routes, teneinde de route te vervangen"),
                  QStringLiteral("  Escape: geen route vervangen")})},
         {QStringLiteral("knopGoogleMapsOpenen"), {}, QStringLiteral("Google Maps openen")},
         {QStringLiteral("knopPlaatsToevoegen"), {},
@@ -46,51 +46,51 @@ const QList<HulpRij>& hulpRijen()
         {QStringLiteral("knopRouteOpschonen"), {},
          QStringLiteral("Route opschonen (uit het vak met de route overbodige regels verwijderen)")},
     };
-    return rijen;
+    return rows;
 }
 
 } // namespace
 
-QString voorbeeldTekst()
+QString exampleText()
 {
     return QStringLiteral(
         "  Voorbeeld: Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");
 }
 
-QString infoTekst(const QString& voorbeeld)
+QString generalHelpText(const QString& example)
 {
-    return regels({
+    return joinLines({
         QStringLiteral(" Gebruik Enter of schuine streep  / voor plaats, postcode, museum, hotel, e.d."),
         QStringLiteral("  Gebruik komma , voor extra informatie"),
         QStringLiteral("  Gebruik open- en sluithaakjes ( en ) voor informatie"),
         QString(),
-        voorbeeld,
+        example,
     });
 }
 
-QString tipTekst(const QString& naam, const QString& voorbeeld)
+QString helpText(const QString& name, const QString& example)
 {
     // The information label explains the example it would load, as the example is now.
-    if (naam == QLatin1String("Info"))
-        return regels({voorbeeld, QString(), QStringLiteral("     Voorbeeld in Google Maps tonen"),
+    if (name == QLatin1String("Info"))
+        return joinLines({example, QString(), QStringLiteral("     Voorbeeld in Google Maps tonen"),
                        QStringLiteral("     Rechtsklikken: Zwervel tonen")});
-    QString tekst;
-    for (const HulpRij& rij : hulpRijen()) {
-        if (naam == rij.naam || (!rij.ookVoor.isEmpty() && naam == rij.ookVoor))
-            tekst = rij.tekst;
+    QString text;
+    for (const HelpRow& row : helpRows()) {
+        if (name == row.name || (!row.alsoFor.isEmpty() && name == row.alsoFor))
+            text = row.text;
     }
-    return tekst;
+    return text;
 }
 
-ToegankelijkeTekst toegankelijkeTekst(const QString& hulp)
+AccessibleText accessibleText(const QString& help)
 {
-    QStringList gevuld;
-    for (const QString& regel : hulp.split(RegelEinde)) {
-        const QString kaal = regel.trimmed();
-        if (!kaal.isEmpty())
-            gevuld << kaal;
+    QStringList filled;
+    for (const QString& line : help.split(LineEnd)) {
+        const QString bare = line.trimmed();
+        if (!bare.isEmpty())
+            filled << bare;
     }
-    return {gevuld.value(0), gevuld.join(u'\n')};
+    return {filled.value(0), filled.join(u'\n')};
 }
 
 } // namespace zwervel

@@ -7,19 +7,19 @@
 namespace zwervel {
 
 // "  Voorbeeld: Nieuwegein / ..." : the example line, also the last line of the general help.
-QString voorbeeldTekst();
+QString exampleText();
 // The five lines of the general help, the example line last.
-QString infoTekst(const QString& voorbeeld);
+QString generalHelpText(const QString& example);
 // The help text of the control with this name; empty for a control without one. The help of
 // the information label is built from `voorbeeld` at each call.
-QString tipTekst(const QString& naam, const QString& voorbeeld);
+QString helpText(const QString& name, const QString& example);
 
 // A help text as assistive technology announces it: the first line as the name, every line
 // without its indentation as the description; empty lines left out.
-struct ToegankelijkeTekst {
-    QString naam;
-    QString beschrijving;
+struct AccessibleText {
+    QString name;
+    QString description;
 };
-ToegankelijkeTekst toegankelijkeTekst(const QString& hulp);
+AccessibleText accessibleText(const QString& help);
 
 } // namespace zwervel

@@ -8,15 +8,15 @@ namespace zwervel {
 
 QString frmZwervel::Tip(const QWidget& Ctrl) const
 {
-    return tipTekst(Ctrl.objectName(), VoorbeeldTekst);
+    return helpText(Ctrl.objectName(), VoorbeeldTekst);
 }
 
 void frmZwervel::InfoCaption(const QWidget& Naam)
 {
     // Written only on a change, so the label is not redrawn while the mouse stays on a control.
-    const QString nieuw = QStringLiteral(" ") + Tip(Naam);
-    if (Info.Caption() != nieuw)
-        Info.setCaption(nieuw);
+    const QString updated = QStringLiteral(" ") + Tip(Naam);
+    if (Info.Caption() != updated)
+        Info.setCaption(updated);
 }
 
 // ---- General help: the bare window, the route box and the footer strip -------------------
@@ -33,14 +33,14 @@ void frmZwervel::LabelVoettekst_MouseMove(int, int, float, float) { Info.setCapt
 
 void frmZwervel::Form_MouseUp(int Button, int, float, float)
 {
-    if (Button == RechterKnop)
-        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
+    if (Button == MouseRight)
+        knopGoogleMaps_MouseUp(MouseLeft, 0, 0, 0);
 }
 
 void frmZwervel::LabelVoettekst_MouseUp(int Button, int, float, float)
 {
-    if (Button == RechterKnop)
-        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
+    if (Button == MouseRight)
+        knopGoogleMaps_MouseUp(MouseLeft, 0, 0, 0);
 }
 
 // ---- The information label: the route box takes the focus, the label explains itself -----
@@ -128,26 +128,26 @@ void frmZwervel::LabelRoute_MouseMove(int, int, float, float)
 
 // ---- Assistive technology ----------------------------------------------------------------
 
-void frmZwervel::toegankelijkeTekstenZetten()
+void frmZwervel::setAccessibleTexts()
 {
     // A screen reader announces what the information label shows to a sighted user moving the
     // mouse: the help text of the control, or the general help where the label shows that.
-    const auto zet = [](QWidget& besturing, const QString& hulp) {
-        const ToegankelijkeTekst tekst = toegankelijkeTekst(hulp);
-        besturing.setAccessibleName(tekst.naam);
-        besturing.setAccessibleDescription(tekst.beschrijving);
+    const auto describe = [](QWidget& control, const QString& help) {
+        const AccessibleText text = accessibleText(help);
+        control.setAccessibleName(text.name);
+        control.setAccessibleDescription(text.description);
     };
-    for (QWidget* besturing : std::initializer_list<QWidget*>{
+    for (QWidget* control : std::initializer_list<QWidget*>{
              &knopRouteOpschonen, &KnopRouteLeegmaken, &knopGoogleMapsOpenen, &knopPlaatsToevoegen,
              &knopRouteVerwijderen, &knopOngedaan, &knopPlaatsVerwijderen, &LabelRoutes,
              &LabelPlaatsen, &LabelRoute, &tPlaats, &tRoutes, &knopGoogleMaps})
-        zet(*besturing, Tip(*besturing));
-    zet(knopRouteToevoegen, Tip(LabelRoute));
+        describe(*control, Tip(*control));
+    describe(knopRouteToevoegen, Tip(LabelRoute));
     // The information label keeps its shown caption as its name, so that the help it shows
     // stays readable; its own help (the example, the clicks) is its description.
-    Info.setAccessibleDescription(toegankelijkeTekst(Tip(Info)).beschrijving);
+    Info.setAccessibleDescription(accessibleText(Tip(Info)).description);
     // The footer strip has no text of its own: it describes itself with the general help.
-    LabelVoettekst.setAccessibleDescription(toegankelijkeTekst(InfoTekst).beschrijving);
+    LabelVoettekst.setAccessibleDescription(accessibleText(InfoTekst).description);
 }
 
 } // namespace zwervel

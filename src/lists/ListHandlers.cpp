@@ -8,9 +8,9 @@ namespace zwervel {
 
 namespace {
 
-Vraag jaNeeVraag(const QString& tekst, Vraag::Antwoord standaard)
+Question yesNoQuestion(const QString& text, Question::Answer defaultAnswer)
 {
-    return Vraag{tekst, Vraag::Icoon::Vraag, Vraag::Knoppen::JaNee, standaard};
+    return Question{text, Question::Icon::Question, Question::Buttons::YesNo, defaultAnswer};
 }
 
 } // namespace
@@ -20,7 +20,7 @@ Vraag jaNeeVraag(const QString& tekst, Vraag::Antwoord standaard)
 bool frmZwervel::InLijst(ComboBox& Lijst, const QString& Item) const
 {
     for (const QString& item : Lijst.Items()) {
-        if (zelfdeTekstBehalveHoofdletters(item, Item))
+        if (sameEntry(item, Item))
             return true;
     }
     return false;
@@ -28,17 +28,17 @@ bool frmZwervel::InLijst(ComboBox& Lijst, const QString& Item) const
 
 bool frmZwervel::UitLijstVerwijderen(ComboBox& Lijst, const QString& Naam)
 {
-    const QString getoond = NullIsLeeg(Lijst.Text());
-    if (getoond.isEmpty())
+    const QString shown = NullIsLeeg(Lijst.Text());
+    if (shown.isEmpty())
         return false;
     Lijst.SetFocus();
     m_platform.beep();
-    const Vraag vraag = jaNeeVraag(uitLijstVerwijderenVraag(Naam, getoond), Vraag::Antwoord::Nee);
-    if (m_platform.toon(vraag) != Vraag::Antwoord::Ja)
+    const Question question = yesNoQuestion(removeEntryQuestion(Naam, shown), Question::Answer::No);
+    if (m_platform.ask(question) != Question::Answer::Yes)
         return false;
     // Every entry that differs from the shown one in letter case only goes as well.
     Lijst.RemoveItems(
-        [&getoond](QStringView item) { return zelfdeTekstBehalveHoofdletters(item, getoond); });
+        [&shown](QStringView item) { return sameEntry(item, shown); });
     return true;
 }
 
@@ -52,28 +52,28 @@ void frmZwervel::VakLijstLeegmaken(ComboBox& Lijst)
 
 void frmZwervel::PlaatsAanvullen(const QString& PlaatsSel)
 {
-    const QString plaats = plaatsUitSelectie(PlaatsSel);
+    const QString place = placeFromSelection(PlaatsSel);
     // A place that is there already is passed over without a word.
-    if (plaats.isEmpty() || InLijst(Plaats, plaats))
+    if (place.isEmpty() || InLijst(Plaats, place))
         return;
-    Plaats.AddItem(plaats);
-    tPlaats.setText(plaats);
-    Plaats.setText(plaats);
+    Plaats.AddItem(place);
+    tPlaats.setText(place);
+    Plaats.setText(place);
     m_platform.beep();
 }
 
 void frmZwervel::RoutesAanvullen()
 {
-    const QString route = routeAlsItem(RouteGestript(false, false));
-    const bool bekend = InLijst(Routes, route);
+    const QString route = routeAsEntry(RouteGestript(false, false));
+    const bool known = InLijst(Routes, route);
     m_platform.beep();
-    if (bekend) {
-        m_platform.toon(Vraag{routeKomtAlVoorMelding(route), Vraag::Icoon::Informatie,
-                              Vraag::Knoppen::OK, Vraag::Antwoord::OK});
+    if (known) {
+        m_platform.ask(Question{routeExistsMessage(route), Question::Icon::Information,
+                              Question::Buttons::OK, Question::Answer::OK});
         return;
     }
-    const Vraag vraag = jaNeeVraag(routeToevoegenVraag(route), Vraag::Antwoord::Ja);
-    if (m_platform.toon(vraag) != Vraag::Antwoord::Ja)
+    const Question question = yesNoQuestion(addRouteQuestion(route), Question::Answer::Yes);
+    if (m_platform.ask(question) != Question::Answer::Yes)
         return;
     Routes.AddItem(route);
     tRoutes.setText(route);
@@ -90,16 +90,16 @@ void frmZwervel::LabelRoute_Click() { knopRouteToevoegen_Click(); }
 
 void frmZwervel::knopPlaatsVerwijderen_MouseUp(int Button, int, float, float)
 {
-    if (Button == LinkerKnop && UitLijstVerwijderen(Plaats, QStringLiteral("Plaats"))) {
+    if (Button == MouseLeft && UitLijstVerwijderen(Plaats, QStringLiteral("Plaats"))) {
         tPlaats.setText(QString());
         Plaats.SetFocus();
         return;
     }
     // Another button, or the single removal did not happen: offer to remove them all.
     m_platform.beep();
-    const Vraag vraag =
-        jaNeeVraag(allePlaatsenVerwijderenVraag(Plaats.ListCount()), Vraag::Antwoord::Ja);
-    if (m_platform.toon(vraag) != Vraag::Antwoord::Ja)
+    const Question question =
+        yesNoQuestion(removeAllPlacesQuestion(Plaats.ListCount()), Question::Answer::Yes);
+    if (m_platform.ask(question) != Question::Answer::Yes)
         return;
     Plaats.Clear();
     VakLijstLeegmaken(Plaats);
@@ -110,14 +110,14 @@ void frmZwervel::knopPlaatsVerwijderen_MouseUp(int Button, int, float, float)
 void frmZwervel::knopRouteVerwijderen_MouseUp(int Button, int, float, float)
 {
     // The route field keeps its text, and a refused single removal asks nothing more.
-    if (Button == LinkerKnop) {
+    if (Button == MouseLeft) {
         UitLijstVerwijderen(Routes, QStringLiteral("Route"));
         return;
     }
     m_platform.beep();
-    const Vraag vraag =
-        jaNeeVraag(alleRoutesVerwijderenVraag(Routes.ListCount()), Vraag::Antwoord::Ja);
-    if (m_platform.toon(vraag) != Vraag::Antwoord::Ja)
+    const Question question =
+        yesNoQuestion(removeAllRoutesQuestion(Routes.ListCount()), Question::Answer::Yes);
+    if (m_platform.ask(question) != Question::Answer::Yes)
         return;
     Routes.Clear();
     VakLijstLeegmaken(Routes);

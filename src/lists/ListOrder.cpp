@@ -12,7 +12,7 @@ namespace zwervel {
 
 namespace {
 
-QCollator maakCollator()
+QCollator makeCollator()
 {
     QCollator collator(QLocale(QLocale::Dutch, QLocale::Netherlands));
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -24,49 +24,49 @@ QCollator maakCollator()
 // Opening a collator is costly; the lists share one for the program's life.
 const QCollator& collator()
 {
-    static const QCollator gedeeld = maakCollator();
-    return gedeeld;
+    static const QCollator shared = makeCollator();
+    return shared;
 }
 
-int exacteVolgorde(QStringView a, QStringView b)
+int exactOrder(QStringView a, QStringView b)
 {
-    const int volgorde = a.compare(b, Qt::CaseSensitive);
-    return (volgorde > 0) - (volgorde < 0);
+    const int order = a.compare(b, Qt::CaseSensitive);
+    return (order > 0) - (order < 0);
 }
 
 } // namespace
 
-int lijstVergelijking(QStringView a, QStringView b)
+int compareEntries(QStringView a, QStringView b)
 {
-    const int volgorde = collator().compare(a, b);
-    return volgorde != 0 ? volgorde : exacteVolgorde(a, b);
+    const int order = collator().compare(a, b);
+    return order != 0 ? order : exactOrder(a, b);
 }
 
-void sorteerLijst(QStringList& items)
+void sortEntries(QStringList& items)
 {
     // A sort key per entry makes each of the many comparisons a plain byte comparison.
-    std::vector<QCollatorSortKey> sleutels;
-    sleutels.reserve(size_t(items.size()));
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(items.size()));
     for (const QString& item : std::as_const(items))
-        sleutels.push_back(collator().sortKey(item));
-    std::vector<qsizetype> volgorde(size_t(items.size()));
-    std::iota(volgorde.begin(), volgorde.end(), qsizetype(0));
-    std::stable_sort(volgorde.begin(), volgorde.end(), [&](qsizetype x, qsizetype y) {
-        const int sleutel = sleutels[size_t(x)].compare(sleutels[size_t(y)]);
-        return sleutel != 0 ? sleutel < 0 : exacteVolgorde(items.at(x), items.at(y)) < 0;
+        keys.push_back(collator().sortKey(item));
+    std::vector<qsizetype> order(size_t(items.size()));
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype x, qsizetype y) {
+        const int key = keys[size_t(x)].compare(keys[size_t(y)]);
+        return key != 0 ? key < 0 : exactOrder(items.at(x), items.at(y)) < 0;
     });
-    QStringList gesorteerd;
-    gesorteerd.reserve(items.size());
-    for (const qsizetype i : volgorde)
-        gesorteerd.append(items.at(i));
-    items = std::move(gesorteerd);
+    QStringList sorted;
+    sorted.reserve(items.size());
+    for (const qsizetype i : order)
+        sorted.append(items.at(i));
+    items = std::move(sorted);
 }
 
-qsizetype lijstPlek(const QStringList& items, QStringView item)
+qsizetype insertPosition(const QStringList& items, QStringView item)
 {
     return std::upper_bound(items.cbegin(), items.cend(), item,
                             [](QStringView a, const QString& b) {
-                                return lijstVergelijking(a, b) < 0;
+                                return compareEntries(a, b) < 0;
                             })
            - items.cbegin();
 }

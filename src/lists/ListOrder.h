@@ -10,12 +10,12 @@
 namespace zwervel {
 
 // Negative when `a` comes first, positive when `b` does, 0 only for identical texts.
-int lijstVergelijking(QStringView a, QStringView b);
+int compareEntries(QStringView a, QStringView b);
 
 // Sorts the entries into that order.
-void sorteerLijst(QStringList& items);
+void sortEntries(QStringList& items);
 
 // Where a new entry goes among sorted entries: after every entry that does not come after it.
-qsizetype lijstPlek(const QStringList& items, QStringView item);
+qsizetype insertPosition(const QStringList& items, QStringView item);
 
 } // namespace zwervel

@@ -5,61 +5,61 @@
 
 namespace zwervel {
 
-QString zonderScheidingsteken(QString tekst) { return tekst.remove(Scheidingsteken); }
+QString withoutSeparator(QString text) { return text.remove(EntrySeparator); }
 
-QString plaatsUitSelectie(const QString& selectie)
+QString placeFromSelection(const QString& selection)
 {
     // The entry end goes first: once gone, the CR and LF around it form a line break too.
-    QString plaats = zonderScheidingsteken(selectie);
-    plaats.replace(RegelEinde, QStringLiteral("/"));
-    return zonderSpatiesAanDeRanden(plaats).toString();
+    QString place = withoutSeparator(selection);
+    place.replace(LineEnd, QStringLiteral("/"));
+    return trimSpaces(place).toString();
 }
 
-QString routeAlsItem(const QString& normaalvorm)
+QString routeAsEntry(const QString& normalForm)
 {
-    if (!normaalvorm.contains(Scheidingsteken))
-        return normaalvorm;
-    return routeNormaalvorm(zonderScheidingsteken(normaalvorm), false, false);
+    if (!normalForm.contains(EntrySeparator))
+        return normalForm;
+    return routeNormalForm(withoutSeparator(normalForm), false, false);
 }
 
-QStringList itemsZonder(const QStringList& items, const QString& weg)
+QStringList entriesWithout(const QStringList& items, const QString& drop)
 {
-    QStringList blijven;
-    blijven.reserve(items.size());
+    QStringList kept;
+    kept.reserve(items.size());
     for (const QString& item : items) {
-        if (!zelfdeTekstBehalveHoofdletters(item, weg))
-            blijven.append(item);
+        if (!sameEntry(item, drop))
+            kept.append(item);
     }
-    return blijven;
+    return kept;
 }
 
-QString uitLijstVerwijderenVraag(const QString& naam, const QString& item)
+QString removeEntryQuestion(const QString& name, const QString& item)
 {
-    return naam + RegelEinde + u' ' + item + RegelEinde + RegelEinde
+    return name + LineEnd + u' ' + item + LineEnd + LineEnd
            + QStringLiteral("uit de lijst verwijderen?");
 }
 
-QString allePlaatsenVerwijderenVraag(qsizetype aantal)
+QString removeAllPlacesQuestion(qsizetype count)
 {
-    return QStringLiteral("Alle plaatsen (") + QString::number(aantal)
+    return QStringLiteral("Alle plaatsen (") + QString::number(count)
            + QStringLiteral(") uit de lijst met Plaatsen verwijderen?");
 }
 
-QString alleRoutesVerwijderenVraag(qsizetype aantal)
+QString removeAllRoutesQuestion(qsizetype count)
 {
-    return QStringLiteral("Alle routes (") + QString::number(aantal)
+    return QStringLiteral("Alle routes (") + QString::number(count)
            + QStringLiteral(") uit de lijst met Routes verwijderen?");
 }
 
-QString routeKomtAlVoorMelding(const QString& route)
+QString routeExistsMessage(const QString& route)
 {
-    return QStringLiteral("Route") + RegelEinde + u' ' + route + RegelEinde
+    return QStringLiteral("Route") + LineEnd + u' ' + route + LineEnd
            + QStringLiteral("komt al voor in de lijst met Routes.");
 }
 
-QString routeToevoegenVraag(const QString& route)
+QString addRouteQuestion(const QString& route)
 {
-    return QStringLiteral("Route") + RegelEinde + u' ' + route + RegelEinde
+    return QStringLiteral("Route") + LineEnd + u' ' + route + LineEnd
            + QStringLiteral("aan de lijst met Routes toevoegen?");
 }
 

@@ -8,25 +8,25 @@
 
 namespace zwervel {
 
-QString zonderScheidingsteken(QString tekst);
+QString withoutSeparator(QString text);
 
 // A selection of the route box as a place: the entry end removed, every CR LF turned into
 // "/", leading and trailing spaces (only spaces) trimmed. Empty when nothing is left.
-QString plaatsUitSelectie(const QString& selectie);
+QString placeFromSelection(const QString& selection);
 
 // A route in normal form as an entry of the route list: without the entry end, and still in
 // normal form once that is gone.
-QString routeAlsItem(const QString& normaalvorm);
+QString routeAsEntry(const QString& normalForm);
 
 // The entries that stay when every entry that is the same entry as `weg` (letter case
 // ignored, nothing else) is removed, in their order.
-QStringList itemsZonder(const QStringList& items, const QString& weg);
+QStringList entriesWithout(const QStringList& items, const QString& drop);
 
 // "Plaats" CR LF " Utrecht" CR LF CR LF "uit de lijst verwijderen?"
-QString uitLijstVerwijderenVraag(const QString& naam, const QString& item);
-QString allePlaatsenVerwijderenVraag(qsizetype aantal);
-QString alleRoutesVerwijderenVraag(qsizetype aantal);
-QString routeKomtAlVoorMelding(const QString& route);
-QString routeToevoegenVraag(const QString& route);
+QString removeEntryQuestion(const QString& name, const QString& item);
+QString removeAllPlacesQuestion(qsizetype count);
+QString removeAllRoutesQuestion(qsizetype count);
+QString routeExistsMessage(const QString& route);
+QString addRouteQuestion(const QString& route);
 
 } // namespace zwervel

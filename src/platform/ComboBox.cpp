@@ -9,50 +9,50 @@
 namespace zwervel {
 
 ComboBox::ComboBox(QWidget* parent)
-    : Besturing<QComboBox>(parent), m_model(new QStringListModel(this))
+    : Control<QComboBox>(parent), m_model(new QStringListModel(this))
 {
-    m_muisKlikIsClick = false;
+    m_clickOnRelease = false;
     setEditable(false);
     setModel(m_model);
-    auto* stijl = new VensterStijl;
-    stijl->setParent(this);
-    setStyle(stijl);
+    auto* style = new WindowStyle;
+    style->setParent(this);
+    setStyle(style);
     // Sizing to the entries would measure every one of them.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // Every entry is one line of text in the same font: the open list need not measure each.
-    if (auto* lijst = qobject_cast<QListView*>(view()))
-        lijst->setUniformItemSizes(true);
-    connect(this, &QComboBox::activated, this, [this] { gekozen(); });
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
+    connect(this, &QComboBox::activated, this, [this] { picked(); });
 }
 
-void ComboBox::gekozen()
+void ComboBox::picked()
 {
-    if (!m_bladeren) {
-        emit gebeurtenissen.Click();
-    } else if (m_veldErboven) {
-        m_veldErboven->setText(currentText());
+    if (!m_browsing) {
+        emit events.Click();
+    } else if (m_fieldAbove) {
+        m_fieldAbove->setText(currentText());
     }
 }
 
 void ComboBox::keyPressEvent(QKeyEvent* event)
 {
-    const QScopedValueRollback bladeren(m_bladeren, true);
-    Besturing<QComboBox>::keyPressEvent(event);
+    const QScopedValueRollback browsing(m_browsing, true);
+    Control<QComboBox>::keyPressEvent(event);
 }
 
 void ComboBox::wheelEvent(QWheelEvent* event)
 {
-    const QScopedValueRollback bladeren(m_bladeren, true);
-    Besturing<QComboBox>::wheelEvent(event);
+    const QScopedValueRollback browsing(m_browsing, true);
+    Control<QComboBox>::wheelEvent(event);
 }
 
 void ComboBox::AddItem(const QString& item)
 {
-    const bool nietsGetoond = currentIndex() < 0;
-    insertItem(int(lijstPlek(Items(), item)), item);
+    const bool nothingShown = currentIndex() < 0;
+    insertItem(int(insertPosition(Items(), item)), item);
     // Qt shows the first entry of a list that was empty; the list's own rule shows nothing
     // until the user or the program picks one.
-    if (nietsGetoond)
+    if (nothingShown)
         setCurrentIndex(-1);
 }
 
@@ -60,35 +60,35 @@ void ComboBox::AddItems(const QStringList& items)
 {
     if (items.isEmpty())
         return;
-    const bool nietsGetoond = currentIndex() < 0;
-    const QString getoond = currentText();
-    QStringList alle = Items() + items;
-    sorteerLijst(alle);
-    vervang(alle);
-    if (!nietsGetoond)
-        setText(getoond);
+    const bool nothingShown = currentIndex() < 0;
+    const QString shown = currentText();
+    QStringList all = Items() + items;
+    sortEntries(all);
+    replaceAll(all);
+    if (!nothingShown)
+        setText(shown);
 }
 
-void ComboBox::RemoveItems(const std::function<bool(QStringView)>& weg)
+void ComboBox::RemoveItems(const std::function<bool(QStringView)>& drop)
 {
-    QStringList blijven = Items();
-    blijven.removeIf([&weg](const QString& item) { return weg(item); });
-    vervang(blijven);
+    QStringList kept = Items();
+    kept.removeIf([&drop](const QString& item) { return drop(item); });
+    replaceAll(kept);
 }
 
-void ComboBox::vervang(const QStringList& items)
+void ComboBox::replaceAll(const QStringList& items)
 {
     m_model->setStringList(items);
     setCurrentIndex(-1);
 }
 
-void ComboBox::setText(const QString& tekst)
+void ComboBox::setText(const QString& text)
 {
     // The entries are in list order, so the exact entry stands just before where it would go.
-    const qsizetype plek = lijstPlek(Items(), tekst) - 1;
-    int index = plek >= 0 && List(int(plek)) == tekst ? int(plek) : -1;
+    const qsizetype position = insertPosition(Items(), text) - 1;
+    int index = position >= 0 && List(int(position)) == text ? int(position) : -1;
     if (index < 0)
-        index = findText(tekst, Qt::MatchFixedString);
+        index = findText(text, Qt::MatchFixedString);
     setCurrentIndex(index);
 }
 

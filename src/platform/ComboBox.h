@@ -15,7 +15,7 @@ namespace zwervel {
 
 // A drop-down list whose shown entry is picked, not typed. Its entries stay in list order
 // (lists/ListOrder.h).
-class ComboBox : public Besturing<QComboBox> {
+class ComboBox : public Control<QComboBox> {
 public:
     explicit ComboBox(QWidget* parent);
 
@@ -30,16 +30,16 @@ public:
     void AddItems(const QStringList& items);
     void Clear() { clear(); }
     // Removes every entry `weg` picks; like Clear, the list then shows nothing.
-    void RemoveItems(const std::function<bool(QStringView)>& weg);
+    void RemoveItems(const std::function<bool(QStringView)>& drop);
     // The shown text: the entry the user last picked or the program last set; empty if none.
     QString Text() const { return currentText(); }
     // Shows the entry with this text (the exact one first, else one that differs in case only);
     // this is not the user's pick and raises no Click.
-    void setText(const QString& tekst);
+    void setText(const QString& text);
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
     void OpenList() { showPopup(); }
     // The field laid over the list: it shows the entry the user moves to in the closed list.
-    void setVeldErboven(TextBox& veld) { m_veldErboven = &veld; }
+    void setFieldAbove(TextBox& field) { m_fieldAbove = &field; }
 
 protected:
     // Arrow keys, typing and the wheel on the closed list only show another entry; a pick, and
@@ -48,12 +48,12 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void gekozen();
-    void vervang(const QStringList& items);
+    void picked();
+    void replaceAll(const QStringList& items);
 
     QStringListModel* m_model;
-    bool m_bladeren = false;
-    TextBox* m_veldErboven = nullptr;
+    bool m_browsing = false;
+    TextBox* m_fieldAbove = nullptr;
 };
 
 } // namespace zwervel

@@ -8,9 +8,9 @@
 namespace zwervel {
 
 // The one captioned push button.
-class CommandButton : public Besturing<QPushButton> {
+class CommandButton : public Control<QPushButton> {
 public:
-    explicit CommandButton(QWidget* parent) : Besturing<QPushButton>(parent) { setAutoDefault(false); }
+    explicit CommandButton(QWidget* parent) : Control<QPushButton>(parent) { setAutoDefault(false); }
 };
 
 } // namespace zwervel

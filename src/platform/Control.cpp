@@ -4,22 +4,22 @@
 
 namespace zwervel {
 
-int toetsStand(Qt::KeyboardModifiers m)
+int modifierState(Qt::KeyboardModifiers m)
 {
-    return (m.testFlag(Qt::ShiftModifier) ? ShiftToets : 0)
-           | (m.testFlag(Qt::ControlModifier) ? CtrlToets : 0)
-           | (m.testFlag(Qt::AltModifier) ? AltToets : 0);
+    return (m.testFlag(Qt::ShiftModifier) ? ShiftKey : 0)
+           | (m.testFlag(Qt::ControlModifier) ? CtrlKey : 0)
+           | (m.testFlag(Qt::AltModifier) ? AltKey : 0);
 }
 
-int toetsCode(int qtToets)
+int keyCode(int qtKey)
 {
-    const bool letter = qtToets >= Qt::Key_A && qtToets <= Qt::Key_Z;
-    const bool cijfer = qtToets >= Qt::Key_0 && qtToets <= Qt::Key_9;
-    if (letter || cijfer)
-        return qtToets; // Qt numbers letters and digits by their ASCII codes, as the handlers do
-    if (qtToets >= Qt::Key_F1 && qtToets <= Qt::Key_F24)
-        return 112 + (qtToets - Qt::Key_F1);
-    switch (qtToets) {
+    const bool letter = qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z;
+    const bool digit = qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9;
+    if (letter || digit)
+        return qtKey; // Qt numbers letters and digits by their ASCII codes, as the handlers do
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab: return 9;
     case Qt::Key_Return:
@@ -43,22 +43,22 @@ int toetsCode(int qtToets)
     }
 }
 
-bool focusBinnenVenster(const QFocusEvent* event)
+bool isFocusWithinWindow(const QFocusEvent* event)
 {
-    const Qt::FocusReason reden = event->reason();
-    return reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason;
+    const Qt::FocusReason reason = event->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-void detail::meldMuis(Gebeurtenissen& g, QMouseEvent* event, bool los)
+void detail::reportMouse(ControlEvents& g, QMouseEvent* event, bool released)
 {
-    const int knop = int(los ? event->button() : event->buttons()) & 7;
-    const int shift = toetsStand(event->modifiers());
+    const int button = int(released ? event->button() : event->buttons()) & 7;
+    const int shift = modifierState(event->modifiers());
     const float x = float(event->position().x() * TwipsPerPixel);
     const float y = float(event->position().y() * TwipsPerPixel);
-    if (los)
-        emit g.MouseUp(knop, shift, x, y);
+    if (released)
+        emit g.MouseUp(button, shift, x, y);
     else
-        emit g.MouseMove(knop, shift, x, y);
+        emit g.MouseMove(button, shift, x, y);
 }
 
 } // namespace zwervel

@@ -12,11 +12,11 @@
 namespace zwervel {
 
 // The mouse buttons as the handlers receive and test them.
-enum MuisKnop : int { LinkerKnop = 1, RechterKnop = 2, MiddelsteKnop = 4 };
+enum MouseButton : int { MouseLeft = 1, MouseRight = 2, MouseMiddle = 4 };
 
 // The events a control reports to the window, in the form's terms: Button as above (in a
 // move, the buttons held); Shift 1, Ctrl 2, Alt 4; X and Y in twips.
-class Gebeurtenissen : public QObject {
+class ControlEvents : public QObject {
     Q_OBJECT
 signals:
     void MouseMove(int Button, int Shift, float X, float Y);
@@ -28,88 +28,88 @@ signals:
     void LostFocus();
 };
 
-int toetsStand(Qt::KeyboardModifiers toetsen);
+int modifierState(Qt::KeyboardModifiers modifiers);
 // The key code the handlers test (65 for A, 113 for F2, ...), from Qt's key number.
-int toetsCode(int qtToets);
+int keyCode(int qtKey);
 // A focus change between controls of the window, not the window's own (de)activation or a
 // popup briefly taking the keyboard.
-bool focusBinnenVenster(const QFocusEvent* event);
+bool isFocusWithinWindow(const QFocusEvent* event);
 
 namespace detail {
-void meldMuis(Gebeurtenissen& g, QMouseEvent* event, bool los);
+void reportMouse(ControlEvents& g, QMouseEvent* event, bool released);
 }
 
 // A Qt widget that reports its events through `gebeurtenissen` after handling them itself,
 // and keeps its geometry in twips. It accepts its mouse events, so that they never reach
 // the window beneath it. A left press and release inside it is a Click.
-template <class Basis>
-class Besturing : public Basis, public TwipsGeometrie {
+template <class Widget>
+class Control : public Widget, public TwipsGeometry {
 public:
-    explicit Besturing(QWidget* parent) : Basis(parent), TwipsGeometrie(this)
+    explicit Control(QWidget* parent) : Widget(parent), TwipsGeometry(this)
     {
         this->setMouseTracking(true);
     }
 
-    Gebeurtenissen gebeurtenissen;
+    ControlEvents events;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
-        Basis::mousePressEvent(event);
+        Widget::mousePressEvent(event);
         event->accept();
         if (event->button() == Qt::LeftButton)
-            m_linksIngedrukt = true;
+            m_leftPressed = true;
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        Basis::mouseReleaseEvent(event);
+        Widget::mouseReleaseEvent(event);
         event->accept();
-        const bool klik = event->button() == Qt::LeftButton && m_linksIngedrukt
+        const bool click = event->button() == Qt::LeftButton && m_leftPressed
                           && this->rect().contains(event->position().toPoint());
         if (event->button() == Qt::LeftButton)
-            m_linksIngedrukt = false;
-        detail::meldMuis(gebeurtenissen, event, true);
-        if (klik && m_muisKlikIsClick)
-            emit gebeurtenissen.Click();
+            m_leftPressed = false;
+        detail::reportMouse(events, event, true);
+        if (click && m_clickOnRelease)
+            emit events.Click();
     }
     // The second press of a double click arms no second Click: one click, one action, so a
     // double click on the empty button cannot overwrite the undo slot with the empty text.
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
-        Basis::mouseDoubleClickEvent(event);
+        Widget::mouseDoubleClickEvent(event);
         event->accept();
-        m_linksIngedrukt = false;
+        m_leftPressed = false;
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        Basis::mouseMoveEvent(event);
+        Widget::mouseMoveEvent(event);
         event->accept();
-        detail::meldMuis(gebeurtenissen, event, false);
+        detail::reportMouse(events, event, false);
     }
     void keyReleaseEvent(QKeyEvent* event) override
     {
-        Basis::keyReleaseEvent(event);
+        Widget::keyReleaseEvent(event);
         if (!event->isAutoRepeat())
-            emit gebeurtenissen.KeyUp(toetsCode(event->key()), toetsStand(event->modifiers()));
+            emit events.KeyUp(keyCode(event->key()), modifierState(event->modifiers()));
     }
     void focusInEvent(QFocusEvent* event) override
     {
-        Basis::focusInEvent(event);
-        if (focusBinnenVenster(event))
-            emit gebeurtenissen.GotFocus();
+        Widget::focusInEvent(event);
+        if (isFocusWithinWindow(event))
+            emit events.GotFocus();
     }
     void focusOutEvent(QFocusEvent* event) override
     {
-        Basis::focusOutEvent(event);
-        if (focusBinnenVenster(event))
-            emit gebeurtenissen.LostFocus();
+        Widget::focusOutEvent(event);
+        if (isFocusWithinWindow(event))
+            emit events.LostFocus();
     }
 
     // A list reports a Click when an entry is picked, not when it is clicked open.
-    bool m_muisKlikIsClick = true;
+    bool m_clickOnRelease = true;
 
 private:
-    bool m_linksIngedrukt = false;
+    bool m_leftPressed = false;
 };
 
 } // namespace zwervel

@@ -2,7 +2,7 @@
 
 namespace zwervel {
 
-Label::Label(QWidget* parent) : Besturing<QLabel>(parent)
+Label::Label(QWidget* parent) : Control<QLabel>(parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -14,9 +14,9 @@ void Label::setCaption(const QString& caption)
 {
     m_caption = caption;
     ++m_captionWrites;
-    QString zichtbaar = caption;
-    zichtbaar.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setText(zichtbaar);
+    QString shown = caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(shown);
 }
 
 } // namespace zwervel

@@ -9,7 +9,7 @@
 namespace zwervel {
 
 // A static caption.
-class Label : public Besturing<QLabel> {
+class Label : public Control<QLabel> {
 public:
     explicit Label(QWidget* parent);
 

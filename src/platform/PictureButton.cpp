@@ -4,7 +4,7 @@
 
 namespace zwervel {
 
-PictureButton::PictureButton(QWidget* parent) : Besturing<QWidget>(parent)
+PictureButton::PictureButton(QWidget* parent) : Control<QWidget>(parent)
 {
     setFocusPolicy(Qt::NoFocus);
 }

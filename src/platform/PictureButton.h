@@ -9,7 +9,7 @@
 namespace zwervel {
 
 // A 16 × 16 picture that reacts to the mouse, takes no focus and has no caption.
-class PictureButton : public Besturing<QWidget> {
+class PictureButton : public Control<QWidget> {
 public:
     explicit PictureButton(QWidget* parent);
     void setPicture(const QIcon& picture);

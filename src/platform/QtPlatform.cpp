@@ -14,61 +14,61 @@ namespace zwervel {
 
 void QtPlatform::beep() { QApplication::beep(); }
 
-void QtPlatform::terugNaarVenster()
+void QtPlatform::returnToWindow()
 {
     // A window manager hands the activation back only later; the handler that asked goes on
     // at once and moves the focus, whose events must be raised right then.
-    if (m_venster)
-        QApplication::setActiveWindow(m_venster);
+    if (m_window)
+        QApplication::setActiveWindow(m_window);
 }
 
-Vraag::Antwoord QtPlatform::toon(const Vraag& vraag)
+Question::Answer QtPlatform::ask(const Question& question)
 {
-    QMessageBox box(m_venster);
-    box.setWindowTitle(QString::fromLatin1(ToepassingsTitel));
-    box.setText(vraag.tekst);
-    switch (vraag.icoon) {
-    case Vraag::Icoon::Vraag: box.setIcon(QMessageBox::Question); break;
-    case Vraag::Icoon::Informatie: box.setIcon(QMessageBox::Information); break;
-    case Vraag::Icoon::Fout: box.setIcon(QMessageBox::Critical); break;
+    QMessageBox box(m_window);
+    box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    box.setText(question.text);
+    switch (question.icon) {
+    case Question::Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Question::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Question::Icon::Error: box.setIcon(QMessageBox::Critical); break;
     }
     // Dutch captions whatever the system language is: the whole program speaks Dutch.
-    if (vraag.knoppen == Vraag::Knoppen::JaNee) {
-        QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        QPushButton* nee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
-        box.setDefaultButton(vraag.standaard == Vraag::Antwoord::Ja ? ja : nee);
-        box.setEscapeButton(nee);
+    if (question.buttons == Question::Buttons::YesNo) {
+        QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
+        box.setDefaultButton(question.defaultAnswer == Question::Answer::Yes ? yes : no);
+        box.setEscapeButton(no);
         box.exec();
-        terugNaarVenster();
-        return box.clickedButton() == ja ? Vraag::Antwoord::Ja : Vraag::Antwoord::Nee;
+        returnToWindow();
+        return box.clickedButton() == yes ? Question::Answer::Yes : Question::Answer::No;
     }
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
-    terugNaarVenster();
-    return Vraag::Antwoord::OK;
+    returnToWindow();
+    return Question::Answer::OK;
 }
 
-void QtPlatform::openAdres(const QString& adres)
+void QtPlatform::openAddress(const QString& address)
 {
     // The address is already percent-encoded; StrictMode keeps Qt from re-reading it.
-    QDesktopServices::openUrl(QUrl(adres, QUrl::StrictMode));
+    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }
 
-int QtPlatform::toetsenIngedrukt()
+int QtPlatform::modifiersHeld()
 {
-    return toetsStand(QGuiApplication::queryKeyboardModifiers());
+    return modifierState(QGuiApplication::queryKeyboardModifiers());
 }
 
-bool QtPlatform::bestandBestaat(const QString& pad) { return QFileInfo::exists(pad); }
+bool QtPlatform::fileExists(const QString& path) { return QFileInfo::exists(path); }
 
-QString QtPlatform::programmaPad() { return QCoreApplication::applicationFilePath(); }
+QString QtPlatform::executablePath() { return QCoreApplication::applicationFilePath(); }
 
-void QtPlatform::beeindig(int code)
+void QtPlatform::terminate(int code)
 {
-    if (m_venster)
-        m_venster->hide();
+    if (m_window)
+        m_window->hide();
     QCoreApplication::exit(code);
 }
 

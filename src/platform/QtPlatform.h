@@ -10,23 +10,23 @@ namespace zwervel {
 class QtPlatform : public Platform {
 public:
     // Boxes are shown modal to this window (it may be set later, once the window exists).
-    void setVenster(QWidget* venster) { m_venster = venster; }
+    void setWindow(QWidget* window) { m_window = window; }
 
     void beep() override;
-    Vraag::Antwoord toon(const Vraag& vraag) override;
-    void openAdres(const QString& adres) override;
-    int toetsenIngedrukt() override;
-    bool bestandBestaat(const QString& pad) override;
-    QString programmaPad() override;
-    void beeindig(int code) override;
+    Question::Answer ask(const Question& question) override;
+    void openAddress(const QString& address) override;
+    int modifiersHeld() override;
+    bool fileExists(const QString& path) override;
+    QString executablePath() override;
+    void terminate(int code) override;
 
 private:
-    void terugNaarVenster();
+    void returnToWindow();
 
-    QWidget* m_venster = nullptr;
+    QWidget* m_window = nullptr;
 };
 
 // The application's short name, which every message box shows as its title.
-inline constexpr char ToepassingsTitel[] = "Zwervel";
+inline constexpr char ApplicationTitle[] = "Zwervel";
 
 } // namespace zwervel

@@ -8,10 +8,10 @@
 namespace zwervel {
 
 namespace {
-constexpr QChar AlineaScheiding(0x2029); // how Qt's document marks the end of a line
+constexpr QChar DocumentLineBreak(0x2029); // how Qt's document marks the end of a line
 } // namespace
 
-RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
+RouteBox::RouteBox(QWidget* parent) : Control<QPlainTextEdit>(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -19,18 +19,18 @@ RouteBox::RouteBox(QWidget* parent) : Besturing<QPlainTextEdit>(parent)
     viewport()->setMouseTracking(true);
     // The right button belongs to the route box's own handler, not to a context menu.
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QPlainTextEdit::textChanged, &gebeurtenissen, &Gebeurtenissen::Change);
+    connect(this, &QPlainTextEdit::textChanged, &events, &ControlEvents::Change);
 }
 
 QString RouteBox::Text() const
 {
-    QString tekst = documentTekst();
-    return tekst.replace(AlineaScheiding, QStringLiteral("\r\n"));
+    QString text = documentText();
+    return text.replace(DocumentLineBreak, QStringLiteral("\r\n"));
 }
 
-QString RouteBox::documentTekst() const { return document()->toRawText(); }
+QString RouteBox::documentText() const { return document()->toRawText(); }
 
-void RouteBox::setText(const QString& tekst) { setPlainText(tekst); }
+void RouteBox::setText(const QString& text) { setPlainText(text); }
 
 int RouteBox::TextLength() const
 {
@@ -38,75 +38,75 @@ int RouteBox::TextLength() const
     return document()->characterCount() - 1 + document()->blockCount() - 1;
 }
 
-int RouteBox::naarTekstPositie(int documentPositie) const
+int RouteBox::toTextPosition(int documentPosition) const
 {
-    return documentPositie + document()->findBlock(documentPositie).blockNumber();
+    return documentPosition + document()->findBlock(documentPosition).blockNumber();
 }
 
-int RouteBox::naarDocumentPositie(int tekstPositie) const
+int RouteBox::toDocumentPosition(int textPosition) const
 {
     const QTextDocument* doc = document();
-    const int laatste = doc->characterCount() - 1;
-    if (tekstPositie <= 0)
+    const int last = doc->characterCount() - 1;
+    if (textPosition <= 0)
         return 0;
     // The last line whose start, counted in Text, is at or before the position.
-    int laag = 0, hoog = doc->blockCount() - 1;
-    while (laag < hoog) {
-        const int midden = laag + (hoog - laag + 1) / 2;
-        if (doc->findBlockByNumber(midden).position() + midden <= tekstPositie)
-            laag = midden;
+    int low = 0, high = doc->blockCount() - 1;
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (doc->findBlockByNumber(middle).position() + middle <= textPosition)
+            low = middle;
         else
-            hoog = midden - 1;
+            high = middle - 1;
     }
-    const QTextBlock regel = doc->findBlockByNumber(laag);
-    const int inRegel = tekstPositie - (regel.position() + laag);
-    const int regelLengte = regel.length() - 1;
-    return qMin(regel.position() + qMin(inRegel, regelLengte), laatste);
+    const QTextBlock line = doc->findBlockByNumber(low);
+    const int inLine = textPosition - (line.position() + low);
+    const int lineLength = line.length() - 1;
+    return qMin(line.position() + qMin(inLine, lineLength), last);
 }
 
 void RouteBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::InsertLineSeparator)) {
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        Besturing<QPlainTextEdit>::keyPressEvent(&enter);
+        Control<QPlainTextEdit>::keyPressEvent(&enter);
         event->setAccepted(enter.isAccepted());
         return;
     }
-    Besturing<QPlainTextEdit>::keyPressEvent(event);
+    Control<QPlainTextEdit>::keyPressEvent(event);
 }
 
-int RouteBox::SelStart() const { return naarTekstPositie(textCursor().selectionStart()); }
+int RouteBox::SelStart() const { return toTextPosition(textCursor().selectionStart()); }
 
-void RouteBox::setSelStart(int positie)
+void RouteBox::setSelStart(int position)
 {
     QTextCursor cursor = textCursor();
-    cursor.setPosition(naarDocumentPositie(positie));
+    cursor.setPosition(toDocumentPosition(position));
     setTextCursor(cursor);
 }
 
 int RouteBox::SelLength() const
 {
     const QTextCursor cursor = textCursor();
-    return naarTekstPositie(cursor.selectionEnd()) - naarTekstPositie(cursor.selectionStart());
+    return toTextPosition(cursor.selectionEnd()) - toTextPosition(cursor.selectionStart());
 }
 
-void RouteBox::setSelLength(int lengte)
+void RouteBox::setSelLength(int length)
 {
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
     // Past the end is the end; the sum must not overflow on the way there.
-    const int beginInTekst = naarTekstPositie(start);
-    const int eind = naarDocumentPositie(beginInTekst + qBound(0, lengte, TextLength() - beginInTekst));
+    const int startInText = toTextPosition(start);
+    const int end = toDocumentPosition(startInText + qBound(0, length, TextLength() - startInText));
     cursor.setPosition(start);
-    cursor.setPosition(eind, QTextCursor::KeepAnchor);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
 QString RouteBox::SelText() const
 {
-    QString tekst = textCursor().selectedText();
-    tekst.replace(AlineaScheiding, QStringLiteral("\r\n"));
-    return tekst;
+    QString text = textCursor().selectedText();
+    text.replace(DocumentLineBreak, QStringLiteral("\r\n"));
+    return text;
 }
 
 } // namespace zwervel

@@ -4,7 +4,7 @@
 
 namespace zwervel {
 
-TextBox::TextBox(QWidget* parent) : Besturing<QLineEdit>(parent)
+TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
 {
     // A field shows a whole place or route; Qt would cut its text at 32,767 characters.
     setMaxLength(std::numeric_limits<int>::max());
@@ -15,17 +15,17 @@ int TextBox::SelStart() const
     return hasSelectedText() ? selectionStart() : cursorPosition();
 }
 
-void TextBox::setSelStart(int positie)
+void TextBox::setSelStart(int position)
 {
-    setCursorPosition(qBound(0, positie, int(text().size())));
+    setCursorPosition(qBound(0, position, int(text().size())));
 }
 
 int TextBox::SelLength() const { return hasSelectedText() ? selectionLength() : 0; }
 
-void TextBox::setSelLength(int lengte)
+void TextBox::setSelLength(int length)
 {
     const int start = SelStart();
-    setSelection(start, qBound(0, lengte, int(text().size()) - start));
+    setSelection(start, qBound(0, length, int(text().size()) - start));
 }
 
 } // namespace zwervel

@@ -9,16 +9,16 @@
 namespace zwervel {
 
 // A single-line text box: the place field and the route field.
-class TextBox : public Besturing<QLineEdit>, public TekstVak {
+class TextBox : public Control<QLineEdit>, public TextField {
 public:
     explicit TextBox(QWidget* parent);
 
     QString Text() const override { return text(); }
-    void setText(const QString& tekst) override { QLineEdit::setText(tekst); }
+    void setText(const QString& text) override { QLineEdit::setText(text); }
     int SelStart() const override;
-    void setSelStart(int positie) override;
+    void setSelStart(int position) override;
     int SelLength() const override;
-    void setSelLength(int lengte) override;
+    void setSelLength(int length) override;
     QString SelText() const override { return selectedText(); }
     int TextLength() const override { return int(text().size()); }
     void SetFocus() override { setFocus(Qt::OtherFocusReason); }

@@ -5,15 +5,15 @@
 
 namespace zwervel {
 
-class TekstVak {
+class TextField {
 public:
-    virtual ~TekstVak() = default;
+    virtual ~TextField() = default;
     virtual QString Text() const = 0;
-    virtual void setText(const QString& tekst) = 0;
+    virtual void setText(const QString& text) = 0;
     virtual int SelStart() const = 0;
-    virtual void setSelStart(int positie) = 0;
+    virtual void setSelStart(int position) = 0;
     virtual int SelLength() const = 0;
-    virtual void setSelLength(int lengte) = 0;
+    virtual void setSelLength(int length) = 0;
     virtual QString SelText() const = 0;
     virtual int TextLength() const = 0;
     virtual void SetFocus() = 0;

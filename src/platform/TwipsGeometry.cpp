@@ -6,21 +6,21 @@
 
 namespace zwervel {
 
-int twipsNaarPixels(double twips) { return int(std::lround(twips / TwipsPerPixel)); }
+int twipsToPixels(double twips) { return int(std::lround(twips / TwipsPerPixel)); }
 
-void TwipsGeometrie::plaats(float left, float top, float width, float height)
+void TwipsGeometry::place(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;
     m_width = width;
     m_height = height;
-    pasToe();
+    apply();
 }
 
-void TwipsGeometrie::pasToe()
+void TwipsGeometry::apply()
 {
-    m_widget->setGeometry(twipsNaarPixels(m_left), twipsNaarPixels(m_top),
-                          twipsNaarPixels(m_width), twipsNaarPixels(m_height));
+    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top),
+                          twipsToPixels(m_width), twipsToPixels(m_height));
 }
 
 } // namespace zwervel

@@ -8,26 +8,26 @@ namespace zwervel {
 
 // 15 twips are one logical pixel (1440 twips an inch at 96 dots per inch).
 inline constexpr double TwipsPerPixel = 15.0;
-int twipsNaarPixels(double twips);
+int twipsToPixels(double twips);
 
 // Left/Top/Width/Height in twips, stored as given so that layout arithmetic stays exact;
 // the widget itself sits at the nearest whole pixel.
-class TwipsGeometrie {
+class TwipsGeometry {
 public:
-    explicit TwipsGeometrie(QWidget* widget) : m_widget(widget) {}
+    explicit TwipsGeometry(QWidget* widget) : m_widget(widget) {}
 
     float Left() const { return m_left; }
     float Top() const { return m_top; }
     float Width() const { return m_width; }
     float Height() const { return m_height; }
-    void setLeft(float v) { m_left = v; pasToe(); }
-    void setTop(float v) { m_top = v; pasToe(); }
-    void setWidth(float v) { m_width = v; pasToe(); }
-    void setHeight(float v) { m_height = v; pasToe(); }
-    void plaats(float left, float top, float width, float height);
+    void setLeft(float v) { m_left = v; apply(); }
+    void setTop(float v) { m_top = v; apply(); }
+    void setWidth(float v) { m_width = v; apply(); }
+    void setHeight(float v) { m_height = v; apply(); }
+    void place(float left, float top, float width, float height);
 
 private:
-    void pasToe();
+    void apply();
 
     QWidget* m_widget;
     float m_left = 0, m_top = 0, m_width = 0, m_height = 0;

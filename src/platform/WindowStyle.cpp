@@ -5,16 +5,16 @@
 
 namespace zwervel {
 
-VensterStijl::VensterStijl() : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
 {
 }
 
-int VensterStijl::styleHint(StyleHint hint, const QStyleOption* optie, const QWidget* widget,
-                            QStyleHintReturn* antwoord) const
+int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* answer) const
 {
     if (hint == QStyle::SH_ComboBox_Popup)
         return 0;
-    return QProxyStyle::styleHint(hint, optie, widget, antwoord);
+    return QProxyStyle::styleHint(hint, option, widget, answer);
 }
 
 } // namespace zwervel

@@ -7,11 +7,11 @@
 
 namespace zwervel {
 
-class VensterStijl : public QProxyStyle {
+class WindowStyle : public QProxyStyle {
 public:
-    VensterStijl();
-    int styleHint(StyleHint hint, const QStyleOption* optie, const QWidget* widget,
-                  QStyleHintReturn* antwoord) const override;
+    WindowStyle();
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override;
 };
 
 } // namespace zwervel

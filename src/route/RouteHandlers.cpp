@@ -7,12 +7,12 @@ namespace zwervel {
 
 QString frmZwervel::RouteGestript(bool EenPlaatsDubbel, bool TussenHaakjesWis) const
 {
-    return routeNormaalvorm(Route.Text(), EenPlaatsDubbel, TussenHaakjesWis);
+    return routeNormalForm(Route.Text(), EenPlaatsDubbel, TussenHaakjesWis);
 }
 
 QString frmZwervel::TussenHakenVerwijderen(const QString& Invoer) const
 {
-    return tussenHakenVerwijderen(Invoer);
+    return removeBracketed(Invoer);
 }
 
 QString frmZwervel::NullIsLeeg(const QString& Invoer) const
@@ -23,25 +23,25 @@ QString frmZwervel::NullIsLeeg(const QString& Invoer) const
 void frmZwervel::knopGoogleMaps_MouseUp(int, int, float, float)
 {
     // Any mouse button shows the route; where and with which keys held does not matter.
-    m_platform.openAdres(routeAdres(RouteGestript(true, true)));
+    m_platform.openAddress(routeAddress(RouteGestript(true, true)));
 }
 
-void frmZwervel::knopGoogleMapsOpenen_Click() { m_platform.openAdres(startpaginaAdres()); }
+void frmZwervel::knopGoogleMapsOpenen_Click() { m_platform.openAddress(startPageAddress()); }
 
 void frmZwervel::Info_MouseUp(int Button, int, float, float)
 {
-    if (Button == RechterKnop) {
-        knopGoogleMaps_MouseUp(LinkerKnop, 0, 0, 0);
+    if (Button == MouseRight) {
+        knopGoogleMaps_MouseUp(MouseLeft, 0, 0, 0);
         return;
     }
     // The example is what follows the first ":" of the general help's last line.
-    const QString laatsteRegel = InfoTekst.split(RegelEinde).constLast();
-    const qsizetype dubbelepunt = laatsteRegel.indexOf(u':');
-    const QString voorbeeld =
-        zonderSpatiesAanDeRanden(QStringView(laatsteRegel).mid(dubbelepunt + 1)).toString();
+    const QString lastLine = InfoTekst.split(LineEnd).constLast();
+    const qsizetype colon = lastLine.indexOf(u':');
+    const QString example =
+        trimSpaces(QStringView(lastLine).mid(colon + 1)).toString();
 
     OngedaanTekst = Route.Text();
-    Route.setText(voorbeeld);
+    Route.setText(example);
     VakSelecteren(Route);
     knopOngedaan.setVisible(true);
 }

@@ -9,103 +9,103 @@ namespace zwervel {
 
 namespace {
 
-constexpr QChar Streep(u'/');
+constexpr QChar Slash(u'/');
 
 // Appends a place with every run of spaces made one space and none at its ends.
-void plaatsToevoegen(QString& uit, QStringView plaats)
+void appendPlace(QString& out, QStringView place)
 {
-    bool spatie = false;
-    for (const QChar teken : zonderSpatiesAanDeRanden(plaats)) {
-        if (teken == u' ') {
-            spatie = true;
+    bool space = false;
+    for (const QChar ch : trimSpaces(place)) {
+        if (ch == u' ') {
+            space = true;
             continue;
         }
-        if (spatie)
-            uit += u' ';
-        spatie = false;
-        uit += teken;
+        if (space)
+            out += u' ';
+        space = false;
+        out += ch;
     }
 }
 
 } // namespace
 
-QString routeAlsRegels(QString route) { return route.replace(Streep, RegelEinde); }
+QString routeAsLines(QString route) { return route.replace(Slash, LineEnd); }
 
-QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis)
+QString routeNormalForm(const QString& routeText, bool doubleLonePlace, bool dropBracketed)
 {
     // Each place is written after a "/" and then compared with the place before it: an empty
     // place is taken back, and so is the earlier of two neighbours that are the same place.
-    QString uit;
-    uit.reserve(routeTekst.size());
-    qsizetype vorige = -1; // where the place before the current one starts
-    qsizetype plaatsen = 0;
-    for (const QStringView regel : QStringView(routeTekst).tokenize(RegelEinde)) {
-        for (const QStringView stuk : regel.tokenize(Streep)) {
-            const qsizetype eindVorige = uit.size();
-            if (vorige >= 0)
-                uit += Streep;
-            const qsizetype begin = uit.size();
-            plaatsToevoegen(uit, stuk);
-            if (uit.size() == begin) {
-                uit.truncate(eindVorige);
+    QString out;
+    out.reserve(routeText.size());
+    qsizetype previous = -1; // where the place before the current one starts
+    qsizetype places = 0;
+    for (const QStringView line : QStringView(routeText).tokenize(LineEnd)) {
+        for (const QStringView piece : line.tokenize(Slash)) {
+            const qsizetype previousEnd = out.size();
+            if (previous >= 0)
+                out += Slash;
+            const qsizetype begin = out.size();
+            appendPlace(out, piece);
+            if (out.size() == begin) {
+                out.truncate(previousEnd);
                 continue;
             }
-            const QStringView deze = QStringView(uit).sliced(begin);
-            if (vorige >= 0
-                && zelfdeTekstBehalveHoofdletters(QStringView(uit).sliced(vorige, eindVorige - vorige),
-                                                  deze)) {
-                uit.remove(vorige, begin - vorige);
+            const QStringView current = QStringView(out).sliced(begin);
+            if (previous >= 0
+                && sameEntry(QStringView(out).sliced(previous, previousEnd - previous),
+                                                  current)) {
+                out.remove(previous, begin - previous);
                 continue;
             }
-            vorige = begin;
-            ++plaatsen;
+            previous = begin;
+            ++places;
         }
     }
-    if (uit.isEmpty())
+    if (out.isEmpty())
         return {};
-    if (eenPlaatsDubbel && plaatsen == 1)
-        uit = uit + Streep + uit;
-    if (tussenHaakjesWis)
-        uit = tussenHakenVerwijderen(uit);
-    return uit;
+    if (doubleLonePlace && places == 1)
+        out = out + Slash + out;
+    if (dropBracketed)
+        out = removeBracketed(out);
+    return out;
 }
 
-QString tussenHakenVerwijderen(const QString& invoer)
+QString removeBracketed(const QString& input)
 {
     // What precedes the first "(" holds neither bracket, so after each removal the search goes
     // on behind the removed ")": one pass, whatever the number of pairs.
-    QString uit;
-    qsizetype vanaf = 0;
+    QString out;
+    qsizetype from = 0;
     for (;;) {
-        const qsizetype open = invoer.indexOf(u'(', vanaf);
-        const qsizetype dicht = invoer.indexOf(u')', vanaf);
-        if (open < 0 || dicht < open)
+        const qsizetype open = input.indexOf(u'(', from);
+        const qsizetype close = input.indexOf(u')', from);
+        if (open < 0 || close < open)
             break;
-        uit += QStringView(invoer).sliced(vanaf, open - vanaf);
-        vanaf = dicht + 1;
+        out += QStringView(input).sliced(from, open - from);
+        from = close + 1;
     }
-    if (vanaf == 0)
-        return invoer;
-    uit += QStringView(invoer).sliced(vanaf);
+    if (from == 0)
+        return input;
+    out += QStringView(input).sliced(from);
     // Nothing left is no text at all, as when nothing was ever appended.
-    return uit.isEmpty() ? QString() : uit;
+    return out.isEmpty() ? QString() : out;
 }
 
-QString routeAdres(const QString& normaalvorm)
+QString routeAddress(const QString& normalForm)
 {
-    QByteArray adres(KaartBasisAdres);
-    adres += "/maps/dir/";
-    const QByteArray ongemoeid = ",.-_";
-    const QStringList plaatsen = normaalvorm.split(Streep);
-    for (qsizetype i = 0; i < plaatsen.size(); ++i) {
+    QByteArray address(MapBaseAddress);
+    address += "/maps/dir/";
+    const QByteArray unescaped = ",.-_";
+    const QStringList places = normalForm.split(Slash);
+    for (qsizetype i = 0; i < places.size(); ++i) {
         if (i > 0)
-            adres += '/';
+            address += '/';
         // Letters, digits and ",.-_" travel as they are; every other byte becomes %XX.
-        adres += plaatsen.at(i).toUtf8().toPercentEncoding(ongemoeid, "~");
+        address += places.at(i).toUtf8().toPercentEncoding(unescaped, "~");
     }
-    return QString::fromLatin1(adres);
+    return QString::fromLatin1(address);
 }
 
-QString startpaginaAdres() { return QString::fromLatin1(KaartBasisAdres) + QStringLiteral("/maps"); }
+QString startPageAddress() { return QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps"); }
 
 } // namespace zwervel

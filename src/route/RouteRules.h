@@ -7,25 +7,25 @@
 namespace zwervel {
 
 // A stored route, places separated by "/", as route box lines joined by CR LF.
-QString routeAlsRegels(QString route);
+QString routeAsLines(QString route);
 
 // The route text in normal form: places separated by single "/", no spaces around a "/",
 // no runs of spaces, no place repeated right after itself, empty when there is no place.
 // A slash that only becomes doubled once spaces around it go is collapsed as well, so the
 // result never holds an empty place.
-QString routeNormaalvorm(const QString& routeTekst, bool eenPlaatsDubbel, bool tussenHaakjesWis);
+QString routeNormalForm(const QString& routeText, bool doubleLonePlace, bool dropBracketed);
 
 // Removes each part from the first "(" to the first ")" of the remaining text, until a ")"
 // comes first or one of the two is missing. Parentheses do not nest.
-QString tussenHakenVerwijderen(const QString& invoer);
+QString removeBracketed(const QString& input);
 
 // The map service, reached over https.
-inline constexpr char KaartBasisAdres[] = "https://www.google.com";
+inline constexpr char MapBaseAddress[] = "https://www.google.com";
 
 // Base address + "/maps/dir/" + the places of a normal-form route, each percent-encoded as
 // UTF-8 except ASCII letters, digits, comma, period, hyphen and underscore, joined by "/".
-QString routeAdres(const QString& normaalvorm);
+QString routeAddress(const QString& normalForm);
 // Base address + "/maps".
-QString startpaginaAdres();
+QString startPageAddress();
 
 } // namespace zwervel

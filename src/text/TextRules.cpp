@@ -8,39 +8,39 @@ namespace {
 
 // The capital I with dot above is the one character that grows when it is lowered (to "i" and
 // a combining dot); every other keeps its length.
-constexpr QChar GrootIMetPunt(0x0130);
+constexpr QChar CapitalIWithDot(0x0130);
 
 // The length of a text's lower-case form.
-qsizetype lengteInKleineLetters(QStringView tekst)
+qsizetype lowerCaseLength(QStringView text)
 {
-    return tekst.size() + tekst.count(GrootIMetPunt);
+    return text.size() + text.count(CapitalIWithDot);
 }
 
 // The rule itself: both texts lowered whole and compared.
-bool kleineLettersGelijk(QStringView a, QStringView b)
+bool equalWhenLowered(QStringView a, QStringView b)
 {
-    return lengteInKleineLetters(a) == lengteInKleineLetters(b)
+    return lowerCaseLength(a) == lowerCaseLength(b)
            && a.toString().toLower() == b.toString().toLower();
 }
 
 // A code unit that lowers on its own into the one unit the whole text's lowering puts in its
 // place: not the capital I with dot above, and not half of a surrogate pair (a lone half may
 // even come out as a replacement character, depending on the rest of the text).
-bool losTeVerlagen(QChar c) { return !c.isSurrogate() && c != GrootIMetPunt; }
+bool lowersAlone(QChar c) { return !c.isSurrogate() && c != CapitalIWithDot; }
 
 } // namespace
 
-QStringView zonderSpatiesAanDeRanden(QStringView tekst)
+QStringView trimSpaces(QStringView text)
 {
-    qsizetype begin = 0, eind = tekst.size();
-    while (begin < eind && tekst.at(begin) == u' ')
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text.at(begin) == u' ')
         ++begin;
-    while (eind > begin && tekst.at(eind - 1) == u' ')
-        --eind;
-    return tekst.sliced(begin, eind - begin);
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
 }
 
-bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b)
+bool sameEntry(QStringView a, QStringView b)
 {
     // Compared unit by unit without making the lowered texts: a list walks tens of thousands of
     // entries for one new place. Where a unit would lower unusually, the whole rule decides.
@@ -48,20 +48,20 @@ bool zelfdeTekstBehalveHoofdletters(QStringView a, QStringView b)
         for (qsizetype i = 0; i < a.size(); ++i) {
             const QChar x = a.at(i), y = b.at(i);
             if (x.isSurrogate() || y.isSurrogate())
-                return kleineLettersGelijk(a, b);
+                return equalWhenLowered(a, b);
             if (x == y)
                 continue;
-            if (!losTeVerlagen(x) || !losTeVerlagen(y))
-                return kleineLettersGelijk(a, b);
+            if (!lowersAlone(x) || !lowersAlone(y))
+                return equalWhenLowered(a, b);
             if (x.toLower() != y.toLower())
                 return false;
         }
         return true;
     }
     // Texts of different lengths can only lower alike when the shorter one grows.
-    const QStringView korter = a.size() < b.size() ? a : b;
-    const bool groeit = std::find(korter.begin(), korter.end(), GrootIMetPunt) != korter.end();
-    return groeit && kleineLettersGelijk(a, b);
+    const QStringView shorter = a.size() < b.size() ? a : b;
+    const bool grows = std::find(shorter.begin(), shorter.end(), CapitalIWithDot) != shorter.end();
+    return grows && equalWhenLowered(a, b);
 }
 
 } // namespace zwervel

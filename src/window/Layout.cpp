@@ -6,26 +6,26 @@ namespace zwervel {
 
 void frmZwervel::Form_Resize()
 {
-    ++m_resizeBeurten;
-    const VensterStatus status = WindowState();
-    if (status == VensterStatus::Geminimaliseerd)
+    ++m_resizeCount;
+    const WindowStatus status = WindowState();
+    if (status == WindowStatus::Minimized)
         return;
-    if (status == VensterStatus::Gemaximaliseerd) {
+    if (status == WindowStatus::Maximized) {
         // The window offers no maximise command; where the platform maximises it anyway, it
         // returns to its normal state, whose size is then laid out like any other.
-        maatCorrigeren([this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
+        correctSize([this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
         return;
     }
     if (Height() != float(StartHoogte)) {
-        maatCorrigeren([this] { setHeight(float(StartHoogte)); });
+        correctSize([this] { setHeight(float(StartHoogte)); });
         return;
     }
     if (Width() < float(MinBreedte)) {
-        maatCorrigeren([this] { setWidth(float(MinBreedte)); });
+        correctSize([this] { setWidth(float(MinBreedte)); });
         return;
     }
 
-    const qint32 delta = naarHeleTwips(double(Width() - float(StartBreedte)));
+    const qint32 delta = toWholeTwips(double(Width() - float(StartBreedte)));
     const float d = float(delta);
     Info.setWidth(Info.Width() + d);
     LabelRoute.setWidth(LabelRoute.Width() + d);
@@ -39,31 +39,31 @@ void frmZwervel::Form_Resize()
     tRoutes.setWidth(tRoutes.Width() + d);
     knopGoogleMaps.setWidth(knopGoogleMaps.Width() + d);
     LabelVoettekst.setWidth(LabelVoettekst.Width() + d);
-    StartBreedte = naarHeleTwips(Width());
+    StartBreedte = toWholeTwips(Width());
 }
 
-void frmZwervel::maatCorrigeren(const std::function<void()>& aanpassing)
+void frmZwervel::correctSize(const std::function<void()>& adjustment)
 {
     // Setting the size normally raises a nested resize event, whose run lays the window out.
     // A hidden window, or a platform that answers later or not at all, raises none: then the
     // layout for the corrected size runs here, once. A resize event that still arrives for
     // that size finds a delta of zero.
-    const int beurtenVoor = m_resizeBeurten;
-    aanpassing();
-    if (m_resizeBeurten != beurtenVoor || m_zelfUitgelegd)
+    const int countBefore = m_resizeCount;
+    adjustment();
+    if (m_resizeCount != countBefore || m_laidOutItself)
         return;
-    m_zelfUitgelegd = true;
+    m_laidOutItself = true;
     Form_Resize();
-    m_zelfUitgelegd = false;
+    m_laidOutItself = false;
 }
 
-void frmZwervel::vensterGrenzenZetten()
+void frmZwervel::setWindowLimits()
 {
     // The same rules as Form_Resize, told to the window manager, so that a drag stops at the
     // fixed height and the smallest width instead of snapping back afterwards. A window of
     // fixed height has no use for maximising: the command is not offered.
-    setFixedHeight(twipsNaarPixels(StartHoogte));
-    setMinimumWidth(twipsNaarPixels(MinBreedte));
+    setFixedHeight(twipsToPixels(StartHoogte));
+    setMinimumWidth(twipsToPixels(MinBreedte));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setWindowFlag(Qt::WindowFullscreenButtonHint, false);
 }

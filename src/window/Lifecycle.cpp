@@ -7,7 +7,7 @@
 
 namespace zwervel {
 
-void frmZwervel::VakSelecteren(TekstVak& Vak)
+void frmZwervel::VakSelecteren(TextField& Vak)
 {
     // Each step is tried on its own; a box that cannot take the focus is still selected.
     try { Vak.SetFocus(); } catch (...) {}
@@ -18,19 +18,19 @@ void frmZwervel::VakSelecteren(TekstVak& Vak)
 void frmZwervel::Form_Load()
 {
     Fso = &m_platform;
-    StartHoogte = naarHeleTwips(Height());
-    MinBreedte = naarHeleTwips(Width());
-    StartBreedte = naarHeleTwips(Width());
-    const QFileInfo programma(m_platform.programmaPad());
-    CfgBestand = QDir::toNativeSeparators(programma.absolutePath()) + QDir::separator()
-                 + programma.completeBaseName() + QStringLiteral(".cfg");
-    VoorbeeldTekst = voorbeeldTekst();
-    InfoTekst = infoTekst(VoorbeeldTekst);
+    StartHoogte = toWholeTwips(Height());
+    MinBreedte = toWholeTwips(Width());
+    StartBreedte = toWholeTwips(Width());
+    const QFileInfo program(m_platform.executablePath());
+    CfgBestand = QDir::toNativeSeparators(program.absolutePath()) + QDir::separator()
+                 + program.completeBaseName() + QStringLiteral(".cfg");
+    VoorbeeldTekst = exampleText();
+    InfoTekst = generalHelpText(VoorbeeldTekst);
     Info.setCaption(InfoTekst);
     tPlaatstRoutesPositioneren();
     CfgOpenen();
-    vensterGrenzenZetten();
-    toegankelijkeTekstenZetten();
+    setWindowLimits();
+    setAccessibleTexts();
 }
 
 void frmZwervel::Form_Activate() { VakSelecteren(Route); }

@@ -8,7 +8,7 @@
 
 namespace zwervel {
 
-qint32 naarHeleTwips(double twips)
+qint32 toWholeTwips(double twips)
 {
     // nearbyint rounds in the current mode, which is to nearest with ties to even.
     return static_cast<qint32>(std::nearbyint(twips));
@@ -17,65 +17,65 @@ qint32 naarHeleTwips(double twips)
 frmZwervel::frmZwervel(Platform& platform, QWidget* parent)
     : QWidget(parent), m_platform(platform)
 {
-    bouwFormulier();
-    koppelGebeurtenissen();
-    voerUit([this] { Form_Load(); });
+    buildForm();
+    connectEvents();
+    runHandler([this] { Form_Load(); });
 }
 
 frmZwervel::~frmZwervel() = default;
 
 float frmZwervel::Width() const { return float(width() * TwipsPerPixel); }
 float frmZwervel::Height() const { return float(height() * TwipsPerPixel); }
-void frmZwervel::setWidth(float twips) { resize(twipsNaarPixels(twips), height()); }
-void frmZwervel::setHeight(float twips) { resize(width(), twipsNaarPixels(twips)); }
+void frmZwervel::setWidth(float twips) { resize(twipsToPixels(twips), height()); }
+void frmZwervel::setHeight(float twips) { resize(width(), twipsToPixels(twips)); }
 
-frmZwervel::VensterStatus frmZwervel::WindowState() const
+frmZwervel::WindowStatus frmZwervel::WindowState() const
 {
     if (isMinimized())
-        return VensterStatus::Geminimaliseerd;
+        return WindowStatus::Minimized;
     if (isMaximized())
-        return VensterStatus::Gemaximaliseerd;
-    return VensterStatus::Normaal;
+        return WindowStatus::Maximized;
+    return WindowStatus::Normal;
 }
 
-void frmZwervel::voerUit(const std::function<void()>& handler)
+void frmZwervel::runHandler(const std::function<void()>& handler)
 {
-    if (m_afgebroken)
+    if (m_aborted)
         return;
-    QString beschrijving;
+    QString description;
     try {
         handler();
         return;
-    } catch (const std::exception& fout) {
-        beschrijving = QString::fromUtf8(fout.what());
+    } catch (const std::exception& error) {
+        description = QString::fromUtf8(error.what());
     } catch (...) {
-        beschrijving = QStringLiteral("onbekende fout");
+        description = QStringLiteral("onbekende fout");
     }
     // Nothing may cross Qt's event loop: report once and end without saving, so that a half
     // finished change never reaches the configuration file.
-    m_afgebroken = true;
-    Vraag melding;
-    melding.tekst = QStringLiteral("Er is een onverwachte fout opgetreden:\r\n") + beschrijving
+    m_aborted = true;
+    Question message;
+    message.text = QStringLiteral("Er is een onverwachte fout opgetreden:\r\n") + description
                     + QStringLiteral("\r\n\r\nZwervel wordt afgesloten.");
-    melding.icoon = Vraag::Icoon::Fout;
+    message.icon = Question::Icon::Error;
     m_platform.beep();
-    m_platform.toon(melding);
-    m_platform.beeindig(1);
+    m_platform.ask(message);
+    m_platform.terminate(1);
 }
 
 bool frmZwervel::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate && !m_geactiveerd) {
+    if (event->type() == QEvent::WindowActivate && !m_activated) {
         // Only the first activation counts: switching back to the program raises nothing.
-        m_geactiveerd = true;
-        const bool resultaat = QWidget::event(event);
-        voerUit([this] { Form_Activate(); });
-        return resultaat;
+        m_activated = true;
+        const bool result = QWidget::event(event);
+        runHandler([this] { Form_Activate(); });
+        return result;
     }
     if (event->type() == QEvent::WindowStateChange) {
-        const bool resultaat = QWidget::event(event);
-        voerUit([this] { Form_Resize(); });
-        return resultaat;
+        const bool result = QWidget::event(event);
+        runHandler([this] { Form_Resize(); });
+        return result;
     }
     return QWidget::event(event);
 }
@@ -83,14 +83,14 @@ bool frmZwervel::event(QEvent* event)
 void frmZwervel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    voerUit([this] { Form_Resize(); });
+    runHandler([this] { Form_Resize(); });
 }
 
 void frmZwervel::closeEvent(QCloseEvent* event)
 {
-    if (!m_afgebroken) {
+    if (!m_aborted) {
         int Cancel = 0;
-        voerUit([this, &Cancel] { Form_Unload(Cancel); });
+        runHandler([this, &Cancel] { Form_Unload(Cancel); });
     }
     event->accept();
 }

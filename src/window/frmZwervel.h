@@ -33,8 +33,8 @@ public:
     float Height() const;
     void setWidth(float twips);
     void setHeight(float twips);
-    enum class VensterStatus { Normaal, Geminimaliseerd, Gemaximaliseerd };
-    VensterStatus WindowState() const;
+    enum class WindowStatus { Normal, Minimized, Maximized };
+    WindowStatus WindowState() const;
 
     // ---- Controls, in the order of the form description -----------------------------------
     // Declared in that order so that each one exists before the window raises events.
@@ -72,7 +72,7 @@ public:
     qint32 StartBreedte = 0;
 
     // ---- Main window (window/) -------------------------------------------------------------
-    void VakSelecteren(TekstVak& Vak);
+    void VakSelecteren(TextField& Vak);
     void Form_Load();
     void Form_Activate();
     void Form_Unload(int& Cancel);
@@ -146,9 +146,9 @@ public:
 
     // Runs one handler as the event dispatch does: a failure it throws is reported once, with
     // its description, and the program ends without the shut-down save.
-    void voerUit(const std::function<void()>& handler);
+    void runHandler(const std::function<void()>& handler);
     // True once a failure has ended the program; the shut-down save is then skipped.
-    bool afgebroken() const { return m_afgebroken; }
+    bool aborted() const { return m_aborted; }
 
 protected:
     bool event(QEvent* event) override;
@@ -159,30 +159,30 @@ protected:
 
 private:
     // The form description: captions, geometry, colours, pictures, cursors, tab order.
-    void bouwFormulier();
+    void buildForm();
     // The event dispatch table: the one place that wires (control, event) to a handler.
-    void koppelGebeurtenissen();
+    void connectEvents();
 
     Platform& m_platform;
     // The events of the bare window, where no control lies.
-    Gebeurtenissen m_venster;
-    bool m_afgebroken = false;
+    ControlEvents m_bareWindow;
+    bool m_aborted = false;
     // Set when the configuration file held a text too large for the window to take.
-    bool m_cfgNietGeladen = false;
-    bool m_geactiveerd = false;
+    bool m_configNotLoaded = false;
+    bool m_activated = false;
 
     // Layout on resize (window/Layout.cpp): the native size limits a window manager respects,
     // and a size correction that lays the window out itself where the platform raises no
     // resize event for the corrected size.
-    void vensterGrenzenZetten();
-    void maatCorrigeren(const std::function<void()>& aanpassing);
-    int m_resizeBeurten = 0;
-    bool m_zelfUitgelegd = false;
+    void setWindowLimits();
+    void correctSize(const std::function<void()>& adjustment);
+    int m_resizeCount = 0;
+    bool m_laidOutItself = false;
     // What the information label shows on hover, for assistive technology (help/).
-    void toegankelijkeTekstenZetten();
+    void setAccessibleTexts();
 };
 
 // A whole number of twips from a toolkit value: a half goes to the even neighbour.
-qint32 naarHeleTwips(double twips);
+qint32 toWholeTwips(double twips);
 
 } // namespace zwervel

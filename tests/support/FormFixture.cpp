@@ -7,18 +7,18 @@ namespace zwervel {
 
 FormFixture::FormFixture(const QByteArray* cfg)
 {
-    platform.pad = map.filePath(QStringLiteral("zwervel"));
+    platform.path = map.filePath(QStringLiteral("zwervel"));
     if (cfg) {
-        QFile bestand(cfgPad());
-        if (bestand.open(QIODevice::WriteOnly))
-            bestand.write(*cfg);
+        QFile file(cfgPad());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(*cfg);
     }
     form = std::make_unique<frmZwervel>(platform);
 }
 
 FormFixture::~FormFixture() = default;
 
-bool FormFixture::toon()
+bool FormFixture::show()
 {
     form->show();
     form->activateWindow();

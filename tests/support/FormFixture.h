@@ -18,7 +18,7 @@ public:
     ~FormFixture();
 
     // Shows the window and waits until it is active, as a user would find it.
-    bool toon();
+    bool show();
     QString cfgPad() const;
     frmZwervel& f() { return *form; }
 

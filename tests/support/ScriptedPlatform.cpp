@@ -5,18 +5,18 @@
 
 namespace zwervel {
 
-Vraag::Antwoord ScriptedPlatform::toon(const Vraag& vraag)
+Question::Answer ScriptedPlatform::ask(const Question& question)
 {
-    vragen << vraag;
-    if (vraag.knoppen == Vraag::Knoppen::OK)
-        return Vraag::Antwoord::OK;
-    if (antwoorden.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + vraag.tekst), __FILE__, __LINE__);
-        return vraag.standaard;
+    questions << question;
+    if (question.buttons == Question::Buttons::OK)
+        return Question::Answer::OK;
+    if (answers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + question.text), __FILE__, __LINE__);
+        return question.defaultAnswer;
     }
-    return antwoorden.takeFirst();
+    return answers.takeFirst();
 }
 
-bool ScriptedPlatform::bestandBestaat(const QString& pad) { return QFileInfo::exists(pad); }
+bool ScriptedPlatform::fileExists(const QString& path) { return QFileInfo::exists(path); }
 
 } // namespace zwervel

@@ -13,24 +13,24 @@ namespace zwervel {
 class ScriptedPlatform : public Platform {
 public:
     // Answers for the coming boxes, used first to last.
-    QList<Vraag::Antwoord> antwoorden;
+    QList<Question::Answer> answers;
     // Shift/Ctrl/Alt as the handlers will see them (1 Shift, 2 Ctrl, 4 Alt).
-    int toetsen = 0;
+    int modifiers = 0;
     // The program's own path; the configuration file lies beside it.
-    QString pad;
+    QString path;
 
     int beeps = 0;
-    QList<Vraag> vragen;
-    QStringList adressen;
-    QList<int> beeindigd;
+    QList<Question> questions;
+    QStringList addresses;
+    QList<int> terminated;
 
     void beep() override { ++beeps; }
-    Vraag::Antwoord toon(const Vraag& vraag) override;
-    void openAdres(const QString& adres) override { adressen << adres; }
-    int toetsenIngedrukt() override { return toetsen; }
-    bool bestandBestaat(const QString& pad) override;
-    QString programmaPad() override { return pad; }
-    void beeindig(int code) override { beeindigd << code; }
+    Question::Answer ask(const Question& question) override;
+    void openAddress(const QString& address) override { addresses << address; }
+    int modifiersHeld() override { return modifiers; }
+    bool fileExists(const QString& path) override;
+    QString executablePath() override { return path; }
+    void terminate(int code) override { terminated << code; }
 };
 
 } // namespace zwervel

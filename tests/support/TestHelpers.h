@@ -22,49 +22,49 @@ namespace zwervel {
 // A text as the test source writes it: UTF-8.
 inline QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
-inline QStringList lijst(std::initializer_list<const char*> teksten)
+inline QStringList list(std::initializer_list<const char*> texts)
 {
-    QStringList uit;
-    for (const char* tekst : teksten)
-        uit << s(tekst);
-    return uit;
+    QStringList out;
+    for (const char* text : texts)
+        out << s(text);
+    return out;
 }
 
-inline QByteArray leesBestand(const QString& pad)
+inline QByteArray leesBestand(const QString& path)
 {
-    QFile bestand(pad);
-    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline bool schrijfBestand(const QString& pad, const QByteArray& inhoud)
+inline bool schrijfBestand(const QString& path, const QByteArray& content)
 {
-    QFile bestand(pad);
-    return bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) == inhoud.size();
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 // The entries of a list, index 0 first.
-inline QStringList items(const ComboBox& lijst)
+inline QStringList items(const ComboBox& list)
 {
-    QStringList uit;
-    for (int i = 0; i < lijst.ListCount(); ++i)
-        uit << lijst.List(i);
-    return uit;
+    QStringList out;
+    for (int i = 0; i < list.ListCount(); ++i)
+        out << list.List(i);
+    return out;
 }
 
-inline QStringList gesorteerd(QStringList lijst)
+inline QStringList sorted(QStringList list)
 {
-    std::sort(lijst.begin(), lijst.end());
-    return lijst;
+    std::sort(list.begin(), list.end());
+    return list;
 }
 
 // "Plaats 00001" ...: the same order by any collation, so a sorted list keeps this order.
-inline QStringList genummerd(const QString& voor, int aantal)
+inline QStringList genummerd(const QString& voor, int count)
 {
-    QStringList uit;
-    uit.reserve(aantal);
-    for (int i = 1; i <= aantal; ++i)
-        uit << voor + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
-    return uit;
+    QStringList out;
+    out.reserve(count);
+    for (int i = 1; i <= count; ++i)
+        out << voor + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
+    return out;
 }
 
 } // namespace zwervel
