@@ -284,8 +284,8 @@ void TestConfig::elkeByteKomtTerug()
 
 void TestConfig::veertigduizendPlaatsen()
 {
-    const QStringList places = genummerd(u8("Plaats"), 40000);
-    const QStringList routes = genummerd(u8("Route a/b"), 40000);
+    const QStringList places = numbered(u8("Plaats"), 40000);
+    const QStringList routes = numbered(u8("Route a/b"), 40000);
     const ConfigContent terug = parseConfig(decodeConfig(encodeConfig(configText(u8("a/b"), places, routes))));
     QCOMPARE(terug.places, places);
     QCOMPARE(terug.routes, routes);
@@ -295,12 +295,12 @@ void TestConfig::veertigduizendPlaatsen()
 
 void TestConfig::schrijvenVervangtHeel()
 {
-    QTemporaryDir map;
-    const QString path = map.filePath(u8("zwervel.cfg"));
-    QVERIFY(schrijfBestand(path, QByteArray(5000, 'x')));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u8("zwervel.cfg"));
+    QVERIFY(writeFile(path, QByteArray(5000, 'x')));
     writeConfigBytes(path, bytes("route=\r\n"));
-    QCOMPARE(leesBestand(path), bytes("route=\r\n"));
-    QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
+    QCOMPARE(readFile(path), bytes("route=\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
     QCOMPARE(readConfigBytes(path), bytes("route=\r\n"));
 }
 
@@ -316,8 +316,8 @@ void TestConfig::schrijvenMislukt()
 {
     QFETCH(QString, name);
     QFETCH(bool, isMap);
-    QTemporaryDir map;
-    const QString path = map.filePath(name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
     if (isMap)
         QVERIFY(QDir().mkpath(path));
     QString message;
@@ -330,16 +330,16 @@ void TestConfig::schrijvenMislukt()
     // The reason follows the path on a line of its own.
     QVERIFY2(!message.section(QDir::toNativeSeparators(path), 1).trimmed().isEmpty(), qPrintable(message));
     QCOMPARE(QFileInfo(path).isDir(), isMap);
-    QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
 
 void TestConfig::schrijfFoutHalverwegeLaatOudBestand()
 {
 #ifdef Q_OS_UNIX
-    QTemporaryDir map;
-    const QString path = map.filePath(u8("zwervel.cfg"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u8("zwervel.cfg"));
     const QByteArray oud = bytes("route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n");
-    QVERIFY(schrijfBestand(path, oud));
+    QVERIFY(writeFile(path, oud));
     QString message;
     {
         const SchrijfGrens grens(4096);
@@ -351,8 +351,8 @@ void TestConfig::schrijfFoutHalverwegeLaatOudBestand()
     }
     // The reason is the system's own, not a bare "unknown error".
     QVERIFY2(message.contains(qt_error_string(EFBIG)), qPrintable(message));
-    QCOMPARE(leesBestand(path), oud);
-    QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
+    QCOMPARE(readFile(path), oud);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
 #else
     QSKIP("needs a per-process file size limit");
 #endif
@@ -360,12 +360,12 @@ void TestConfig::schrijfFoutHalverwegeLaatOudBestand()
 
 void TestConfig::lezenWachtNietEnMeldtNiets()
 {
-    QTemporaryDir map;
-    QCOMPARE(readConfigBytes(map.filePath(u8("ontbreekt.cfg"))), QByteArray());
-    QCOMPARE(readConfigBytes(map.path()), QByteArray());
+    QTemporaryDir dir;
+    QCOMPARE(readConfigBytes(dir.filePath(u8("ontbreekt.cfg"))), QByteArray());
+    QCOMPARE(readConfigBytes(dir.path()), QByteArray());
 #ifdef Q_OS_UNIX
     // A pipe nobody writes to would block an open for reading for ever.
-    const QString pijp = map.filePath(u8("pijp.cfg"));
+    const QString pijp = dir.filePath(u8("pijp.cfg"));
     QCOMPARE(mkfifo(QFile::encodeName(pijp).constData(), 0600), 0);
     QCOMPARE(readConfigBytes(pijp), QByteArray());
     // A file whose reading fails at once.
@@ -405,7 +405,7 @@ void TestConfig::heenEnTerug()
         f.f().Plaats.AddItems({u8("Amsterdam"), u8("Nieuwegein"), u8("Utrecht")});
         f.f().Routes.AddItems({u8("Rome, Colosseum/Parijs")});
         QVERIFY(sluit(f).isEmpty());
-        bewaard = leesBestand(f.cfgPad());
+        bewaard = readFile(f.configPath());
         QCOMPARE(bewaard, bytes("route=Nieuwegein/Utrecht/Amsterdam\r\n"
                                 "plaats=Amsterdam\x0FNieuwegein\x0FUtrecht\x0F\r\n"
                                 "routes=Rome, Colosseum/Parijs\x0F\r\n"));
@@ -415,16 +415,16 @@ void TestConfig::heenEnTerug()
     QCOMPARE(items(f.f().Plaats), (QStringList{u8("Amsterdam"), u8("Nieuwegein"), u8("Utrecht")}));
     QCOMPARE(items(f.f().Routes), QStringList{u8("Rome, Colosseum/Parijs")});
     sluit(f);
-    QCOMPARE(leesBestand(f.cfgPad()), bewaard);
+    QCOMPARE(readFile(f.configPath()), bewaard);
 }
 
 void TestConfig::legeVensterGeeftKaleSleutels()
 {
     FormFixture f;
-    QVERIFY(!QFile::exists(f.cfgPad())); // made only when the window closes
+    QVERIFY(!QFile::exists(f.configPath())); // made only when the window closes
     f.f().Route.setText(u8("  \r\n \r\n"));
     QVERIFY(sluit(f).isEmpty());
-    QCOMPARE(leesBestand(f.cfgPad()), bytes("route=\r\nplaats=\r\nroutes=\r\n"));
+    QCOMPARE(readFile(f.configPath()), bytes("route=\r\nplaats=\r\nroutes=\r\n"));
 }
 
 void TestConfig::plaatsenGetrimdGeladenOngewijzigdBewaard()
@@ -434,7 +434,7 @@ void TestConfig::plaatsenGetrimdGeladenOngewijzigdBewaard()
     QCOMPARE(items(f.f().Plaats), QStringList{u8("Utrecht")});
     f.f().Plaats.AddItem(u8(" Zeist  "));
     sluit(f);
-    const QByteArray bewaard = leesBestand(f.cfgPad());
+    const QByteArray bewaard = readFile(f.configPath());
     QVERIFY2(bewaard.contains("\x0F Zeist  \x0F") || bewaard.contains("plaats= Zeist  \x0F"), bewaard.constData());
     QVERIFY(bewaard.contains("Utrecht\x0F"));
 }
@@ -449,7 +449,7 @@ void TestConfig::tekensBuitenCodepagina()
         f.f().Plaats.AddItems(places);
         f.f().Routes.AddItems({u8("Zürich/東京")});
         sluit(f);
-        bewaard = leesBestand(f.cfgPad());
+        bewaard = readFile(f.configPath());
         const QString verwacht = u8("route=Łódź/Αθήνα/東京\r\nplaats=") + items(f.f().Plaats).join(EntrySeparator)
                                  + EntrySeparator + u8("\r\nroutes=Zürich/東京\x0F\r\n");
         QCOMPARE(bewaard, verwacht.toUtf8());
@@ -468,7 +468,7 @@ void TestConfig::ouderBestandBlijftWindows1252()
     QCOMPARE(items(f.f().Plaats), (QStringList{u8("Köln"), u8("Zürich")}));
     QCOMPARE(items(f.f().Routes), QStringList{u8("Café €/Zürich")});
     sluit(f);
-    QCOMPARE(leesBestand(f.cfgPad()), file);
+    QCOMPARE(readFile(f.configPath()), file);
 }
 
 void TestConfig::regelsMetAlleenLf()
@@ -480,7 +480,7 @@ void TestConfig::regelsMetAlleenLf()
     QCOMPARE(items(f.f().Routes), QStringList{u8("Utrecht/Zeist")});
     sluit(f);
     // Written back with CR LF.
-    QCOMPARE(leesBestand(f.cfgPad()), bytes("route=Utrecht/Zeist\r\nplaats=Utrecht\x0FZeist\x0F\r\nroutes=Utrecht/Zeist\x0F\r\n"));
+    QCOMPARE(readFile(f.configPath()), bytes("route=Utrecht/Zeist\r\nplaats=Utrecht\x0FZeist\x0F\r\nroutes=Utrecht/Zeist\x0F\r\n"));
 }
 
 void TestConfig::onleesbaarBestandVensterOpentToch_data()
@@ -496,8 +496,8 @@ void TestConfig::onleesbaarBestandVensterOpentToch()
 {
     QFETCH(QString, soort);
     // The program's folder is prepared before the window is made.
-    QTemporaryDir map;
-    const QString path = map.filePath(u8("zwervel.cfg"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u8("zwervel.cfg"));
     if (soort == u8("map"))
         QVERIFY(QDir().mkpath(path));
 #ifdef Q_OS_UNIX
@@ -505,7 +505,7 @@ void TestConfig::onleesbaarBestandVensterOpentToch()
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 #endif
     ScriptedPlatform platform;
-    platform.path = map.filePath(u8("zwervel"));
+    platform.path = dir.filePath(u8("zwervel"));
     frmZwervel window(platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -527,9 +527,9 @@ void TestConfig::mislukteOpslagGemeld()
     QFETCH(bool, isMap);
     FormFixture f;
     if (isMap)
-        QVERIFY(QDir().mkpath(f.cfgPad()));
+        QVERIFY(QDir().mkpath(f.configPath()));
     else
-        f.f().CfgBestand = f.map.filePath(u8("ontbreekt/zwervel.cfg"));
+        f.f().CfgBestand = f.dir.filePath(u8("ontbreekt/zwervel.cfg"));
     const QString path = QDir::toNativeSeparators(f.f().CfgBestand);
     f.f().Plaats.AddItem(u8("Utrecht"));
     const QList<Question> questions = sluit(f);
@@ -539,7 +539,7 @@ void TestConfig::mislukteOpslagGemeld()
     QVERIFY2(text.contains(path), qPrintable(text));
     QVERIFY2(!text.section(path, 1).trimmed().isEmpty(), qPrintable(text)); // and the reason
     QCOMPARE(f.platform.terminated, QList<int>{1});
-    QCOMPARE(QFileInfo(f.cfgPad()).isDir(), isMap);
+    QCOMPARE(QFileInfo(f.configPath()).isDir(), isMap);
 }
 
 void TestConfig::volleSchijfLaatOudBestandHeel()
@@ -547,16 +547,16 @@ void TestConfig::volleSchijfLaatOudBestandHeel()
 #ifdef Q_OS_UNIX
     const QByteArray oud = bytes("route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n");
     FormFixture f(&oud);
-    f.f().Plaats.AddItems(genummerd(u8("Plaats"), 20000));
+    f.f().Plaats.AddItems(numbered(u8("Plaats"), 20000));
     QList<Question> questions;
     {
         const SchrijfGrens grens(4096);
         questions = sluit(f);
     }
     QCOMPARE(questions.size(), 1);
-    QVERIFY(questions.constFirst().text.contains(QDir::toNativeSeparators(f.cfgPad())));
-    QCOMPARE(leesBestand(f.cfgPad()), oud);
-    QCOMPARE(QDir(f.map.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
+    QVERIFY(questions.constFirst().text.contains(QDir::toNativeSeparators(f.configPath())));
+    QCOMPARE(readFile(f.configPath()), oud);
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{u8("zwervel.cfg")});
 #else
     QSKIP("needs a per-process file size limit");
 #endif
@@ -564,15 +564,15 @@ void TestConfig::volleSchijfLaatOudBestandHeel()
 
 void TestConfig::veertigduizendDoorHetVenster()
 {
-    const QStringList places = genummerd(u8("Plaats"), 40000);
-    const QStringList routes = genummerd(u8("Route a/b"), 40000);
+    const QStringList places = numbered(u8("Plaats"), 40000);
+    const QStringList routes = numbered(u8("Route a/b"), 40000);
     const QByteArray file = "route=a/b\r\nplaats=" + lijstBytes(places) + "\r\nroutes=" + lijstBytes(routes) + "\r\n";
     FormFixture f(&file);
     QCOMPARE(f.f().Plaats.ListCount(), 40000);
     QCOMPARE(f.f().Routes.ListCount(), 40000);
     QCOMPARE(f.f().Plaats.List(39999), places.constLast());
     sluit(f);
-    QCOMPARE(leesBestand(f.cfgPad()), file);
+    QCOMPARE(readFile(f.configPath()), file);
 }
 
 QTEST_MAIN(TestConfig)

@@ -162,19 +162,19 @@ void TestHelp::labelAlleenBijVerandering()
     FormFixture fx;
     frmZwervel& f = fx.f();
     QCOMPARE(f.Info.Caption(), AlgemeneHulp);
-    const int voor = f.Info.captionWrites();
+    const int prefix = f.Info.captionWrites();
 
     f.InfoCaption(f.knopOngedaan);
     QCOMPARE(f.Info.Caption(),
              QStringLiteral(" Laatste toevoeging van plaats of vervanging route ongedaan maken"));
     f.InfoCaption(f.knopOngedaan);
-    QCOMPARE(f.Info.captionWrites(), voor + 1);
+    QCOMPARE(f.Info.captionWrites(), prefix + 1);
 
     f.InfoCaption(f.knopRouteVerwijderen);
     QCOMPARE(f.Info.Caption(),
              QStringLiteral(" Route uit lijst met Routes verwijderen\r\n"
                             "  Rechtsklikken: alle routes uit de lijst verwijderen"));
-    QCOMPARE(f.Info.captionWrites(), voor + 2);
+    QCOMPARE(f.Info.captionWrites(), prefix + 2);
     QVERIFY(!f.Info.Caption().endsWith(CrLf));
 }
 
@@ -233,10 +233,10 @@ void TestHelp::herhaaldeBewegingenSchrijvenEenmaal()
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    const int voor = f.Info.captionWrites();
+    const int prefix = f.Info.captionWrites();
     for (int x = 2; x < 14; x += 3)
         beweeg(&f.knopPlaatsVerwijderen, QPoint(x, 8));
-    QCOMPARE(f.Info.captionWrites(), voor + 1);
+    QCOMPARE(f.Info.captionWrites(), prefix + 1);
     QCOMPARE(f.Info.Caption(),
              QStringLiteral(" Plaats uit lijst met Plaatsen verwijderen\r\n"
                             "  Rechtsklikken: alle plaatsen uit de lijst verwijderen"));
@@ -245,7 +245,7 @@ void TestHelp::herhaaldeBewegingenSchrijvenEenmaal()
     // on every move, without comparing.
     beweeg(&f, KaalVenster);
     beweeg(&f, KaalVenster + QPoint(0, 5));
-    QCOMPARE(f.Info.captionWrites(), voor + 3);
+    QCOMPARE(f.Info.captionWrites(), prefix + 3);
     QCOMPARE(f.Info.Caption(), AlgemeneHulp);
 }
 
@@ -254,12 +254,12 @@ void TestHelp::knopRouteToevoegenDanLabelRoute()
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    const int voor = f.Info.captionWrites();
+    const int prefix = f.Info.captionWrites();
     beweeg(&f.knopRouteToevoegen, QPoint(8, 8));
     QCOMPARE(f.Info.Caption(), QStringLiteral(" Route aan lijst met Routes toevoegen"));
     beweeg(&f.LabelRoute, QPoint(40, 8));
     QCOMPARE(f.Info.Caption(), QStringLiteral(" Route aan lijst met Routes toevoegen"));
-    QCOMPARE(f.Info.captionWrites(), voor + 1);
+    QCOMPARE(f.Info.captionWrites(), prefix + 1);
 }
 
 void TestHelp::veldDanOnbedektDeelVanLijst()
@@ -287,18 +287,18 @@ void TestHelp::infoGeeftRouteVakDeFocus()
 
     // The focus comes first: its got-focus handler writes the general help, then the label's
     // own help replaces it.
-    const int voor = f.Info.captionWrites();
+    const int prefix = f.Info.captionWrites();
     beweeg(&f.Info, QPoint(60, 30));
     QVERIFY(f.Route.hasFocus());
     const QString help = QStringLiteral(" ") + Voorbeeld
                          + QStringLiteral("\r\n\r\n     Voorbeeld in Google Maps tonen\r\n"
                                           "     Rechtsklikken: Zwervel tonen");
     QCOMPARE(f.Info.Caption(), help);
-    QCOMPARE(f.Info.captionWrites(), voor + 2);
+    QCOMPARE(f.Info.captionWrites(), prefix + 2);
 
     // Further moves: the route box has the focus already and the text is unchanged.
     beweeg(&f.Info, QPoint(90, 40));
-    QCOMPARE(f.Info.captionWrites(), voor + 2);
+    QCOMPARE(f.Info.captionWrites(), prefix + 2);
 }
 
 void TestHelp::tabNaarRouteVakToontAlgemeneHulp()

@@ -105,10 +105,10 @@ void zetMaat(frmZwervel& f, const QByteArray& drop, int breedteTwips, int hoogte
 
 void bewaarSchermafdruk(QWidget& window, const char* name)
 {
-    const QString map = qEnvironmentVariable("ZWERVEL_SCREENSHOT_DIR");
-    if (map.isEmpty())
+    const QString dir = qEnvironmentVariable("ZWERVEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
         return;
-    QVERIFY(window.grab().save(QDir(map).filePath(QString::fromLatin1(name))));
+    QVERIFY(window.grab().save(QDir(dir).filePath(QString::fromLatin1(name))));
 }
 
 } // namespace

@@ -494,7 +494,7 @@ void TstListsWindow::itemEindeNaOpslaanEnLaden()
         f.RoutesAanvullen();
         f.Route.setText(QString());
         f.CfgOpslaan();
-        QFile file(fx.cfgPad());
+        QFile file(fx.configPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         opgeslagen = file.readAll();
     }
@@ -589,7 +589,7 @@ void TstListsWindow::allePlaatsenVerwijderen()
     f.Plaats.setText(shown);
     f.tPlaats.setText(shown);
     f.Route.setText(s("Utrecht"));
-    const QStringList voor = items(f.Plaats);
+    const QStringList prefix = items(f.Plaats);
     fx.platform.answers = {yes ? Yes : No};
     if (button == 3)
         f.knopPlaatsVerwijderen_MouseUp(button, 0, 0, 0);
@@ -600,7 +600,7 @@ void TstListsWindow::allePlaatsenVerwijderen()
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(f.Route.Text(), s("Utrecht"));
     if (!yes) {
-        QCOMPARE(items(f.Plaats), voor);
+        QCOMPARE(items(f.Plaats), prefix);
         QCOMPARE(f.Plaats.Text(), shown);
         QCOMPARE(f.tPlaats.Text(), shown);
         QCOMPARE(QApplication::focusWidget(), &f.Route);
@@ -684,7 +684,7 @@ void TstListsWindow::alleRoutesVerwijderen()
     f.Routes.setText(s("e/f"));
     f.tRoutes.setText(s("e/f"));
     f.Route.setText(s("e\r\nf"));
-    const QStringList voor = items(f.Routes);
+    const QStringList prefix = items(f.Routes);
     fx.platform.answers = {yes ? Yes : No};
     QTest::mouseClick(&f.knopRouteVerwijderen, Qt::MouseButton(button));
 
@@ -693,7 +693,7 @@ void TstListsWindow::alleRoutesVerwijderen()
     QCOMPARE(f.tRoutes.Text(), s("e/f"));
     QCOMPARE(f.Route.Text(), s("e\r\nf"));
     if (!yes) {
-        QCOMPARE(items(f.Routes), voor);
+        QCOMPARE(items(f.Routes), prefix);
         QCOMPARE(QApplication::focusWidget(), &f.Route);
         return;
     }

@@ -31,9 +31,9 @@ namespace {
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
 // Everything in a folder but the configuration file: a save must leave no temporary file.
-QStringList bijproducten(const QString& map)
+QStringList bijproducten(const QString& dir)
 {
-    QStringList namen = QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    QStringList namen = QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     namen.removeAll(u8("zwervel.cfg"));
     namen.removeAll(u8("zwervel.cfg.bak"));
     return namen;
@@ -49,12 +49,12 @@ void kies(ComboBox& list, int index)
 
 // The program's folder, prepared as the user left it before the window starts.
 struct Programma {
-    QTemporaryDir map;
+    QTemporaryDir dir;
     ScriptedPlatform platform;
     std::unique_ptr<frmZwervel> window;
 
-    Programma() { platform.path = map.filePath(u8("zwervel")); }
-    QString cfgPad() const { return map.filePath(u8("zwervel.cfg")); }
+    Programma() { platform.path = dir.filePath(u8("zwervel")); }
+    QString configPath() const { return dir.filePath(u8("zwervel.cfg")); }
     frmZwervel& f() { return *window; }
 
     // Starts the window and waits until it is active. How long that took is reported, never
@@ -88,16 +88,16 @@ Inhoud inhoudVan(frmZwervel& f) { return {f.RouteGestript(false, false), items(f
 // start must show what the first one held.
 void bewaarEnHerstart(Programma& p)
 {
-    const Inhoud voor = inhoudVan(p.f());
+    const Inhoud prefix = inhoudVan(p.f());
     p.f().close();
     QVERIFY(p.platform.questions.isEmpty());
-    QVERIFY(bijproducten(p.map.path()).isEmpty());
+    QVERIFY(bijproducten(p.dir.path()).isEmpty());
     p.window.reset();
     QVERIFY(p.start());
     const Inhoud na = inhoudVan(p.f());
-    QCOMPARE(na.route, voor.route);
-    QVERIFY(na.places == voor.places);
-    QVERIFY(na.routes == voor.routes);
+    QCOMPARE(na.route, prefix.route);
+    QVERIFY(na.places == prefix.places);
+    QVERIFY(na.routes == prefix.routes);
 }
 
 const QByteArray GeldigBegin("route=Utrecht/Zeist\r\nplaats=Ede\x0F" "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n");
@@ -116,8 +116,8 @@ QByteArray ruw(const char (&bytes)[N])
 // privileges a test machine may not give; the test then says so and is skipped.
 class KleineSchijf {
 public:
-    explicit KleineSchijf(const QString& map)
-        : m_map(QFile::encodeName(map))
+    explicit KleineSchijf(const QString& dir)
+        : m_map(QFile::encodeName(dir))
     {
         m_gekoppeld = ::mount("tmpfs", m_map.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0700") == 0;
         m_fout = errno;
@@ -236,7 +236,7 @@ void TestReliability::vijandigBestand()
     QFETCH(QByteArray, file);
     QFETCH(QString, route);
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), file));
+    QVERIFY(writeFile(p.configPath(), file));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), route);
     QTEST(sorted(items(p.f().Plaats)), "places");
@@ -249,7 +249,7 @@ void TestReliability::vijandigBestand()
 void TestReliability::vijftigMegabyteOpEenRegel_data()
 {
     // What comes before, in and after the line of 50 MB.
-    QTest::addColumn<QByteArray>("voor");
+    QTest::addColumn<QByteArray>("prefix");
     QTest::addColumn<QByteArray>("piece");
     QTest::addColumn<QByteArray>("na");
     const QByteArray places = "plaats=Ede\x0F" "Amersfoort\x0F\r\n";
@@ -268,21 +268,21 @@ void TestReliability::vijftigMegabyteOpEenRegel_data()
 
 void TestReliability::vijftigMegabyteOpEenRegel()
 {
-    QFETCH(QByteArray, voor);
+    QFETCH(QByteArray, prefix);
     QFETCH(QByteArray, piece);
     QFETCH(QByteArray, na);
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), voor + piece.repeated(50 * 1024 * 1024 / piece.size()) + na));
+    QVERIFY(writeFile(p.configPath(), prefix + piece.repeated(50 * 1024 * 1024 / piece.size()) + na));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
     QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
     QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
     QVERIFY(p.platform.questions.isEmpty());
-    const QByteArray origineel = leesBestand(p.cfgPad());
+    const QByteArray origineel = readFile(p.configPath());
     const bool geweigerd = QByteArray(QTest::currentDataTag()) != "zonder sleutel";
     bewaarEnHerstart(p);
     // A text the window refused is not lost: the file as it was stays beside the new one.
-    QCOMPARE(leesBestand(p.cfgPad() + u8(".bak")), geweigerd ? origineel : QByteArray());
+    QCOMPARE(readFile(p.configPath() + u8(".bak")), geweigerd ? origineel : QByteArray());
 }
 
 void TestReliability::vijftigMegabyteAanPlaatsen()
@@ -293,7 +293,7 @@ void TestReliability::vijftigMegabyteAanPlaatsen()
     while (line.size() < 50 * 1024 * 1024)
         line += "Plaats " + QByteArray::number(++count) + '\x0F';
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), line + "\r\nroutes=Ede/Zeist\x0F\r\n"));
+    QVERIFY(writeFile(p.configPath(), line + "\r\nroutes=Ede/Zeist\x0F\r\n"));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
     QCOMPARE(p.f().Plaats.ListCount(), count);
@@ -313,7 +313,7 @@ void TestReliability::tekensMetEenEigenBetekenis()
     const QByteArray file = "route=" + bijzonder.join(u'/').toUtf8() + "\r\nplaats="
                                + bijzonder.join(EntrySeparator).toUtf8() + "\x0F\r\n";
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), file));
+    QVERIFY(writeFile(p.configPath(), file));
     QVERIFY(p.start());
     QCOMPARE(sorted(items(p.f().Plaats)), sorted(bijzonder));
     // The route box makes a line break of a paragraph separator and of the frame markers
@@ -333,7 +333,7 @@ void TestReliability::watHetVensterAanneemt_data()
     QTest::newRow("leeg") << QString() << true;
     QTest::newRow("langste plaats") << u8("Ede/") + place + u8("/Ede") << true;
     QTest::newRow("een teken te lang") << u8("Ede/") + place + u8("z/Ede") << false;
-    QTest::newRow("veertigduizend plaatsen") << genummerd(u8("Plaats"), 40000).join(u'/') << true;
+    QTest::newRow("veertigduizend plaatsen") << numbered(u8("Plaats"), 40000).join(u'/') << true;
     QTest::newRow("meeste plaatsen") << QString(u8("a/")).repeated(MostPlaces - 1) + u8("a") << true;
     QTest::newRow("een plaats te veel") << QString(u8("a/")).repeated(MostPlaces) + u8("a") << false;
     QTest::newRow("alleen schuine strepen") << QString(MostPlaces, u'/') << false;
@@ -359,14 +359,14 @@ void TestReliability::geenGewoonBestand()
 {
     QFETCH(QString, soort);
     Programma p;
-    const QString path = p.cfgPad();
+    const QString path = p.configPath();
     if (soort == u8("map")) {
         QVERIFY(QDir().mkpath(path + u8("/binnen")));
     } else if (soort == u8("los")) {
-        QVERIFY(QFile::link(p.map.filePath(u8("weg.cfg")), path));
+        QVERIFY(QFile::link(p.dir.filePath(u8("weg.cfg")), path));
     } else {
-        QVERIFY(QFile::link(p.map.filePath(u8("b.cfg")), path));
-        QVERIFY(QFile::link(path, p.map.filePath(u8("b.cfg"))));
+        QVERIFY(QFile::link(p.dir.filePath(u8("b.cfg")), path));
+        QVERIFY(QFile::link(path, p.dir.filePath(u8("b.cfg"))));
     }
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), QString());
@@ -386,7 +386,7 @@ void TestReliability::geenGewoonBestand()
         return;
     }
     QVERIFY(p.platform.questions.isEmpty());
-    QCOMPARE(leesBestand(path), QByteArray("route=\r\nplaats=Ede\x0F\r\nroutes=\r\n"));
+    QCOMPARE(readFile(path), QByteArray("route=\r\nplaats=Ede\x0F\r\nroutes=\r\n"));
     if (soort == u8("los"))
         QVERIFY(QFileInfo(path).isSymLink());
 }
@@ -396,10 +396,10 @@ void TestReliability::bestandZonderLeesrecht()
 #ifdef Q_OS_UNIX
     Programma p;
     const QByteArray oud = GeldigBegin;
-    QVERIFY(schrijfBestand(p.cfgPad(), oud));
-    QVERIFY(QFile::setPermissions(p.cfgPad(), QFileDevice::Permissions()));
+    QVERIFY(writeFile(p.configPath(), oud));
+    QVERIFY(QFile::setPermissions(p.configPath(), QFileDevice::Permissions()));
     {
-        QFile proef(p.cfgPad());
+        QFile proef(p.configPath());
         if (proef.open(QIODevice::ReadOnly))
             QSKIP("this user reads every file (root); e2e_leesrecht.sh runs this case as another user");
     }
@@ -412,10 +412,10 @@ void TestReliability::bestandZonderLeesrecht()
     p.f().close();
     QCOMPARE(p.platform.questions.size(), 1);
     QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
-    QVERIFY(p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(p.cfgPad())));
-    QVERIFY(QFile::setPermissions(p.cfgPad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QCOMPARE(leesBestand(p.cfgPad()), oud);
-    QVERIFY(bijproducten(p.map.path()).isEmpty());
+    QVERIFY(p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(p.configPath())));
+    QVERIFY(QFile::setPermissions(p.configPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(readFile(p.configPath()), oud);
+    QVERIFY(bijproducten(p.dir.path()).isEmpty());
 #else
     QSKIP("needs Unix file permissions");
 #endif
@@ -438,24 +438,24 @@ void TestReliability::volleSchijf()
     QFETCH(int, oudeGrootte);
     QFETCH(int, nieuwePlaatsen);
     Programma p;
-    const KleineSchijf schijf(p.map.path());
+    const KleineSchijf schijf(p.dir.path());
     if (!schijf.gekoppeld())
         QSKIP(qPrintable(u8("no small file system could be made here (") + schijf.reason()
                          + u8("); the file size limit in tst_config covers a full disk")));
     QByteArray oud = "route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n";
     oud += QByteArray(qMax(0, oudeGrootte - int(oud.size())), ' ');
-    QVERIFY(schrijfBestand(p.cfgPad(), oud));
+    QVERIFY(writeFile(p.configPath(), oud));
     QVERIFY(p.start());
-    p.f().Plaats.AddItems(genummerd(u8("Plaats"), nieuwePlaatsen));
+    p.f().Plaats.AddItems(numbered(u8("Plaats"), nieuwePlaatsen));
     p.f().close();
 
     QCOMPARE(p.platform.questions.size(), 1);
     const Question message = p.platform.questions.constFirst();
     QCOMPARE(message.icon, Question::Icon::Error);
-    QVERIFY2(message.text.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(p.configPath())), qPrintable(message.text));
     QVERIFY2(message.text.contains(qt_error_string(ENOSPC)), qPrintable(message.text));
-    QCOMPARE(leesBestand(p.cfgPad()), oud);
-    QVERIFY(bijproducten(p.map.path()).isEmpty());
+    QCOMPARE(readFile(p.configPath()), oud);
+    QVERIFY(bijproducten(p.dir.path()).isEmpty());
 #else
     QSKIP("needs a Linux tmpfs");
 #endif
@@ -474,7 +474,7 @@ void TestReliability::bestandVervangenTerwijlVensterOpen()
 {
     QFETCH(QString, hoe);
     Programma p;
-    QVERIFY(schrijfBestand(p.cfgPad(), GeldigBegin));
+    QVERIFY(writeFile(p.configPath(), GeldigBegin));
     QVERIFY(p.start());
     p.f().Plaats.AddItem(u8("Zeist"));
     const QByteArray verwacht = "route=Utrecht/Zeist\r\nplaats=Amersfoort\x0F" "Ede\x0FZeist\x0F\r\nroutes=Ede/Zeist\x0F\r\n";
@@ -482,15 +482,15 @@ void TestReliability::bestandVervangenTerwijlVensterOpen()
     // Another program writes at the path while the window is open.
     const QByteArray ander = "route=Elders\r\nplaats=" + QByteArray(100000, 'q') + "\x0F\r\nroutes=\r\n";
     if (hoe == u8("overschrijven")) {
-        QVERIFY(schrijfBestand(p.cfgPad(), ander));
+        QVERIFY(writeFile(p.configPath(), ander));
     } else if (hoe == u8("hernoemen")) {
-        QVERIFY(schrijfBestand(p.map.filePath(u8("ander.tmp")), ander));
-        QVERIFY(QFile::remove(p.cfgPad()));
-        QVERIFY(QFile::rename(p.map.filePath(u8("ander.tmp")), p.cfgPad()));
+        QVERIFY(writeFile(p.dir.filePath(u8("ander.tmp")), ander));
+        QVERIFY(QFile::remove(p.configPath()));
+        QVERIFY(QFile::rename(p.dir.filePath(u8("ander.tmp")), p.configPath()));
     } else if (hoe == u8("verwijderen")) {
-        QVERIFY(QFile::remove(p.cfgPad()));
+        QVERIFY(QFile::remove(p.configPath()));
     } else {
-        QVERIFY(QDir(p.map.path()).removeRecursively());
+        QVERIFY(QDir(p.dir.path()).removeRecursively());
     }
     p.f().close();
 
@@ -498,21 +498,21 @@ void TestReliability::bestandVervangenTerwijlVensterOpen()
         QCOMPARE(p.platform.questions.size(), 1);
         QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
         const QString text = p.platform.questions.constFirst().text;
-        QVERIFY2(text.contains(QDir::toNativeSeparators(p.cfgPad())), qPrintable(text));
-        QVERIFY2(!text.section(QDir::toNativeSeparators(p.cfgPad()), 1).trimmed().isEmpty(), qPrintable(text));
+        QVERIFY2(text.contains(QDir::toNativeSeparators(p.configPath())), qPrintable(text));
+        QVERIFY2(!text.section(QDir::toNativeSeparators(p.configPath()), 1).trimmed().isEmpty(), qPrintable(text));
         return;
     }
     // The window's own view, whole: no tail of the other file behind it.
     QVERIFY(p.platform.questions.isEmpty());
-    QCOMPARE(leesBestand(p.cfgPad()), verwacht);
-    QVERIFY(bijproducten(p.map.path()).isEmpty());
+    QCOMPARE(readFile(p.configPath()), verwacht);
+    QVERIFY(bijproducten(p.dir.path()).isEmpty());
 }
 
 // ---- far past 16 bits -------------------------------------------------------------------------------
 
 void TestReliability::routeVanVeertigduizendRegels()
 {
-    const QStringList places = genummerd(u8("Plaats"), 40000);
+    const QStringList places = numbered(u8("Plaats"), 40000);
     const QString lines = places.join(u8("\r\n"));
     Programma p;
     QVERIFY(p.start());
@@ -546,7 +546,7 @@ void TestReliability::routeVanVeertigduizendRegels()
     // Saved on the "route=" line and back as 40,000 lines.
     f.close();
     QVERIFY(p.platform.questions.isEmpty());
-    QVERIFY(leesBestand(p.cfgPad()).startsWith("route=" + places.join(u'/').toLatin1() + "\r\nplaats=\r\n"));
+    QVERIFY(readFile(p.configPath()).startsWith("route=" + places.join(u'/').toLatin1() + "\r\nplaats=\r\n"));
     p.window.reset();
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), lines);
@@ -555,7 +555,7 @@ void TestReliability::routeVanVeertigduizendRegels()
 
 void TestReliability::caretVoorbijVeertigduizendRegels()
 {
-    const QStringList places = genummerd(u8("Plaats"), 40000);
+    const QStringList places = numbered(u8("Plaats"), 40000);
     const QString lines = places.join(u8("\r\n"));
     FormFixture fx;
     QVERIFY(fx.show());
@@ -599,7 +599,7 @@ void TestReliability::caretVoorbijVeertigduizendRegels()
 
 void TestReliability::routeVanVeertigduizendPlaatsenInDeLijst()
 {
-    const QStringList places = genummerd(u8("Plaats"), 40000);
+    const QStringList places = numbered(u8("Plaats"), 40000);
     const QString route = places.join(u'/');
     Programma p;
     QVERIFY(p.start());
@@ -626,8 +626,8 @@ void TestReliability::kiezenVoorbij32767()
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    const QStringList places = genummerd(u8("Plaats"), 40000);
-    const QStringList routes = genummerd(u8("Route a/b"), 40000);
+    const QStringList places = numbered(u8("Plaats"), 40000);
+    const QStringList routes = numbered(u8("Route a/b"), 40000);
     f.Plaats.AddItems(places);
     f.Routes.AddItems(routes);
 

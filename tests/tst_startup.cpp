@@ -56,7 +56,7 @@ void TestStartup::zonderBestand()
     // Start-up asks nothing, and makes no file.
     QVERIFY(f.platform.questions.isEmpty());
     QCOMPARE(f.platform.beeps, 0);
-    QVERIFY(!QFile::exists(f.cfgPad()));
+    QVERIFY(!QFile::exists(f.configPath()));
 }
 
 void TestStartup::metRouteGeheelGeselecteerd()
@@ -114,15 +114,15 @@ void TestStartup::cfgBestandNaastProgramma()
 {
     QFETCH(QString, program);
     QFETCH(QString, cfg);
-    QTemporaryDir map;
-    QFile file(map.filePath(cfg));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(cfg));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("route=Zeist\r\n");
     file.close();
     ScriptedPlatform platform;
-    platform.path = map.filePath(program);
+    platform.path = dir.filePath(program);
     frmZwervel window(platform);
-    QCOMPARE(window.CfgBestand, QDir::toNativeSeparators(map.path()) + QDir::separator() + cfg);
+    QCOMPARE(window.CfgBestand, QDir::toNativeSeparators(dir.path()) + QDir::separator() + cfg);
     QCOMPARE(window.Route.Text(), u8("Zeist"));
 }
 
@@ -215,7 +215,7 @@ void TestStartup::afsluitenSchrijftBestand()
     FormFixture f(&file);
     QVERIFY(f.show());
     f.f().close();
-    QFile terug(f.cfgPad());
+    QFile terug(f.configPath());
     QVERIFY(terug.open(QIODevice::ReadOnly));
     QCOMPARE(terug.readAll(), QByteArray("route=Utrecht/Zeist\r\nplaats=Zeist\x0F\r\nroutes=\r\n"));
     QVERIFY(f.platform.questions.isEmpty());

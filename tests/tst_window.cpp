@@ -597,7 +597,7 @@ void TestWindow::foutInHandler()
         QVERIFY(fx.show());
         fx.f().Route.setText(s("Delft"));
         fx.f().close();
-        QVERIFY(bestandInhoud(fx.cfgPad()).contains("route=Delft"));
+        QVERIFY(bestandInhoud(fx.configPath()).contains("route=Delft"));
     }
 
     FormFixture fx(&oud);
@@ -623,7 +623,7 @@ void TestWindow::foutInHandler()
 
     // And the close that follows does not save: the file is as it was.
     f.close();
-    QCOMPARE(bestandInhoud(fx.cfgPad()), oud);
+    QCOMPARE(bestandInhoud(fx.configPath()), oud);
 }
 
 void TestWindow::schermafdruk()

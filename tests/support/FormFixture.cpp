@@ -7,9 +7,9 @@ namespace zwervel {
 
 FormFixture::FormFixture(const QByteArray* cfg)
 {
-    platform.path = map.filePath(QStringLiteral("zwervel"));
+    platform.path = dir.filePath(QStringLiteral("zwervel"));
     if (cfg) {
-        QFile file(cfgPad());
+        QFile file(configPath());
         if (file.open(QIODevice::WriteOnly))
             file.write(*cfg);
     }
@@ -25,6 +25,6 @@ bool FormFixture::show()
     return QTest::qWaitForWindowActive(form.get());
 }
 
-QString FormFixture::cfgPad() const { return map.filePath(QStringLiteral("zwervel.cfg")); }
+QString FormFixture::configPath() const { return dir.filePath(QStringLiteral("zwervel.cfg")); }
 
 } // namespace zwervel

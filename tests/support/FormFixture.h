@@ -19,10 +19,10 @@ public:
 
     // Shows the window and waits until it is active, as a user would find it.
     bool show();
-    QString cfgPad() const;
+    QString configPath() const;
     frmZwervel& f() { return *form; }
 
-    QTemporaryDir map;
+    QTemporaryDir dir;
     ScriptedPlatform platform;
     std::unique_ptr<frmZwervel> form;
 };

@@ -30,13 +30,13 @@ inline QStringList list(std::initializer_list<const char*> texts)
     return out;
 }
 
-inline QByteArray leesBestand(const QString& path)
+inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline bool schrijfBestand(const QString& path, const QByteArray& content)
+inline bool writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
@@ -58,12 +58,12 @@ inline QStringList sorted(QStringList list)
 }
 
 // "Plaats 00001" ...: the same order by any collation, so a sorted list keeps this order.
-inline QStringList genummerd(const QString& voor, int count)
+inline QStringList numbered(const QString& prefix, int count)
 {
     QStringList out;
     out.reserve(count);
     for (int i = 1; i <= count; ++i)
-        out << voor + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
+        out << prefix + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
     return out;
 }
 
