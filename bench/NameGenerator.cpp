@@ -1,8 +1,12 @@
 #include "NameGenerator.h"
 
-#include "platform/ListOrder.h"
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QLocale>
 
+#include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace zwervel::bench {
 
@@ -17,6 +21,22 @@ const char* const Syllables[] = {
     "as",    "sen",  "brug",   "ge",    "lo",    "ze",     "wolde", "horst", "haar", "lem"};
 
 } // namespace
+
+void sortInListOrder(QStringList& entries)
+{
+    QCollator collator{QLocale(QLocale::Dutch, QLocale::Netherlands)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    keyed.reserve(size_t(entries.size()));
+    for (const QString& entry : std::as_const(entries))
+        keyed.emplace_back(collator.sortKey(entry), entry);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    entries.clear();
+    for (auto& [key, entry] : keyed)
+        entries << std::move(entry);
+}
 
 int NameGenerator::below(int n)
 {
@@ -89,7 +109,7 @@ QStringList NameGenerator::newPlaces(int count, const QSet<QString>& known)
 QStringList NameGenerator::places(int count)
 {
     QStringList list = newPlaces(count, {});
-    sorteerLijst(list);
+    sortInListOrder(list);
     return list;
 }
 
@@ -111,7 +131,7 @@ QStringList NameGenerator::routes(int count, const QStringList& places)
             list << route;
         }
     }
-    sorteerLijst(list);
+    sortInListOrder(list);
     return list;
 }
 

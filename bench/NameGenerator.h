@@ -32,4 +32,8 @@ private:
     quint64 m_state;
 };
 
+// Sorts as the program's lists show their entries: Dutch order, letter case ignored, digits
+// compared one by one.
+void sortInListOrder(QStringList& entries);
+
 } // namespace zwervel::bench

@@ -8,12 +8,12 @@
 //        zwervel_bench --files DIR     only writes the benchmark's configuration files,
 //                                      DIR/empty/zwervel.cfg and DIR/large/zwervel.cfg,
 //                                      for a profiler run of bench_window on them
+#include "ConfigFile.h"
 #include "NameGenerator.h"
 #include "ProcessRun.h"
 #include "RouteCase.h"
 #include "Table.h"
 
-#include "config/ConfigFormat.h"
 #include "platform/Platform.h"
 #include "window/frmZwervel.h"
 
@@ -467,11 +467,11 @@ int main(int argc, char* argv[])
     NameGenerator names(2024);
     const QStringList placeList = names.places(LargeList);
     const QStringList routeList = names.routes(LargeList, placeList);
-    writeFile(dir.filePath(QStringLiteral("empty/zwervel.cfg")),
-              cfgCoderen(cfgTekst(QString(), {}, {})));
-    const QByteArray large = cfgCoderen(
-        cfgTekst(QStringLiteral("Nieuwegein/48.860997, 2.352563 (Parijs)/Rome, Colosseum (reis)"),
-                 placeList, routeList));
+    writeFile(dir.filePath(QStringLiteral("empty/zwervel.cfg")), ConfigFile{}.bytes());
+    const QByteArray large =
+        ConfigFile{QStringLiteral("Nieuwegein/48.860997, 2.352563 (Parijs)/Rome, Colosseum (reis)"),
+                   placeList, routeList}
+            .bytes();
     writeFile(dir.filePath(QStringLiteral("large/zwervel.cfg")), large);
     if (!filesOnly.isEmpty())
         return 0;
