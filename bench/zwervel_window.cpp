@@ -1,5 +1,5 @@
 // Zwervel's window, started as the program starts it (the real platform, the same steps as
-// main.cpp), but with the program's path in a folder the driver chose, so that the
+// the program's main), but with the program's path in a folder the driver chose, so that the
 // configuration file beside it is the one under test. Arguments: start|close <program path>.
 #include "FirstPaint.h"
 
@@ -26,10 +26,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc < 3)
         return 2;
-    QApplication::setApplicationName(QString::fromLatin1(zwervel::ToepassingsTitel));
+    QApplication::setApplicationName(QStringLiteral("Zwervel"));
     ChosenPathPlatform platform(QString::fromLocal8Bit(argv[2]));
     zwervel::frmZwervel window(platform);
-    platform.setVenster(&window);
     if (window.afgebroken())
         return 1;
     zwervel::bench::FirstPaint paint(window, argv[1]);
