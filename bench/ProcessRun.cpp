@@ -1,11 +1,15 @@
 #include "ProcessRun.h"
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,7 +41,53 @@ double ProcessRun::peakMiB() const
     return it == moments.end() ? -1 : double(it->second) / 1024;
 }
 
-ProcessRun runProcess(const std::string& program, const std::vector<std::string>& arguments)
+std::vector<std::string> environmentWith(const std::vector<std::string>& settings)
+{
+    const auto name = [](const std::string& setting) {
+        return setting.substr(0, setting.find('='));
+    };
+    std::vector<std::string> environment;
+    for (char** e = environ; *e; ++e) {
+        const std::string variable = *e;
+        bool replaced = false;
+        for (const std::string& setting : settings)
+            replaced = replaced || name(setting) == name(variable);
+        if (!replaced)
+            environment.push_back(variable);
+    }
+    environment.insert(environment.end(), settings.begin(), settings.end());
+    return environment;
+}
+
+namespace {
+
+constexpr int TimeLimitMs = 60'000;
+
+// Waits for the child's end, up to the time limit; a child still running then is killed.
+int waitForEnd(pid_t child)
+{
+    // A process file descriptor becomes readable the moment the child ends, so the end is
+    // seen at once; where the system has none, waitpid alone waits without a limit.
+    const int processFd = int(syscall(SYS_pidfd_open, child, 0));
+    if (processFd >= 0) {
+        pollfd end{processFd, POLLIN, 0};
+        int ready;
+        while ((ready = poll(&end, 1, TimeLimitMs)) < 0 && errno == EINTR) {
+        }
+        if (ready == 0)
+            kill(child, SIGKILL);
+        close(processFd);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
+} // namespace
+
+ProcessRun runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::vector<std::string>& environment)
 {
     int output[2];
     if (pipe2(output, O_CLOEXEC) != 0)
@@ -52,11 +102,16 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     for (const std::string& a : arguments)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (const std::string& e : environment)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
 
     ProcessRun run;
     pid_t child = 0;
     run.beginNs = nowNs();
-    const int error = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int error =
+        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(output[1]);
     if (error != 0) {
@@ -65,10 +120,8 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     }
     // The child writes a few short lines, well within the pipe's buffer: read them afterwards,
     // so that nothing but the child's own end is timed.
-    int status = 0;
-    waitpid(child, &status, 0);
+    run.status = waitForEnd(child);
     run.endNs = nowNs();
-    run.status = status;
 
     std::string text;
     char buffer[4096];

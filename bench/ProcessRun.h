@@ -27,7 +27,13 @@ struct ProcessRun {
     double peakMiB() const;
 };
 
-// Starts the program with these arguments (standard error discarded) and waits for its end.
-ProcessRun runProcess(const std::string& program, const std::vector<std::string>& arguments);
+// The driver's own environment with these variables ("NAME=value" each) set or replaced.
+std::vector<std::string> environmentWith(const std::vector<std::string>& settings);
+
+// Starts the program with these arguments and environment (standard error discarded) and
+// waits for its end. A run that has not ended after a minute is killed: its status then
+// tells of the signal.
+ProcessRun runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::vector<std::string>& environment);
 
 } // namespace zwervel::bench

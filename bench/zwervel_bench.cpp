@@ -84,10 +84,11 @@ struct Programs {
 
 void processBenchmarks(const Programs& p, int repeats, Table& table)
 {
+    const std::vector<std::string> env = environmentWith({});
     // One untimed round first, so that every run finds the libraries in the page cache.
-    runProcess(p.baseline, {"start"});
-    runProcess(p.window, {"start", p.emptyConfig});
-    runProcess(p.window, {"start", p.largeConfig});
+    runProcess(p.baseline, {"start"}, env);
+    runProcess(p.window, {"start", p.emptyConfig}, env);
+    runProcess(p.window, {"start", p.largeConfig}, env);
 
     std::vector<double> baseStart, basePaint, emptyStart, emptyPaint, largeStart, largePaint;
     std::vector<double> baseClose, largeClose, basePeak, largePeak, baseClosePeak, largeClosePeak;
@@ -100,24 +101,24 @@ void processBenchmarks(const Programs& p, int repeats, Table& table)
     };
     for (int i = 0; i < repeats; ++i) {
         // Interleaved, so that a slow moment of the machine falls on every kind alike.
-        ProcessRun r = runProcess(p.baseline, {"start"});
+        ProcessRun r = runProcess(p.baseline, {"start"}, env);
         check(r, "empty window");
         baseStart.push_back(r.wallMs());
         basePaint.push_back(r.untilMs("paint"));
         basePeak.push_back(r.peakMiB());
-        r = runProcess(p.window, {"start", p.emptyConfig});
+        r = runProcess(p.window, {"start", p.emptyConfig}, env);
         check(r, "Zwervel");
         emptyStart.push_back(r.wallMs());
         emptyPaint.push_back(r.untilMs("paint"));
-        r = runProcess(p.window, {"start", p.largeConfig});
+        r = runProcess(p.window, {"start", p.largeConfig}, env);
         check(r, "Zwervel, large lists");
         largeStart.push_back(r.wallMs());
         largePaint.push_back(r.untilMs("paint"));
         largePeak.push_back(r.peakMiB());
-        r = runProcess(p.baseline, {"close"});
+        r = runProcess(p.baseline, {"close"}, env);
         baseClose.push_back(r.fromMs("close"));
         baseClosePeak.push_back(r.peakMiB());
-        r = runProcess(p.window, {"close", p.largeConfig});
+        r = runProcess(p.window, {"close", p.largeConfig}, env);
         check(r, "Zwervel closing");
         largeClose.push_back(r.fromMs("close"));
         largeClosePeak.push_back(r.peakMiB());
