@@ -41,6 +41,15 @@ double ProcessRun::peakMiB() const
     return it == moments.end() ? -1 : double(it->second) / 1024;
 }
 
+std::string ProcessRun::ending() const
+{
+    if (WIFEXITED(status))
+        return "exit code " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status))
+        return "signal " + std::to_string(WTERMSIG(status));
+    return "status " + std::to_string(status);
+}
+
 std::vector<std::string> environmentWith(const std::vector<std::string>& settings)
 {
     const auto name = [](const std::string& setting) {

@@ -25,6 +25,8 @@ struct ProcessRun {
     double untilMs(const std::string& moment) const;
     // The peak resident set the child reported at its end, in MiB.
     double peakMiB() const;
+    // How the run ended, for a report: "exit code 1", "signal 9".
+    std::string ending() const;
 };
 
 // The driver's own environment with these variables ("NAME=value" each) set or replaced.

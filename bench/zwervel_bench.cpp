@@ -1,50 +1,60 @@
 // Runs every benchmark of Zwervel and prints one table. Each figure stands next to a baseline
 // measured in the same run, with the smallest, middle and largest of its repeats, so that the
 // machine's noise shows. Start-up, closing and memory are measured on whole processes (the
-// program's window and an empty Qt window, started alike); the rest inside this process on
-// the real window.
+// program's window and a baseline window showing one line of text, started alike), both on an
+// X server that the driver starts itself and offscreen; the rest inside this process on the
+// real window, offscreen.
 //
 // Usage: zwervel_bench [--repeats N]   N runs of each process, 10 by default
 //        zwervel_bench --files DIR     only writes the benchmark's configuration files,
-//                                      DIR/empty/zwervel.cfg and DIR/large/zwervel.cfg,
-//                                      for a profiler run of bench_window on them
+//                                      DIR/5000/zwervel.cfg and DIR/32767/zwervel.cfg (DIR/none
+//                                      has none), for a profiler run of bench_window on them
 #include "ConfigFile.h"
 #include "NameGenerator.h"
-#include "ProcessRun.h"
+#include "StartupBenchmarks.h"
 #include "Table.h"
 #include "WindowBenchmarks.h"
-
-#include "platform/QtPlatform.h"
-#include "window/frmZwervel.h"
+#include "XServer.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
-#include <memory>
 #include <sched.h>
-#include <utility>
+#include <vector>
 
-using namespace zwervel;
 using namespace zwervel::bench;
 
 namespace {
 
-constexpr int LargeList = 32767;
+constexpr int FullList = 32767;
+constexpr int HeavyUser = 5000;
 
-std::string toStd(const QString& s)
+std::vector<int> allowedProcessors()
 {
-    return s.toStdString();
+    std::vector<int> processors;
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0)
+        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+            if (CPU_ISSET(cpu, &allowed))
+                processors.push_back(cpu);
+    return processors;
+}
+
+// Keeps this driver, and so every process it starts, on one processor: virtual machines'
+// processors can differ in speed by a third, and a program and its baseline must not be timed
+// on different ones. Returns false where that cannot be done.
+bool pinTo(int processor)
+{
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(processor, &one);
+    return sched_setaffinity(0, sizeof one, &one) == 0;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -56,108 +66,14 @@ void writeFile(const QString& path, const QByteArray& bytes)
     }
 }
 
-// ---- Whole processes ------------------------------------------------------------------
-
-// Keeps this driver, and so every process it starts, on one processor: virtual machines'
-// processors can differ in speed by a third, and a program and its baseline must not be timed
-// on different ones. Returns the processor, or -1 where that cannot be done.
-int pinToOneProcessor()
+std::string describeLists(const char* what, const QStringList& places, const QStringList& routes,
+                          const QByteArray& file)
 {
-    cpu_set_t allowed;
-    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0)
-        return -1;
-    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
-        if (!CPU_ISSET(cpu, &allowed))
-            continue;
-        cpu_set_t one;
-        CPU_ZERO(&one);
-        CPU_SET(cpu, &one);
-        return sched_setaffinity(0, sizeof one, &one) == 0 ? cpu : -1;
-    }
-    return -1;
-}
-
-struct Programs {
-    std::string window, baseline;
-    std::string emptyConfig, largeConfig; // program paths; the configuration file lies beside each
-};
-
-void processBenchmarks(const Programs& p, int repeats, Table& table)
-{
-    const std::vector<std::string> env = environmentWith({});
-    // One untimed round first, so that every run finds the libraries in the page cache.
-    runProcess(p.baseline, {"start"}, env);
-    runProcess(p.window, {"start", p.emptyConfig}, env);
-    runProcess(p.window, {"start", p.largeConfig}, env);
-
-    std::vector<double> baseStart, basePaint, emptyStart, emptyPaint, largeStart, largePaint;
-    std::vector<double> baseClose, largeClose, basePeak, largePeak, baseClosePeak, largeClosePeak;
-    bool failed = false;
-    const auto check = [&](const ProcessRun& r, const char* what) {
-        if (r.status != 0 && !failed) {
-            std::fprintf(stderr, "run of %s ended with status %d\n", what, r.status);
-            failed = true;
-        }
-    };
-    for (int i = 0; i < repeats; ++i) {
-        // Interleaved, so that a slow moment of the machine falls on every kind alike.
-        ProcessRun r = runProcess(p.baseline, {"start"}, env);
-        check(r, "empty window");
-        baseStart.push_back(r.wallMs());
-        basePaint.push_back(r.untilMs("paint"));
-        basePeak.push_back(r.peakMiB());
-        r = runProcess(p.window, {"start", p.emptyConfig}, env);
-        check(r, "Zwervel");
-        emptyStart.push_back(r.wallMs());
-        emptyPaint.push_back(r.untilMs("paint"));
-        r = runProcess(p.window, {"start", p.largeConfig}, env);
-        check(r, "Zwervel, large lists");
-        largeStart.push_back(r.wallMs());
-        largePaint.push_back(r.untilMs("paint"));
-        largePeak.push_back(r.peakMiB());
-        r = runProcess(p.baseline, {"close"}, env);
-        baseClose.push_back(r.fromMs("close"));
-        baseClosePeak.push_back(r.peakMiB());
-        r = runProcess(p.window, {"close", p.largeConfig}, env);
-        check(r, "Zwervel closing");
-        largeClose.push_back(r.fromMs("close"));
-        largeClosePeak.push_back(r.peakMiB());
-    }
-
-    const Series baseline = series(baseStart);
-    Row* row = &table.add("start-up to first paint, empty configuration", series(emptyStart),
-                          baseline, "ms");
-    row->comparison = ratio(row->figure.median, baseline.median);
-    row->goal = "<= 1.25 x";
-    row->met = row->figure.median <= 1.25 * baseline.median;
-    row->note = "whole process, " + std::to_string(repeats) +
-                " runs; to the first paint alone: " + format("%.1f ms", series(emptyPaint).median) +
-                " vs " + format("%.1f ms", series(basePaint).median) + " (medians)";
-
-    row =
-        &table.add("start-up, 32,767 places and 32,767 routes", series(largeStart), baseline, "ms");
-    row->comparison = ratio(row->figure.median, baseline.median);
-    row->goal = "<= 1.6 x";
-    row->met = row->figure.median <= 1.6 * baseline.median;
-    row->note =
-        "whole process; to the first paint alone: " + format("%.1f ms", series(largePaint).median) +
-        " (median)";
-
-    row = &table.add("closing with those lists (durable save)", series(largeClose),
-                     series(baseClose), "ms");
-    row->comparison = format("+%.1f ms", row->figure.median - row->baseline.median);
-    row->goal = "<= 100 ms";
-    row->met = row->figure.median <= 100;
-    row->note = "from the close request to the end of the process; baseline: the empty "
-                "window closed alike";
-
-    row = &table.add("peak memory with those lists", series(largePeak), series(basePeak), "MiB");
-    row->comparison = format("+%.1f MiB", row->figure.median - row->baseline.median);
-    row->goal = "<= empty + 12 MiB";
-    row->met = row->figure.median <= row->baseline.median + 12;
-    row->note = "peak resident set of the start-up runs; with the closing and its save: " +
-                format("%.1f", series(largeClosePeak).median) + " vs " +
-                format("%.1f MiB", series(baseClosePeak).median) + " (medians)";
+    return std::string(what) + ": " + std::to_string(places.size()) + " places (average " +
+           format("%.1f", double(places.join(QString()).size()) / double(places.size())) +
+           " characters), " + std::to_string(routes.size()) + " routes (average " +
+           format("%.1f", double(routes.join(QString()).size()) / double(routes.size())) +
+           "), file " + format("%.2f MiB", double(file.size()) / (1024 * 1024));
 }
 
 } // namespace
@@ -176,51 +92,70 @@ int main(int argc, char* argv[])
             filesOnly = QString::fromLocal8Bit(argv[i + 1]);
     }
     QApplication app(argc, argv);
-    const int cpu = pinToOneProcessor();
+
+    // The lists a user's own file brings: a heavy user's, and full ones (the most a list holds).
+    const QString route =
+        QStringLiteral("Nieuwegein/48.860997, 2.352563 (Parijs)/Rome, Colosseum (reis)");
+    NameGenerator fullNames(2024);
+    const QStringList fullPlaces = fullNames.places(FullList);
+    const QStringList fullRoutes = fullNames.routes(FullList, fullPlaces);
+    const QByteArray full = ConfigFile{route, fullPlaces, fullRoutes}.bytes();
+    NameGenerator heavyNames(5000);
+    const QStringList heavyPlaces = heavyNames.places(HeavyUser);
+    const QStringList heavyRoutes = heavyNames.routes(HeavyUser, heavyPlaces);
+    const QByteArray heavy = ConfigFile{route, heavyPlaces, heavyRoutes}.bytes();
 
     QTemporaryDir temporary;
-    QDir dir(filesOnly.isEmpty() ? temporary.path() : filesOnly);
-    const QString bin = QCoreApplication::applicationDirPath();
-    Programs p{toStd(bin + QStringLiteral("/bench_window")),
-               toStd(bin + QStringLiteral("/bench_baseline")),
-               toStd(dir.filePath(QStringLiteral("empty/zwervel"))),
-               toStd(dir.filePath(QStringLiteral("large/zwervel")))};
-    dir.mkpath(QStringLiteral("empty"));
-    dir.mkpath(QStringLiteral("large"));
-
-    // The file the program itself leaves: an empty window, and a user's very long lists.
-    NameGenerator names(2024);
-    const QStringList placeList = names.places(LargeList);
-    const QStringList routeList = names.routes(LargeList, placeList);
-    writeFile(dir.filePath(QStringLiteral("empty/zwervel.cfg")), ConfigFile{}.bytes());
-    const QByteArray large =
-        ConfigFile{QStringLiteral("Nieuwegein/48.860997, 2.352563 (Parijs)/Rome, Colosseum (reis)"),
-                   placeList, routeList}
-            .bytes();
-    writeFile(dir.filePath(QStringLiteral("large/zwervel.cfg")), large);
+    const QDir dir(filesOnly.isEmpty() ? temporary.path() : filesOnly);
+    for (const char* folder : {"none", "5000", "32767", "closing"})
+        dir.mkpath(QLatin1String(folder));
+    writeFile(dir.filePath(QStringLiteral("5000/zwervel.cfg")), heavy);
+    writeFile(dir.filePath(QStringLiteral("32767/zwervel.cfg")), full);
     if (!filesOnly.isEmpty())
         return 0;
 
-    double load[3] = {};
+    // The programs on one processor; the X server, where there is another, on that one.
+    const std::vector<int> processors = allowedProcessors();
+    const int cpu = !processors.empty() && pinTo(processors.front()) ? processors.front() : -1;
+    const int serverCpu = cpu >= 0 && processors.size() > 1 ? processors[1] : -1;
+    const XServer x(serverCpu);
+
+    double load = -1;
     if (FILE* f = std::fopen("/proc/loadavg", "r")) {
-        if (std::fscanf(f, "%lf %lf %lf", &load[0], &load[1], &load[2]) != 3)
-            load[0] = -1;
+        if (std::fscanf(f, "%lf", &load) != 1)
+            load = -1;
         std::fclose(f);
     }
-    std::printf("Zwervel benchmarks (Qt %s, %s, offscreen); load average %.2f at the start; %s\n",
-                qVersion(), qPrintable(QSysInfo::prettyProductName()), load[0],
+    std::printf("Zwervel benchmarks (Qt %s, %s); load average %.2f at the start; %s\n", qVersion(),
+                qPrintable(QSysInfo::prettyProductName()), load,
                 cpu < 0 ? "processes on any processor"
-                        : qPrintable(QStringLiteral("every process on processor %1").arg(cpu)));
-    std::printf("Large lists: %d places (average %.1f characters), %d routes (average %.1f), "
-                "file %.2f MiB\n",
-                LargeList, double(placeList.join(QString()).size()) / LargeList, LargeList,
-                double(routeList.join(QString()).size()) / LargeList,
-                double(large.size()) / (1024 * 1024));
+                        : ("every process on processor " + std::to_string(cpu)).c_str());
+    std::printf("X11: %s\n", x.running()
+                                 ? ("Xvfb " + x.display() + ", no window manager, " +
+                                    (serverCpu < 0 ? std::string("on the same processor")
+                                                   : "on processor " + std::to_string(serverCpu)))
+                                       .c_str()
+                                 : (x.error() + "; start-up measured offscreen only").c_str());
+    std::printf("%s\n%s\n", describeLists("Full lists", fullPlaces, fullRoutes, full).c_str(),
+                describeLists("Heavy user", heavyPlaces, heavyRoutes, heavy).c_str());
     std::fflush(stdout);
 
+    const QString bin = QCoreApplication::applicationDirPath();
+    const auto path = [&dir](const char* folder) {
+        return dir.filePath(QLatin1String(folder) + QStringLiteral("/zwervel")).toStdString();
+    };
+    std::vector<StartupBenchmarks::Screen> screens;
+    if (x.running())
+        screens.push_back({"X11", {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + x.display()}});
+    screens.push_back({"offscreen", {"QT_QPA_PLATFORM=offscreen"}});
+
     Table table;
-    processBenchmarks(p, repeats, table);
-    WindowBenchmarks(placeList).run(table);
+    StartupBenchmarks({(bin + QStringLiteral("/bench_window")).toStdString(),
+                       (bin + QStringLiteral("/bench_baseline")).toStdString(), path("none"),
+                       path("5000"), path("32767"), path("closing"), full},
+                      repeats)
+        .run(screens, table);
+    WindowBenchmarks(fullPlaces).run(table);
     table.print();
     return 0;
 }
