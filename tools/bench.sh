@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the release preset and runs every benchmark, printing one table. Extra arguments go
-# to the driver (for example: --herhalingen 20).
+# Builds the release preset and runs every benchmark, printing one table. The driver starts its
+# own X server (Xvfb) for the start-up rows and shows everything else offscreen, so no display
+# is needed. Extra arguments go to the driver (for example: --repeats 20).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
 cmake --build --preset release
-QT_QPA_PLATFORM=offscreen build/release/bench/zwervel_bench "$@"
+build/release/bench/zwervel_bench "$@"
