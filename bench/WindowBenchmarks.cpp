@@ -28,11 +28,11 @@ class QuietPlatform : public QtPlatform {
 public:
     explicit QuietPlatform(QString path) : m_path(std::move(path)) {}
     void beep() override {}
-    Vraag::Antwoord toon(const Vraag& vraag) override
+    Question::Answer ask(const Question& question) override
     {
-        return vraag.knoppen == Vraag::Knoppen::JaNee ? Vraag::Antwoord::Ja : Vraag::Antwoord::OK;
+        return question.buttons == Question::Buttons::YesNo ? Question::Answer::Yes : Question::Answer::OK;
     }
-    QString programmaPad() override { return m_path; }
+    QString executablePath() override { return m_path; }
 
 private:
     QString m_path;

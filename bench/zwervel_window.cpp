@@ -13,7 +13,7 @@ namespace {
 class ChosenPathPlatform : public zwervel::QtPlatform {
 public:
     explicit ChosenPathPlatform(QString path) : m_path(std::move(path)) {}
-    QString programmaPad() override { return m_path; }
+    QString executablePath() override { return m_path; }
 
 private:
     QString m_path;
@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Zwervel"));
     ChosenPathPlatform platform(QString::fromLocal8Bit(argv[2]));
     zwervel::frmZwervel window(platform);
-    if (window.afgebroken())
+    if (window.aborted())
         return 1;
     zwervel::bench::FirstPaint paint(window, argv[1]);
     window.show();
