@@ -4,31 +4,31 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PAKKETTEN=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev libgl-dev
-           fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev libgl-dev
+          fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
 
-installeer() {
-    local ontbreekt=()
-    for p in "${PAKKETTEN[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || ontbreekt+=("$p")
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
-    [ ${#ontbreekt[@]} -eq 0 ] && return 0
-    local als_root=()
-    [ "$(id -u)" -eq 0 ] || als_root=(sudo)
-    echo "Installing: ${ontbreekt[*]}"
-    "${als_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends "${ontbreekt[@]}"
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-bouw() {
+build() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
 }
 
 case "${1:-}" in
 run)
-    installeer
-    bouw dev
+    install_missing
+    build dev
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: Zwervel is a desktop program and needs one." >&2
         echo "Start it under a virtual X server instead:" >&2
@@ -38,11 +38,11 @@ run)
     exec build/dev/zwervel
     ;;
 test)
-    installeer
-    bouw dev
+    install_missing
+    build dev
     ctest --preset dev
     # The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
-    bouw asan
+    build asan
     ctest --preset asan
     ;;
 *)
