@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then starts Zwervel (`run`) or runs every test (`test`).
-# Works on a fresh Debian 12 machine, as root or through sudo.
+# Installs what is missing, builds, and then starts Zwervel (`run`) or checks the formatting and
+# runs every test (`test`). Works on a fresh Debian 12 machine, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev libgl-dev
+packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev qt6-svg-dev libgl-dev
           fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
 
 install_missing() {
@@ -18,6 +18,37 @@ install_missing() {
     echo "Installing: ${missing[*]}"
     "${as_root[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Every C++ source and header must already be as .clang-format lays it out, so that a
+# reformatting never hides inside a change of substance.
+check_format() {
+    # A broken .clang-format would otherwise show as every file differing.
+    if ! clang-format --dump-config >/dev/null; then
+        echo "Formatting: clang-format cannot read .clang-format" >&2
+        return 1
+    fi
+    local files=()
+    if command -v git >/dev/null && git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        mapfile -d '' files < <(git ls-files -z -- '*.cpp' '*.h')
+    else
+        # An unpacked archive has no git index to ask.
+        mapfile -d '' files < <(find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) \
+                                    -print0 2>/dev/null | sort -z)
+    fi
+    local differ=()
+    for f in "${files[@]}"; do
+        # A tracked file deleted in the working tree is not there to check.
+        [ -e "$f" ] || continue
+        clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || differ+=("$f")
+    done
+    [ ${#differ[@]} -eq 0 ] && return 0
+    {
+        echo "Formatting: ${#differ[@]} of ${#files[@]} files differ from what .clang-format asks:"
+        printf '    %s\n' "${differ[@]}"
+        echo "See the differences with 'clang-format --dry-run FILE'; fix them with 'clang-format -i FILE'."
+    } >&2
+    return 1
 }
 
 build() {
@@ -39,6 +70,7 @@ run)
     ;;
 test)
     install_missing
+    check_format
     build dev
     ctest --preset dev
     # The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
