@@ -1,34 +1,65 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then starts Zwervel (`run`) or runs every test (`test`).
-# Works on a fresh Debian 12 machine, as root or through sudo.
+# Installs what is missing, builds, and then starts Zwervel (`run`) or checks the formatting and
+# runs every test (`test`). Works on a fresh Debian 12 machine, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PAKKETTEN=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev libgl-dev
-           fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
+packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev qt6-svg-dev libgl-dev
+          fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
 
-installeer() {
-    local ontbreekt=()
-    for p in "${PAKKETTEN[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || ontbreekt+=("$p")
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
-    [ ${#ontbreekt[@]} -eq 0 ] && return 0
-    local als_root=()
-    [ "$(id -u)" -eq 0 ] || als_root=(sudo)
-    echo "Installing: ${ontbreekt[*]}"
-    "${als_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends "${ontbreekt[@]}"
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-bouw() {
+# Every C++ source and header must already be as .clang-format lays it out, so that a
+# reformatting never hides inside a change of substance.
+check_format() {
+    # A broken .clang-format would otherwise show as every file differing.
+    if ! clang-format --dump-config >/dev/null; then
+        echo "Formatting: clang-format cannot read .clang-format" >&2
+        return 1
+    fi
+    local files=()
+    if command -v git >/dev/null && git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        mapfile -d '' files < <(git ls-files -z -- '*.cpp' '*.h')
+    else
+        # An unpacked archive has no git index to ask.
+        mapfile -d '' files < <(find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) \
+                                    -print0 2>/dev/null | sort -z)
+    fi
+    local differ=()
+    for f in "${files[@]}"; do
+        # A tracked file deleted in the working tree is not there to check.
+        [ -e "$f" ] || continue
+        clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || differ+=("$f")
+    done
+    [ ${#differ[@]} -eq 0 ] && return 0
+    {
+        echo "Formatting: ${#differ[@]} of ${#files[@]} files differ from what .clang-format asks:"
+        printf '    %s\n' "${differ[@]}"
+        echo "See the differences with 'clang-format --dry-run FILE'; fix them with 'clang-format -i FILE'."
+    } >&2
+    return 1
+}
+
+build() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
 }
 
 case "${1:-}" in
 run)
-    installeer
-    bouw dev
+    install_missing
+    build dev
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: Zwervel is a desktop program and needs one." >&2
         echo "Start it under a virtual X server instead:" >&2
@@ -38,11 +69,12 @@ run)
     exec build/dev/zwervel
     ;;
 test)
-    installeer
-    bouw dev
+    install_missing
+    check_format
+    build dev
     ctest --preset dev
     # The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
-    bouw asan
+    build asan
     ctest --preset asan
     ;;
 *)
