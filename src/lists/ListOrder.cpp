@@ -44,6 +44,11 @@ int compareEntries(QStringView a, QStringView b)
 
 void sortEntries(QStringList& items)
 {
+    // A list the program saved is in order already: checking costs one comparison an entry,
+    // sorting a sort key an entry.
+    const auto before = [](const QString& a, const QString& b) { return compareEntries(a, b) < 0; };
+    if (std::is_sorted(items.cbegin(), items.cend(), before))
+        return;
     // A sort key per entry makes each of the many comparisons a plain byte comparison.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(size_t(items.size()));
