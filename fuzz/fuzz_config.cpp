@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Eis.h"
+#include "Check.h"
 
 using namespace zwervel;
 
@@ -19,7 +19,7 @@ namespace {
 
 // The route as the window would save it after reading: the last "route=" value the route box
 // takes, then its normal form.
-QString opgeslagenRoute(const ConfigContent& content)
+QString savedRoute(const ConfigContent& content)
 {
     for (qsizetype i = content.routeValues.size() - 1; i >= 0; --i) {
         if (fitsInWindow(content.routeValues.at(i)))
@@ -29,7 +29,7 @@ QString opgeslagenRoute(const ConfigContent& content)
 }
 
 // The entries as the window's lists take them.
-QStringList aangenomen(QStringList items)
+QStringList accepted(QStringList items)
 {
     items.removeIf([](const QString& item) { return !fitsInWindow(item); });
     return items;
@@ -40,20 +40,20 @@ QStringList aangenomen(QStringList items)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const ConfigContent eerste = parseConfig(decodeConfig(bytes));
-    for (const QString& entry : eerste.places + eerste.routes)
-        EIS(!entry.isEmpty() && !entry.contains(EntrySeparator));
+    const ConfigContent first = parseConfig(decodeConfig(bytes));
+    for (const QString& entry : first.places + first.routes)
+        CHECK(!entry.isEmpty() && !entry.contains(EntrySeparator));
 
-    const QString route = opgeslagenRoute(eerste);
-    const QStringList places = aangenomen(eerste.places);
-    const QStringList routes = aangenomen(eerste.routes);
+    const QString route = savedRoute(first);
+    const QStringList places = accepted(first.places);
+    const QStringList routes = accepted(first.routes);
     const QString text = configText(route, places, routes);
     const QByteArray written = encodeConfig(text);
-    EIS(decodeConfig(written) == text); // no character lost to the code page
+    CHECK(decodeConfig(written) == text); // no character lost to the code page
 
-    const ConfigContent tweede = parseConfig(decodeConfig(written));
-    EIS(tweede.places == places);
-    EIS(tweede.routes == routes);
-    EIS(opgeslagenRoute(tweede) == route);
+    const ConfigContent second = parseConfig(decodeConfig(written));
+    CHECK(second.places == places);
+    CHECK(second.routes == routes);
+    CHECK(savedRoute(second) == route);
     return 0;
 }

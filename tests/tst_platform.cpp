@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-
 using namespace zwervel;
 
 Q_DECLARE_METATYPE(Question::Buttons)
@@ -18,72 +17,74 @@ Q_DECLARE_METATYPE(Question::Icon)
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void berichtvenster_data();
-    void berichtvenster();
+    void messageBox_data();
+    void messageBox();
 };
 
-void TestPlatform::berichtvenster_data()
+void TestPlatform::messageBox_data()
 {
     QTest::addColumn<Question::Buttons>("buttons");
     QTest::addColumn<Question::Answer>("defaultAnswer");
     QTest::addColumn<Question::Icon>("icon");
-    QTest::addColumn<int>("toets");
-    QTest::addColumn<QStringList>("opschriften");
-    QTest::addColumn<int>("verwachtIcoon");
-    QTest::addColumn<Question::Answer>("verwacht");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("expectedIcon");
+    QTest::addColumn<Question::Answer>("expected");
 
-    const QStringList jaNee{QStringLiteral("Ja"), QStringLiteral("Nee")};
-    QTest::newRow("Enter kiest Ja") << Question::Buttons::YesNo << Question::Answer::Yes << Question::Icon::Question
-                                    << int(Qt::Key_Return) << jaNee << int(QMessageBox::Question)
-                                    << Question::Answer::Yes;
-    QTest::newRow("Enter kiest Nee") << Question::Buttons::YesNo << Question::Answer::No << Question::Icon::Question
-                                     << int(Qt::Key_Return) << jaNee << int(QMessageBox::Question)
-                                     << Question::Answer::No;
-    QTest::newRow("Escape is Nee") << Question::Buttons::YesNo << Question::Answer::Yes << Question::Icon::Question
-                                   << int(Qt::Key_Escape) << jaNee << int(QMessageBox::Question)
-                                   << Question::Answer::No;
-    QTest::newRow("OK met informatie") << Question::Buttons::OK << Question::Answer::OK << Question::Icon::Information
-                                       << int(Qt::Key_Return) << QStringList{QStringLiteral("OK")}
-                                       << int(QMessageBox::Information) << Question::Answer::OK;
-    QTest::newRow("fout") << Question::Buttons::OK << Question::Answer::OK << Question::Icon::Error
-                          << int(Qt::Key_Escape) << QStringList{QStringLiteral("OK")}
-                          << int(QMessageBox::Critical) << Question::Answer::OK;
+    const QStringList yesNo{QStringLiteral("Ja"), QStringLiteral("Nee")};
+    QTest::newRow("Enter chooses Ja")
+        << Question::Buttons::YesNo << Question::Answer::Yes << Question::Icon::Question
+        << int(Qt::Key_Return) << yesNo << int(QMessageBox::Question) << Question::Answer::Yes;
+    QTest::newRow("Enter chooses Nee")
+        << Question::Buttons::YesNo << Question::Answer::No << Question::Icon::Question
+        << int(Qt::Key_Return) << yesNo << int(QMessageBox::Question) << Question::Answer::No;
+    QTest::newRow("Escape answers Nee")
+        << Question::Buttons::YesNo << Question::Answer::Yes << Question::Icon::Question
+        << int(Qt::Key_Escape) << yesNo << int(QMessageBox::Question) << Question::Answer::No;
+    QTest::newRow("OK with information")
+        << Question::Buttons::OK << Question::Answer::OK << Question::Icon::Information
+        << int(Qt::Key_Return) << QStringList{QStringLiteral("OK")} << int(QMessageBox::Information)
+        << Question::Answer::OK;
+    QTest::newRow("error") << Question::Buttons::OK << Question::Answer::OK << Question::Icon::Error
+                           << int(Qt::Key_Escape) << QStringList{QStringLiteral("OK")}
+                           << int(QMessageBox::Critical) << Question::Answer::OK;
 }
 
-void TestPlatform::berichtvenster()
+void TestPlatform::messageBox()
 {
     QFETCH(Question::Buttons, buttons);
     QFETCH(Question::Answer, defaultAnswer);
     QFETCH(Question::Icon, icon);
-    QFETCH(int, toets);
-    QFETCH(QStringList, opschriften);
-    QFETCH(int, verwachtIcoon);
-    QFETCH(Question::Answer, verwacht);
+    QFETCH(int, key);
+    QFETCH(QStringList, captions);
+    QFETCH(int, expectedIcon);
+    QFETCH(Question::Answer, expected);
 
     QtPlatform platform;
-    QString titel, text;
-    QStringList gezien;
-    int gezienIcoon = -1;
+    QString title, text;
+    QStringList seenCaptions;
+    int seenIcon = -1;
     // The box is modal: look at it, then answer it with a key, from inside its own event loop.
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
-        titel = box->windowTitle();
+        title = box->windowTitle();
         text = box->text();
-        gezienIcoon = int(box->icon());
+        seenIcon = int(box->icon());
         for (QAbstractButton* button : box->buttons())
-            gezien << button->text();
-        QTest::keyClick(box, Qt::Key(toets));
+            seenCaptions << button->text();
+        QTest::keyClick(box, Qt::Key(key));
     });
-    const Question::Answer answer = platform.ask({QStringLiteral("Route\r\n Utrecht"), icon, buttons, defaultAnswer});
+    const Question::Answer answer =
+        platform.ask({QStringLiteral("Route\r\n Utrecht"), icon, buttons, defaultAnswer});
 
-    QCOMPARE(titel, QStringLiteral("Zwervel"));
+    QCOMPARE(title, QStringLiteral("Zwervel"));
     QCOMPARE(text, QStringLiteral("Route\r\n Utrecht"));
-    gezien.sort();
-    opschriften.sort();
-    QCOMPARE(gezien, opschriften);
-    QCOMPARE(gezienIcoon, verwachtIcoon);
-    QCOMPARE(answer, verwacht);
+    seenCaptions.sort();
+    captions.sort();
+    QCOMPARE(seenCaptions, captions);
+    QCOMPARE(seenIcon, expectedIcon);
+    QCOMPARE(answer, expected);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -4,9 +4,9 @@
 // big files are made here at run time.
 #include "config/ConfigFormat.h"
 #include "route/RouteRules.h"
-#include "text/TextRules.h"
 #include "support/FormFixture.h"
 #include "support/TestHelpers.h"
+#include "text/TextRules.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,19 +28,23 @@ using namespace zwervel;
 
 namespace {
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // Everything in a folder but the configuration file: a save must leave no temporary file.
-QStringList bijproducten(const QString& dir)
+QStringList leftovers(const QString& dir)
 {
-    QStringList namen = QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    namen.removeAll(u8("zwervel.cfg"));
-    namen.removeAll(u8("zwervel.cfg.bak"));
-    return namen;
+    QStringList names =
+        QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    names.removeAll(u8("zwervel.cfg"));
+    names.removeAll(u8("zwervel.cfg.bak"));
+    return names;
 }
 
 // The user moves to the list and picks an entry, as Qt reports the choice.
-void kies(ComboBox& list, int index)
+void pick(ComboBox& list, int index)
 {
     list.SetFocus();
     list.setCurrentIndex(index);
@@ -48,12 +52,12 @@ void kies(ComboBox& list, int index)
 }
 
 // The program's folder, prepared as the user left it before the window starts.
-struct Programma {
+struct Program {
     QTemporaryDir dir;
     ScriptedPlatform platform;
     std::unique_ptr<frmZwervel> window;
 
-    Programma() { platform.path = dir.filePath(u8("zwervel")); }
+    Program() { platform.path = dir.filePath(u8("zwervel")); }
     QString configPath() const { return dir.filePath(u8("zwervel.cfg")); }
     frmZwervel& f() { return *window; }
 
@@ -61,52 +65,59 @@ struct Programma {
     // judged: the machine may be busy.
     bool start()
     {
-        QElapsedTimer klok;
-        klok.start();
+        QElapsedTimer timer;
+        timer.start();
         window = std::make_unique<frmZwervel>(platform);
         window->show();
         window->activateWindow();
-        const bool actief = QTest::qWaitForWindowActive(window.get());
-        qInfo("start-up %s: %lld ms", QTest::currentDataTag() ? QTest::currentDataTag() : QTest::currentTestFunction(),
-              klok.elapsed());
-        return actief;
+        const bool active = QTest::qWaitForWindowActive(window.get());
+        qInfo("start-up %s: %lld ms",
+              QTest::currentDataTag() ? QTest::currentDataTag() : QTest::currentTestFunction(),
+              timer.elapsed());
+        return active;
     }
 };
 
 // What the window holds, for comparing two starts: the route as it is saved (its normal form:
 // a blank line does not come back), the lists as they stand.
-struct Inhoud {
+struct Contents {
     QString route;
     QStringList places;
     QStringList routes;
-    bool operator==(const Inhoud&) const = default;
+    bool operator==(const Contents&) const = default;
 };
 
-Inhoud inhoudVan(frmZwervel& f) { return {f.RouteGestript(false, false), items(f.Plaats), items(f.Routes)}; }
+Contents contentsOf(frmZwervel& f)
+{
+    return {f.RouteGestript(false, false), items(f.Plaats), items(f.Routes)};
+}
 
 // Closes the window as the user does, then starts a new one on the file it saved: the second
 // start must show what the first one held.
-void bewaarEnHerstart(Programma& p)
+void saveAndRestart(Program& p)
 {
-    const Inhoud prefix = inhoudVan(p.f());
+    const Contents before = contentsOf(p.f());
     p.f().close();
     QVERIFY(p.platform.questions.isEmpty());
-    QVERIFY(bijproducten(p.dir.path()).isEmpty());
+    QVERIFY(leftovers(p.dir.path()).isEmpty());
     p.window.reset();
     QVERIFY(p.start());
-    const Inhoud na = inhoudVan(p.f());
-    QCOMPARE(na.route, prefix.route);
-    QVERIFY(na.places == prefix.places);
-    QVERIFY(na.routes == prefix.routes);
+    const Contents after = contentsOf(p.f());
+    QCOMPARE(after.route, before.route);
+    QVERIFY(after.places == before.places);
+    QVERIFY(after.routes == before.routes);
 }
 
-const QByteArray GeldigBegin("route=Utrecht/Zeist\r\nplaats=Ede\x0F" "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n");
+const QByteArray ValidStart("route=Utrecht/Zeist\r\nplaats=Ede\x0F"
+                            "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n");
 
-QByteArray herhaald(char byte, qsizetype count) { return QByteArray(count, byte); }
+QByteArray repeated(char byte, qsizetype count)
+{
+    return QByteArray(count, byte);
+}
 
 // Bytes as written, NUL bytes included.
-template <qsizetype N>
-QByteArray ruw(const char (&bytes)[N])
+template <qsizetype N> QByteArray raw(const char (&bytes)[N])
 {
     return QByteArray(bytes, N - 1);
 }
@@ -114,26 +125,26 @@ QByteArray ruw(const char (&bytes)[N])
 #ifdef Q_OS_LINUX
 // A small file system of its own, so that a save really runs out of space. Mounting needs
 // privileges a test machine may not give; the test then says so and is skipped.
-class KleineSchijf {
+class SmallDisk {
 public:
-    explicit KleineSchijf(const QString& dir)
-        : m_map(QFile::encodeName(dir))
+    explicit SmallDisk(const QString& dir) : m_dir(QFile::encodeName(dir))
     {
-        m_gekoppeld = ::mount("tmpfs", m_map.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0700") == 0;
-        m_fout = errno;
+        m_mounted = ::mount("tmpfs", m_dir.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                            "size=64k,mode=0700") == 0;
+        m_error = errno;
     }
-    ~KleineSchijf()
+    ~SmallDisk()
     {
-        if (m_gekoppeld)
-            ::umount2(m_map.constData(), MNT_DETACH);
+        if (m_mounted)
+            ::umount2(m_dir.constData(), MNT_DETACH);
     }
-    bool gekoppeld() const { return m_gekoppeld; }
-    QString reason() const { return qt_error_string(m_fout); }
+    bool mounted() const { return m_mounted; }
+    QString reason() const { return qt_error_string(m_error); }
 
 private:
-    QByteArray m_map;
-    bool m_gekoppeld = false;
-    int m_fout = 0;
+    QByteArray m_dir;
+    bool m_mounted = false;
+    int m_error = 0;
 };
 #endif
 
@@ -144,34 +155,34 @@ class TestReliability : public QObject {
 
 private slots:
     // ---- hostile configuration files ------------------------------------------------------------
-    void vijandigBestand_data();
-    void vijandigBestand();
-    void vijftigMegabyteOpEenRegel_data();
-    void vijftigMegabyteOpEenRegel();
-    void vijftigMegabyteAanPlaatsen();
-    void watHetVensterAanneemt_data();
-    void watHetVensterAanneemt();
-    void tekensMetEenEigenBetekenis();
-    void geenGewoonBestand_data();
-    void geenGewoonBestand();
-    void bestandZonderLeesrecht();
+    void hostileFile_data();
+    void hostileFile();
+    void fiftyMegabytesOnOneLine_data();
+    void fiftyMegabytesOnOneLine();
+    void fiftyMegabytesOfPlaces();
+    void whatTheWindowTakes_data();
+    void whatTheWindowTakes();
+    void charactersWithTheirOwnMeaning();
+    void notARegularFile_data();
+    void notARegularFile();
+    void fileWithoutReadPermission();
 
     // ---- faults while saving --------------------------------------------------------------------
-    void volleSchijf_data();
-    void volleSchijf();
-    void bestandVervangenTerwijlVensterOpen_data();
-    void bestandVervangenTerwijlVensterOpen();
+    void fullDisk_data();
+    void fullDisk();
+    void fileReplacedWhileWindowOpen_data();
+    void fileReplacedWhileWindowOpen();
 
     // ---- far past 16 bits -----------------------------------------------------------------------
-    void routeVanVeertigduizendRegels();
-    void caretVoorbijVeertigduizendRegels();
-    void routeVanVeertigduizendPlaatsenInDeLijst();
-    void kiezenVoorbij32767();
+    void routeOfFortyThousandLines();
+    void caretBeyondFortyThousandLines();
+    void routeOfFortyThousandPlacesInList();
+    void pickingBeyond32767();
 };
 
 // ---- hostile configuration files ----------------------------------------------------------------
 
-void TestReliability::vijandigBestand_data()
+void TestReliability::hostileFile_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("route");
@@ -181,61 +192,71 @@ void TestReliability::vijandigBestand_data()
     const QStringList places{u8("Amersfoort"), u8("Ede")};
     const QStringList routes{u8("Ede/Zeist")};
 
-    QTest::newRow("een miljoen 0x0F-bytes in de lijsten")
-        << "route=Utrecht/Zeist\r\nplaats=Ede" + herhaald('\x0F', 1000000) + "Amersfoort\x0F\r\nroutes="
-               + herhaald('\x0F', 1000000) + "Ede/Zeist\r\n"
+    QTest::newRow("a million 0x0F bytes in the lists")
+        << "route=Utrecht/Zeist\r\nplaats=Ede" + repeated('\x0F', 1000000) +
+               "Amersfoort\x0F\r\nroutes=" + repeated('\x0F', 1000000) + "Ede/Zeist\r\n"
         << route << places << routes;
-    QTest::newRow("een regel van een miljoen 0x0F-bytes")
-        << GeldigBegin + herhaald('\x0F', 1000000) + "\r\n" << route << places << routes;
+    QTest::newRow("a line of a million 0x0F bytes")
+        << ValidStart + repeated('\x0F', 1000000) + "\r\n"
+        << route << places << routes;
     QByteArray lines;
     for (int i = 0; i < 1000000; ++i)
         lines += "route=Ede/Zeist\r\nplaats=Ede\x0F\r\n";
-    QTest::newRow("twee miljoen sleutelregels") << lines + GeldigBegin << route << places << routes;
-    QTest::newRow("NUL-bytes")
-        << ruw("route=Utr\0echt/Zeist\r\n\0\0\0\0\r\nplaats=E\0de\x0F" "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n\0")
-        << u8("Utr") + QChar(0) + u8("echt\r\nZeist") << QStringList{u8("Amersfoort"), u8("E") + QChar(0) + u8("de")}
-        << routes;
-    QTest::newRow("alleen NUL-bytes") << GeldigBegin + QByteArray(100000, '\0') << route << places << routes;
+    QTest::newRow("two million key lines") << lines + ValidStart << route << places << routes;
+    QTest::newRow("NUL bytes") << raw("route=Utr\0echt/Zeist\r\n\0\0\0\0\r\nplaats=E\0de\x0F"
+                                      "Amersfoort\x0F\r\nroutes=Ede/Zeist\x0F\r\n\0")
+                               << u8("Utr") + QChar(0) + u8("echt\r\nZeist")
+                               << QStringList{u8("Amersfoort"), u8("E") + QChar(0) + u8("de")}
+                               << routes;
+    QTest::newRow("NUL bytes only")
+        << ValidStart + QByteArray(100000, '\0') << route << places << routes;
     // Not UTF-8, so every byte is read as Windows-1252 and written back the same.
-    QTest::newRow("ongeldige UTF-8")
-        << QByteArray("route=Z\xFCrich/K\xC3\xB6ln\r\nplaats=\xC3\x28\x0F\xFF\xFE\x0F\r\nroutes=Ede/Zeist\x0F\xC0\xAF\x0F\r\n")
-        << u8("Zürich\r\nKÃ¶ln") << QStringList{u8("Ã("), u8("ÿþ")} << QStringList{u8("Ede/Zeist"), u8("À¯")};
-    QTest::newRow("afgebroken UTF-8 aan het eind")
-        << ruw("route=Z\xC3\xBCrich\r\nplaats=\xC5\x81\xC3\xB3" "d\xC5\xBA\x0F\r\n\xE6\x9D")
+    QTest::newRow("invalid UTF-8")
+        << QByteArray(
+               "route=Z\xFCrich/K\xC3\xB6ln\r\nplaats=\xC3\x28\x0F\xFF\xFE\x0F\r\nroutes=Ede/"
+               "Zeist\x0F\xC0\xAF\x0F\r\n")
+        << u8("Zürich\r\nKÃ¶ln") << QStringList{u8("Ã("), u8("ÿþ")}
+        << QStringList{u8("Ede/Zeist"), u8("À¯")};
+    QTest::newRow("truncated UTF-8 at the end")
+        << raw("route=Z\xC3\xBCrich\r\nplaats=\xC5\x81\xC3\xB3"
+               "d\xC5\xBA\x0F\r\n\xE6\x9D")
         << u8("ZÃ¼rich") << QStringList{u8("Å\u0081Ã³dÅº")} << QStringList{};
-    QTest::newRow("UTF-8 met byte order mark")
-        << QByteArray("\xEF\xBB\xBFroute=Z\xC3\xBCrich/Ede\r\nplaats=\xC5\x81\xC3\xB3" "d\xC5\xBA\x0F\r\n")
+    QTest::newRow("UTF-8 with byte order mark")
+        << QByteArray("\xEF\xBB\xBFroute=Z\xC3\xBCrich/Ede\r\nplaats=\xC5\x81\xC3\xB3"
+                      "d\xC5\xBA\x0F\r\n")
         << u8("Zürich\r\nEde") << QStringList{u8("Łódź")} << QStringList{};
-    QTest::newRow("byte order mark voor Windows-1252")
-        << QByteArray("\xEF\xBB\xBFroute=Utrecht/Zeist\r\nplaats=Z\xFCrich\x0F\r\n")
-        << route << QStringList{u8("Zürich")} << QStringList{};
+    QTest::newRow("byte order mark before Windows-1252")
+        << QByteArray("\xEF\xBB\xBFroute=Utrecht/Zeist\r\nplaats=Z\xFCrich\x0F\r\n") << route
+        << QStringList{u8("Zürich")} << QStringList{};
     QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-    QTest::newRow("UTF-16 met byte order mark")
-        << QByteArray(utf16.encode(u8("route=Utrecht/Zeist\r\nplaats=Łódź\x0F" "Ede\x0F\r\nroutes=Ede/Zeist\x0F\r\n")))
+    QTest::newRow("UTF-16 with byte order mark")
+        << QByteArray(utf16.encode(u8("route=Utrecht/Zeist\r\nplaats=Łódź\x0F"
+                                      "Ede\x0F\r\nroutes=Ede/Zeist\x0F\r\n")))
         << route << QStringList{u8("Ede"), u8("Łódź")} << routes;
-    QTest::newRow("alleen CR")
-        << QByteArray("route=Utrecht/Zeist\rplaats=Ede\x0F" "Amersfoort\x0F\rroutes=Ede/Zeist\x0F\r")
-        << route << places << routes;
-    QTest::newRow("CR, LF en CR LF door elkaar")
-        << QByteArray("\n\rroute=Utrecht/Zeist\n\rplaats=Ede\x0F" "Amersfoort\x0F\r\r\nroutes=Ede/Zeist\x0F\n")
+    QTest::newRow("CR only") << QByteArray("route=Utrecht/Zeist\rplaats=Ede\x0F"
+                                           "Amersfoort\x0F\rroutes=Ede/Zeist\x0F\r")
+                             << route << places << routes;
+    QTest::newRow("CR, LF and CR LF mixed")
+        << QByteArray("\n\rroute=Utrecht/Zeist\n\rplaats=Ede\x0F"
+                      "Amersfoort\x0F\r\r\nroutes=Ede/Zeist\x0F\n")
         << route << places << routes;
 
     // Bytes without any order behind the good lines, the same on every run.
-    QByteArray rommel;
-    quint32 toestand = 20240229;
+    QByteArray junk;
+    quint32 state = 20240229;
     for (int i = 0; i < 1 << 20; ++i) {
-        toestand = toestand * 1664525u + 1013904223u;
-        const char byte = char(toestand >> 24);
-        rommel += byte == '=' ? '-' : byte; // no key can form
+        state = state * 1664525u + 1013904223u;
+        const char byte = char(state >> 24);
+        junk += byte == '=' ? '-' : byte; // no key can form
     }
-    QTest::newRow("een megabyte rommel") << GeldigBegin + rommel << route << places << routes;
+    QTest::newRow("a megabyte of junk") << ValidStart + junk << route << places << routes;
 }
 
-void TestReliability::vijandigBestand()
+void TestReliability::hostileFile()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, route);
-    Programma p;
+    Program p;
     QVERIFY(writeFile(p.configPath(), file));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), route);
@@ -243,56 +264,65 @@ void TestReliability::vijandigBestand()
     QTEST(sorted(items(p.f().Routes)), "routes");
     QVERIFY(p.platform.questions.isEmpty());
     QVERIFY(p.platform.terminated.isEmpty());
-    bewaarEnHerstart(p);
+    saveAndRestart(p);
 }
 
-void TestReliability::vijftigMegabyteOpEenRegel_data()
+void TestReliability::fiftyMegabytesOnOneLine_data()
 {
-    // What comes before, in and after the line of 50 MB.
-    QTest::addColumn<QByteArray>("prefix");
+    // What comes before, in and after the line of 50 MB, and whether the window refuses it.
+    QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("piece");
-    QTest::addColumn<QByteArray>("na");
-    const QByteArray places = "plaats=Ede\x0F" "Amersfoort\x0F\r\n";
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("refused");
+    const QByteArray places = "plaats=Ede\x0F"
+                              "Amersfoort\x0F\r\n";
     const QByteArray routes = "routes=Ede/Zeist\x0F\r\n";
-    QTest::newRow("zonder sleutel") << GeldigBegin << QByteArray("z") << QByteArray();
+    QTest::newRow("without a key") << ValidStart << QByteArray("z") << QByteArray() << false;
     // A text the window could not lay out in minutes is refused; the rest comes in.
-    QTest::newRow("een plaats van 50 MB")
-        << QByteArray("route=Utrecht/Zeist\r\nplaats=Ede\x0F") << QByteArray("z") << "\x0F" "Amersfoort\x0F\r\n" + routes;
-    QTest::newRow("een route van 50 MB in de lijst")
-        << "route=Utrecht/Zeist\r\n" + places + "routes=Ede/Zeist\x0F" << QByteArray("z") << QByteArray("\x0F\r\n");
-    QTest::newRow("een route van 50 MB")
-        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("z") << "\r\n" + places + routes;
-    QTest::newRow("een route van 50 MB aan korte plaatsen")
-        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("Ede/") << "\r\n" + places + routes;
+    QTest::newRow("a place of 50 MB")
+        << QByteArray("route=Utrecht/Zeist\r\nplaats=Ede\x0F") << QByteArray("z")
+        << "\x0F"
+           "Amersfoort\x0F\r\n" +
+               routes
+        << true;
+    QTest::newRow("a route of 50 MB in the list")
+        << "route=Utrecht/Zeist\r\n" + places + "routes=Ede/Zeist\x0F" << QByteArray("z")
+        << QByteArray("\x0F\r\n") << true;
+    QTest::newRow("a route of 50 MB") << QByteArray("route=Utrecht/Zeist\r\nroute=")
+                                      << QByteArray("z") << "\r\n" + places + routes << true;
+    QTest::newRow("a route of 50 MB of short places")
+        << QByteArray("route=Utrecht/Zeist\r\nroute=") << QByteArray("Ede/")
+        << "\r\n" + places + routes << true;
 }
 
-void TestReliability::vijftigMegabyteOpEenRegel()
+void TestReliability::fiftyMegabytesOnOneLine()
 {
-    QFETCH(QByteArray, prefix);
+    QFETCH(QByteArray, before);
     QFETCH(QByteArray, piece);
-    QFETCH(QByteArray, na);
-    Programma p;
-    QVERIFY(writeFile(p.configPath(), prefix + piece.repeated(50 * 1024 * 1024 / piece.size()) + na));
+    QFETCH(QByteArray, after);
+    QFETCH(bool, refused);
+    Program p;
+    QVERIFY(writeFile(p.configPath(),
+                      before + piece.repeated(50 * 1024 * 1024 / piece.size()) + after));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
     QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
     QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
     QVERIFY(p.platform.questions.isEmpty());
-    const QByteArray origineel = readFile(p.configPath());
-    const bool geweigerd = QByteArray(QTest::currentDataTag()) != "zonder sleutel";
-    bewaarEnHerstart(p);
+    const QByteArray original = readFile(p.configPath());
+    saveAndRestart(p);
     // A text the window refused is not lost: the file as it was stays beside the new one.
-    QCOMPARE(readFile(p.configPath() + u8(".bak")), geweigerd ? origineel : QByteArray());
+    QCOMPARE(readFile(p.configPath() + u8(".bak")), refused ? original : QByteArray());
 }
 
-void TestReliability::vijftigMegabyteAanPlaatsen()
+void TestReliability::fiftyMegabytesOfPlaces()
 {
     // Millions of ordinary entries on one line: every one comes in, and goes out again.
     QByteArray line = "route=Utrecht/Zeist\r\nplaats=";
     int count = 0;
     while (line.size() < 50 * 1024 * 1024)
         line += "Plaats " + QByteArray::number(++count) + '\x0F';
-    Programma p;
+    Program p;
     QVERIFY(writeFile(p.configPath(), line + "\r\nroutes=Ede/Zeist\x0F\r\n"));
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
@@ -300,70 +330,72 @@ void TestReliability::vijftigMegabyteAanPlaatsen()
     QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats 1")));
     QVERIFY(p.f().InLijst(p.f().Plaats, u8("Plaats ") + QString::number(count)));
     QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
-    bewaarEnHerstart(p);
+    saveAndRestart(p);
 }
 
-void TestReliability::tekensMetEenEigenBetekenis()
+void TestReliability::charactersWithTheirOwnMeaning()
 {
     // Characters the text controls give a meaning of their own: line and paragraph separators,
     // object and frame markers, a byte order mark inside the text, a tab, a character beyond
     // the basic plane, a C1 line break. Each entry comes back as it stood.
-    const QStringList bijzonder{u8("a\u2028b"), u8("c\u2029d"), u8("\uFFFCe"), u8("f\uFDD0\uFDD1"),
-                                u8("\uFEFFg"), u8("h\ti"), u8("\U0001F600j"), u8("k\u0085l")};
-    const QByteArray file = "route=" + bijzonder.join(u'/').toUtf8() + "\r\nplaats="
-                               + bijzonder.join(EntrySeparator).toUtf8() + "\x0F\r\n";
-    Programma p;
+    const QStringList special{u8("a\u2028b"),      u8("c\u2029d"), u8("\uFFFCe"),
+                              u8("f\uFDD0\uFDD1"), u8("\uFEFFg"),  u8("h\ti"),
+                              u8("\U0001F600j"),   u8("k\u0085l")};
+    const QByteArray file = "route=" + special.join(u'/').toUtf8() +
+                            "\r\nplaats=" + special.join(EntrySeparator).toUtf8() + "\x0F\r\n";
+    Program p;
     QVERIFY(writeFile(p.configPath(), file));
     QVERIFY(p.start());
-    QCOMPARE(sorted(items(p.f().Plaats)), sorted(bijzonder));
+    QCOMPARE(sorted(items(p.f().Plaats)), sorted(special));
     // The route box makes a line break of a paragraph separator and of the frame markers
     // U+FDD0/U+FDD1 (no characters, by Unicode's own rule); the other places stand as given.
     const QStringList inRoute = p.f().RouteGestript(false, false).split(u'/');
     for (const char* place : {"a\u2028b", "\uFFFCe", "h\ti", "\U0001F600j", "k\u0085l"})
         QVERIFY2(inRoute.contains(u8(place)), place);
     QVERIFY(p.platform.questions.isEmpty());
-    bewaarEnHerstart(p);
+    saveAndRestart(p);
 }
 
-void TestReliability::watHetVensterAanneemt_data()
+void TestReliability::whatTheWindowTakes_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("past");
+    QTest::addColumn<bool>("fits");
     const QString place(LongestPlace, u'z');
-    QTest::newRow("leeg") << QString() << true;
-    QTest::newRow("langste plaats") << u8("Ede/") + place + u8("/Ede") << true;
-    QTest::newRow("een teken te lang") << u8("Ede/") + place + u8("z/Ede") << false;
-    QTest::newRow("veertigduizend plaatsen") << numbered(u8("Plaats"), 40000).join(u'/') << true;
-    QTest::newRow("meeste plaatsen") << QString(u8("a/")).repeated(MostPlaces - 1) + u8("a") << true;
-    QTest::newRow("een plaats te veel") << QString(u8("a/")).repeated(MostPlaces) + u8("a") << false;
-    QTest::newRow("alleen schuine strepen") << QString(MostPlaces, u'/') << false;
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("longest place") << u8("Ede/") + place + u8("/Ede") << true;
+    QTest::newRow("one character too long") << u8("Ede/") + place + u8("z/Ede") << false;
+    QTest::newRow("forty thousand places") << numbered(u8("Plaats"), 40000).join(u'/') << true;
+    QTest::newRow("most places") << QString(u8("a/")).repeated(MostPlaces - 1) + u8("a") << true;
+    QTest::newRow("one place too many")
+        << QString(u8("a/")).repeated(MostPlaces) + u8("a") << false;
+    QTest::newRow("slashes only") << QString(MostPlaces, u'/') << false;
 }
 
-void TestReliability::watHetVensterAanneemt()
+void TestReliability::whatTheWindowTakes()
 {
     QFETCH(QString, text);
-    QTEST(fitsInWindow(text), "past");
+    QTEST(fitsInWindow(text), "fits");
 }
 
-void TestReliability::geenGewoonBestand_data()
+void TestReliability::notARegularFile_data()
 {
-    QTest::addColumn<QString>("soort");
-    QTest::newRow("een map") << u8("map");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a folder") << u8("folder");
 #ifdef Q_OS_UNIX
-    QTest::newRow("verwijzing naar niets") << u8("los");
-    QTest::newRow("verwijzingen in een kring") << u8("kring");
+    QTest::newRow("link to nothing") << u8("dangling");
+    QTest::newRow("links in a loop") << u8("loop");
 #endif
 }
 
-void TestReliability::geenGewoonBestand()
+void TestReliability::notARegularFile()
 {
-    QFETCH(QString, soort);
-    Programma p;
+    QFETCH(QString, kind);
+    Program p;
     const QString path = p.configPath();
-    if (soort == u8("map")) {
-        QVERIFY(QDir().mkpath(path + u8("/binnen")));
-    } else if (soort == u8("los")) {
-        QVERIFY(QFile::link(p.dir.filePath(u8("weg.cfg")), path));
+    if (kind == u8("folder")) {
+        QVERIFY(QDir().mkpath(path + u8("/inside")));
+    } else if (kind == u8("dangling")) {
+        QVERIFY(QFile::link(p.dir.filePath(u8("nowhere.cfg")), path));
     } else {
         QVERIFY(QFile::link(p.dir.filePath(u8("b.cfg")), path));
         QVERIFY(QFile::link(path, p.dir.filePath(u8("b.cfg"))));
@@ -378,30 +410,31 @@ void TestReliability::geenGewoonBestand()
     // reason. A link to nowhere is saved through to where it points; a link in a loop is replaced.
     p.f().Plaats.AddItem(u8("Ede"));
     p.f().close();
-    if (soort == u8("map")) {
+    if (kind == u8("folder")) {
         QCOMPARE(p.platform.questions.size(), 1);
         QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
         QVERIFY(p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(QFileInfo(path + u8("/binnen")).isDir());
+        QVERIFY(QFileInfo(path + u8("/inside")).isDir());
         return;
     }
     QVERIFY(p.platform.questions.isEmpty());
     QCOMPARE(readFile(path), QByteArray("route=\r\nplaats=Ede\x0F\r\nroutes=\r\n"));
-    if (soort == u8("los"))
+    if (kind == u8("dangling"))
         QVERIFY(QFileInfo(path).isSymLink());
 }
 
-void TestReliability::bestandZonderLeesrecht()
+void TestReliability::fileWithoutReadPermission()
 {
 #ifdef Q_OS_UNIX
-    Programma p;
-    const QByteArray oud = GeldigBegin;
-    QVERIFY(writeFile(p.configPath(), oud));
+    Program p;
+    const QByteArray old = ValidStart;
+    QVERIFY(writeFile(p.configPath(), old));
     QVERIFY(QFile::setPermissions(p.configPath(), QFileDevice::Permissions()));
     {
-        QFile proef(p.configPath());
-        if (proef.open(QIODevice::ReadOnly))
-            QSKIP("this user reads every file (root); e2e_leesrecht.sh runs this case as another user");
+        QFile probe(p.configPath());
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user reads every file (root); e2e_unreadable_config.sh runs this case as "
+                  "another user");
     }
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), QString());
@@ -412,117 +445,125 @@ void TestReliability::bestandZonderLeesrecht()
     p.f().close();
     QCOMPARE(p.platform.questions.size(), 1);
     QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
-    QVERIFY(p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(p.configPath())));
-    QVERIFY(QFile::setPermissions(p.configPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QCOMPARE(readFile(p.configPath()), oud);
-    QVERIFY(bijproducten(p.dir.path()).isEmpty());
+    QVERIFY(
+        p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(p.configPath())));
+    QVERIFY(
+        QFile::setPermissions(p.configPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(readFile(p.configPath()), old);
+    QVERIFY(leftovers(p.dir.path()).isEmpty());
 #else
     QSKIP("needs Unix file permissions");
 #endif
 }
 
-// ---- faults while saving --------------------------------------------------------------------------
+// ---- faults while saving
+// --------------------------------------------------------------------------
 
-void TestReliability::volleSchijf_data()
+void TestReliability::fullDisk_data()
 {
-    QTest::addColumn<int>("oudeGrootte");
-    QTest::addColumn<int>("nieuwePlaatsen");
-    QTest::newRow("nieuw bestand past niet") << 0 << 20000;
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<int>("newPlaces");
+    QTest::newRow("new file does not fit") << 0 << 20000;
     // Old and new would each fit alone, not both: the old one is not given up for the new.
-    QTest::newRow("oud en nieuw samen passen niet") << 40000 << 3000;
+    QTest::newRow("old and new do not fit together") << 40000 << 3000;
 }
 
-void TestReliability::volleSchijf()
+void TestReliability::fullDisk()
 {
 #ifdef Q_OS_LINUX
-    QFETCH(int, oudeGrootte);
-    QFETCH(int, nieuwePlaatsen);
-    Programma p;
-    const KleineSchijf schijf(p.dir.path());
-    if (!schijf.gekoppeld())
-        QSKIP(qPrintable(u8("no small file system could be made here (") + schijf.reason()
-                         + u8("); the file size limit in tst_config covers a full disk")));
-    QByteArray oud = "route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n";
-    oud += QByteArray(qMax(0, oudeGrootte - int(oud.size())), ' ');
-    QVERIFY(writeFile(p.configPath(), oud));
+    QFETCH(int, oldSize);
+    QFETCH(int, newPlaces);
+    Program p;
+    const SmallDisk disk(p.dir.path());
+    if (!disk.mounted())
+        QSKIP(qPrintable(u8("no small file system could be made here (") + disk.reason() +
+                         u8("); the file size limit in tst_config covers a full disk")));
+    QByteArray old = "route=Utrecht\r\nplaats=Zeist\x0F\r\nroutes=\r\n";
+    old += QByteArray(qMax(0, oldSize - int(old.size())), ' ');
+    QVERIFY(writeFile(p.configPath(), old));
     QVERIFY(p.start());
-    p.f().Plaats.AddItems(numbered(u8("Plaats"), nieuwePlaatsen));
+    p.f().Plaats.AddItems(numbered(u8("Plaats"), newPlaces));
     p.f().close();
 
     QCOMPARE(p.platform.questions.size(), 1);
     const Question message = p.platform.questions.constFirst();
     QCOMPARE(message.icon, Question::Icon::Error);
-    QVERIFY2(message.text.contains(QDir::toNativeSeparators(p.configPath())), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(p.configPath())),
+             qPrintable(message.text));
     QVERIFY2(message.text.contains(qt_error_string(ENOSPC)), qPrintable(message.text));
-    QCOMPARE(readFile(p.configPath()), oud);
-    QVERIFY(bijproducten(p.dir.path()).isEmpty());
+    QCOMPARE(readFile(p.configPath()), old);
+    QVERIFY(leftovers(p.dir.path()).isEmpty());
 #else
     QSKIP("needs a Linux tmpfs");
 #endif
 }
 
-void TestReliability::bestandVervangenTerwijlVensterOpen_data()
+void TestReliability::fileReplacedWhileWindowOpen_data()
 {
-    QTest::addColumn<QString>("hoe");
-    QTest::newRow("ter plekke langer overschreven") << u8("overschrijven");
-    QTest::newRow("vervangen door een ander bestand") << u8("hernoemen");
-    QTest::newRow("verwijderd") << u8("verwijderen");
-    QTest::newRow("map verdwenen") << u8("map weg");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("overwritten in place, longer") << u8("overwrite");
+    QTest::newRow("replaced by another file") << u8("rename");
+    QTest::newRow("removed") << u8("remove");
+    QTest::newRow("folder gone") << u8("folder gone");
 }
 
-void TestReliability::bestandVervangenTerwijlVensterOpen()
+void TestReliability::fileReplacedWhileWindowOpen()
 {
-    QFETCH(QString, hoe);
-    Programma p;
-    QVERIFY(writeFile(p.configPath(), GeldigBegin));
+    QFETCH(QString, how);
+    Program p;
+    QVERIFY(writeFile(p.configPath(), ValidStart));
     QVERIFY(p.start());
     p.f().Plaats.AddItem(u8("Zeist"));
-    const QByteArray verwacht = "route=Utrecht/Zeist\r\nplaats=Amersfoort\x0F" "Ede\x0FZeist\x0F\r\nroutes=Ede/Zeist\x0F\r\n";
+    const QByteArray expected = "route=Utrecht/Zeist\r\nplaats=Amersfoort\x0F"
+                                "Ede\x0FZeist\x0F\r\nroutes=Ede/Zeist\x0F\r\n";
 
     // Another program writes at the path while the window is open.
-    const QByteArray ander = "route=Elders\r\nplaats=" + QByteArray(100000, 'q') + "\x0F\r\nroutes=\r\n";
-    if (hoe == u8("overschrijven")) {
-        QVERIFY(writeFile(p.configPath(), ander));
-    } else if (hoe == u8("hernoemen")) {
-        QVERIFY(writeFile(p.dir.filePath(u8("ander.tmp")), ander));
+    const QByteArray other =
+        "route=Elders\r\nplaats=" + QByteArray(100000, 'q') + "\x0F\r\nroutes=\r\n";
+    if (how == u8("overwrite")) {
+        QVERIFY(writeFile(p.configPath(), other));
+    } else if (how == u8("rename")) {
+        QVERIFY(writeFile(p.dir.filePath(u8("other.tmp")), other));
         QVERIFY(QFile::remove(p.configPath()));
-        QVERIFY(QFile::rename(p.dir.filePath(u8("ander.tmp")), p.configPath()));
-    } else if (hoe == u8("verwijderen")) {
+        QVERIFY(QFile::rename(p.dir.filePath(u8("other.tmp")), p.configPath()));
+    } else if (how == u8("remove")) {
         QVERIFY(QFile::remove(p.configPath()));
     } else {
         QVERIFY(QDir(p.dir.path()).removeRecursively());
     }
     p.f().close();
 
-    if (hoe == u8("map weg")) {
+    if (how == u8("folder gone")) {
         QCOMPARE(p.platform.questions.size(), 1);
         QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
         const QString text = p.platform.questions.constFirst().text;
         QVERIFY2(text.contains(QDir::toNativeSeparators(p.configPath())), qPrintable(text));
-        QVERIFY2(!text.section(QDir::toNativeSeparators(p.configPath()), 1).trimmed().isEmpty(), qPrintable(text));
+        QVERIFY2(!text.section(QDir::toNativeSeparators(p.configPath()), 1).trimmed().isEmpty(),
+                 qPrintable(text));
         return;
     }
     // The window's own view, whole: no tail of the other file behind it.
     QVERIFY(p.platform.questions.isEmpty());
-    QCOMPARE(readFile(p.configPath()), verwacht);
-    QVERIFY(bijproducten(p.dir.path()).isEmpty());
+    QCOMPARE(readFile(p.configPath()), expected);
+    QVERIFY(leftovers(p.dir.path()).isEmpty());
 }
 
-// ---- far past 16 bits -------------------------------------------------------------------------------
+// ---- far past 16 bits
+// -------------------------------------------------------------------------------
 
-void TestReliability::routeVanVeertigduizendRegels()
+void TestReliability::routeOfFortyThousandLines()
 {
     const QStringList places = numbered(u8("Plaats"), 40000);
     const QString lines = places.join(u8("\r\n"));
-    Programma p;
+    Program p;
     QVERIFY(p.start());
     frmZwervel& f = p.f();
 
     // Spaces around the places and blank lines between them, for the clean-up.
-    QString rommelig;
+    QString messy;
     for (int i = 0; i < places.size(); ++i)
-        rommelig += u8("  ") + places.at(i) + (i % 2 ? u8(" \r\n \r\n") : u8("\r\n"));
-    f.Route.setText(rommelig);
+        messy += u8("  ") + places.at(i) + (i % 2 ? u8(" \r\n \r\n") : u8("\r\n"));
+    f.Route.setText(messy);
     f.Route.SetFocus();
     QTest::keyClick(&f.Route, Qt::Key_F2);
     QCOMPARE(f.Route.Text(), lines);
@@ -539,21 +580,23 @@ void TestReliability::routeVanVeertigduizendRegels()
     f.knopGoogleMaps_MouseUp(1, 0, 0, 0);
     QCOMPARE(p.platform.addresses.size(), 1);
     const QString address = p.platform.addresses.constFirst();
-    QVERIFY(address.startsWith(QString::fromLatin1(MapBaseAddress) + u8("/maps/dir/Plaats%2000001/Plaats%2000002/")));
+    QVERIFY(address.startsWith(QString::fromLatin1(MapBaseAddress) +
+                               u8("/maps/dir/Plaats%2000001/Plaats%2000002/")));
     QVERIFY(address.endsWith(u8("/Plaats%2039999/Plaats%2040000")));
     QCOMPARE(address.count(u'/'), 4 + 40000);
 
     // Saved on the "route=" line and back as 40,000 lines.
     f.close();
     QVERIFY(p.platform.questions.isEmpty());
-    QVERIFY(readFile(p.configPath()).startsWith("route=" + places.join(u'/').toLatin1() + "\r\nplaats=\r\n"));
+    QVERIFY(readFile(p.configPath())
+                .startsWith("route=" + places.join(u'/').toLatin1() + "\r\nplaats=\r\n"));
     p.window.reset();
     QVERIFY(p.start());
     QCOMPARE(p.f().Route.Text(), lines);
     QCOMPARE(p.f().Route.SelLength(), int(lines.size()));
 }
 
-void TestReliability::caretVoorbijVeertigduizendRegels()
+void TestReliability::caretBeyondFortyThousandLines()
 {
     const QStringList places = numbered(u8("Plaats"), 40000);
     const QString lines = places.join(u8("\r\n"));
@@ -573,12 +616,12 @@ void TestReliability::caretVoorbijVeertigduizendRegels()
     QCOMPARE(f.Route.SelStart(), caret);
     QCOMPARE(f.Route.textCursor().blockNumber(), line);
 
-    kies(f.Plaats, 0);
+    pick(f.Plaats, 0);
     QCOMPARE(f.RouteSelStart, caret); // kept when the list took the focus
     QCOMPARE(f.RouteSelLengte, 12);
-    QString verwacht = lines;
-    verwacht.replace(caret, 12, u8("Ede"));
-    QCOMPARE(f.Route.Text(), verwacht);
+    QString expected = lines;
+    expected.replace(caret, 12, u8("Ede"));
+    QCOMPARE(f.Route.Text(), expected);
     QCOMPARE(f.Route.SelStart(), caret);
     QCOMPARE(f.Route.SelLength(), 3);
     QCOMPARE(f.Route.SelText(), u8("Ede"));
@@ -591,17 +634,17 @@ void TestReliability::caretVoorbijVeertigduizendRegels()
     // A place added at the very end of a long route, after its last line.
     f.Route.SetFocus();
     f.Route.setSelStart(f.Route.TextLength());
-    kies(f.Plaats, 0);
+    pick(f.Plaats, 0);
     QCOMPARE(f.Route.Text(), lines + u8("Ede"));
     QCOMPARE(f.Route.SelStart(), int(lines.size()));
     QCOMPARE(f.Route.SelLength(), 3);
 }
 
-void TestReliability::routeVanVeertigduizendPlaatsenInDeLijst()
+void TestReliability::routeOfFortyThousandPlacesInList()
 {
     const QStringList places = numbered(u8("Plaats"), 40000);
     const QString route = places.join(u'/');
-    Programma p;
+    Program p;
     QVERIFY(p.start());
     p.f().Route.setText(places.join(u8("\r\n")));
     p.platform.answers = {Question::Answer::Yes};
@@ -616,12 +659,12 @@ void TestReliability::routeVanVeertigduizendPlaatsenInDeLijst()
     QVERIFY(p.start());
     QCOMPARE(items(p.f().Routes), QStringList{route});
     p.f().Route.setText(QString());
-    kies(p.f().Routes, 0);
+    pick(p.f().Routes, 0);
     QCOMPARE(p.f().Route.Text(), places.join(u8("\r\n")));
     QCOMPARE(p.f().Route.SelLength(), p.f().Route.TextLength());
 }
 
-void TestReliability::kiezenVoorbij32767()
+void TestReliability::pickingBeyond32767()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -634,11 +677,11 @@ void TestReliability::kiezenVoorbij32767()
     f.Route.setText(u8("Utrecht\r\n"));
     f.Route.SetFocus();
     f.Route.setSelStart(9);
-    kies(f.Plaats, 39999);
+    pick(f.Plaats, 39999);
     QCOMPARE(f.Route.Text(), u8("Utrecht\r\nPlaats 40000"));
     QCOMPARE(f.tPlaats.Text(), u8("Plaats 40000"));
 
-    kies(f.Routes, 32768);
+    pick(f.Routes, 32768);
     QCOMPARE(f.tRoutes.Text(), routes.at(32768));
     QCOMPARE(f.Route.Text(), u8("Route a\r\nb 32769"));
 }

@@ -12,7 +12,10 @@ using namespace zwervel;
 
 namespace {
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
@@ -20,46 +23,47 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void zonderBestand();
-    void metRouteGeheelGeselecteerd();
-    void ongedaanVerborgenNaLaden();
-    void alleenEersteActiveringSelecteert();
-    void cfgBestandNaastProgramma_data();
-    void cfgBestandNaastProgramma();
+    void withoutFile();
+    void routeWhollySelected();
+    void undoHiddenAfterLoading();
+    void onlyFirstActivationSelects();
+    void configFileBesideProgram_data();
+    void configFileBesideProgram();
     void toWholeTwips_data();
     void toWholeTwips();
-    void startmaten();
-    void veldenOverHunLijsten();
-    void veldGeeftFocusAanLijst_data();
-    void veldGeeftFocusAanLijst();
-    void afsluitenSchrijftBestand();
+    void startSizes();
+    void fieldsOverTheirLists();
+    void fieldGivesFocusToList_data();
+    void fieldGivesFocusToList();
+    void closingWritesFile();
 };
 
-void TestStartup::zonderBestand()
+void TestStartup::withoutFile()
 {
     FormFixture f;
     QVERIFY(f.show());
-    frmZwervel& v = f.f();
-    QCOMPARE(v.Route.Text(), QString());
-    QCOMPARE(QApplication::focusWidget(), &v.Route);
-    QCOMPARE(v.Plaats.ListCount(), 0);
-    QCOMPARE(v.Routes.ListCount(), 0);
-    QCOMPARE(v.tPlaats.Text(), QString());
-    QCOMPARE(v.tRoutes.Text(), QString());
-    const QString info = u8(" Gebruik Enter of schuine streep  / voor plaats, postcode, museum, hotel, e.d.\r\n"
-                            "  Gebruik komma , voor extra informatie\r\n"
-                            "  Gebruik open- en sluithaakjes ( en ) voor informatie\r\n"
-                            "\r\n"
-                            "  Voorbeeld: Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");
-    QCOMPARE(v.InfoTekst, info);
-    QCOMPARE(v.Info.Caption(), info);
+    frmZwervel& w = f.f();
+    QCOMPARE(w.Route.Text(), QString());
+    QCOMPARE(QApplication::focusWidget(), &w.Route);
+    QCOMPARE(w.Plaats.ListCount(), 0);
+    QCOMPARE(w.Routes.ListCount(), 0);
+    QCOMPARE(w.tPlaats.Text(), QString());
+    QCOMPARE(w.tRoutes.Text(), QString());
+    const QString info =
+        u8(" Gebruik Enter of schuine streep  / voor plaats, postcode, museum, hotel, e.d.\r\n"
+           "  Gebruik komma , voor extra informatie\r\n"
+           "  Gebruik open- en sluithaakjes ( en ) voor informatie\r\n"
+           "\r\n"
+           "  Voorbeeld: Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");
+    QCOMPARE(w.InfoTekst, info);
+    QCOMPARE(w.Info.Caption(), info);
     // Start-up asks nothing, and makes no file.
     QVERIFY(f.platform.questions.isEmpty());
     QCOMPARE(f.platform.beeps, 0);
     QVERIFY(!QFile::exists(f.configPath()));
 }
 
-void TestStartup::metRouteGeheelGeselecteerd()
+void TestStartup::routeWhollySelected()
 {
     const QByteArray file("route=Nieuwegein/Utrecht/Amsterdam\r\n");
     FormFixture f(&file);
@@ -75,7 +79,7 @@ void TestStartup::metRouteGeheelGeselecteerd()
     QCOMPARE(route.Text(), u8("Zeist"));
 }
 
-void TestStartup::ongedaanVerborgenNaLaden()
+void TestStartup::undoHiddenAfterLoading()
 {
     const QByteArray file("route=Utrecht\r\nroute=Zeist\r\nplaats=Zeist\x0F\r\n");
     FormFixture f(&file);
@@ -83,7 +87,7 @@ void TestStartup::ongedaanVerborgenNaLaden()
     QVERIFY(f.f().knopOngedaan.isHidden());
 }
 
-void TestStartup::alleenEersteActiveringSelecteert()
+void TestStartup::onlyFirstActivationSelects()
 {
     const QByteArray file("route=Utrecht/Zeist\r\n");
     FormFixture f(&file);
@@ -91,26 +95,26 @@ void TestStartup::alleenEersteActiveringSelecteert()
     RouteBox& route = f.f().Route;
     route.setSelStart(3);
     // Switching to another window and back raises no new activation.
-    QWidget ander;
-    ander.show();
-    ander.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&ander));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
     f.f().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.f()));
     QCOMPARE(route.SelStart(), 3);
     QCOMPARE(route.SelLength(), 0);
 }
 
-void TestStartup::cfgBestandNaastProgramma_data()
+void TestStartup::configFileBesideProgram_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("cfg");
-    QTest::newRow("zonder extensie") << u8("zwervel") << u8("zwervel.cfg");
-    QTest::newRow("met extensie") << u8("zwervel.exe") << u8("zwervel.cfg");
-    QTest::newRow("punt in de naam") << u8("zwervel.v2.exe") << u8("zwervel.v2.cfg");
+    QTest::newRow("without extension") << u8("zwervel") << u8("zwervel.cfg");
+    QTest::newRow("with extension") << u8("zwervel.exe") << u8("zwervel.cfg");
+    QTest::newRow("dot in the name") << u8("zwervel.v2.exe") << u8("zwervel.v2.cfg");
 }
 
-void TestStartup::cfgBestandNaastProgramma()
+void TestStartup::configFileBesideProgram()
 {
     QFETCH(QString, program);
     QFETCH(QString, cfg);
@@ -129,23 +133,23 @@ void TestStartup::cfgBestandNaastProgramma()
 void TestStartup::toWholeTwips_data()
 {
     QTest::addColumn<double>("twips");
-    QTest::addColumn<int>("heel");
+    QTest::addColumn<int>("whole");
     QTest::newRow("6195") << 6195.0 << 6195;
-    QTest::newRow("0.5 naar 0") << 0.5 << 0;
-    QTest::newRow("1.5 naar 2") << 1.5 << 2;
-    QTest::newRow("6194.5 naar 6194") << 6194.5 << 6194;
-    QTest::newRow("6195.5 naar 6196") << 6195.5 << 6196;
-    QTest::newRow("6195.4 naar 6195") << 6195.4 << 6195;
-    QTest::newRow("-2.5 naar -2") << -2.5 << -2;
+    QTest::newRow("0.5 to 0") << 0.5 << 0;
+    QTest::newRow("1.5 to 2") << 1.5 << 2;
+    QTest::newRow("6194.5 to 6194") << 6194.5 << 6194;
+    QTest::newRow("6195.5 to 6196") << 6195.5 << 6196;
+    QTest::newRow("6195.4 to 6195") << 6195.4 << 6195;
+    QTest::newRow("-2.5 to -2") << -2.5 << -2;
 }
 
 void TestStartup::toWholeTwips()
 {
     QFETCH(double, twips);
-    QTEST(int(zwervel::toWholeTwips(twips)), "heel");
+    QTEST(int(zwervel::toWholeTwips(twips)), "whole");
 }
 
-void TestStartup::startmaten()
+void TestStartup::startSizes()
 {
     FormFixture f;
     // The designed client area: 6195 by 6990 twips.
@@ -154,70 +158,70 @@ void TestStartup::startmaten()
     QCOMPARE(f.f().StartBreedte, 6195);
 }
 
-void TestStartup::veldenOverHunLijsten()
+void TestStartup::fieldsOverTheirLists()
 {
     FormFixture f;
     QVERIFY(f.show());
-    frmZwervel& v = f.f();
-    QCOMPARE(v.tPlaats.Left(), v.Plaats.Left());
-    QCOMPARE(v.tPlaats.Width(), v.Plaats.Width() - 280);
-    QCOMPARE(v.tRoutes.Left(), v.Routes.Left());
-    QCOMPARE(v.tRoutes.Width(), v.Routes.Width() - 280);
-    QCOMPARE(v.tPlaats.Left(), 240.f);
-    QCOMPARE(v.tPlaats.Width(), 5495.f);
-    QCOMPARE(v.tRoutes.Width(), 5495.f);
+    frmZwervel& w = f.f();
+    QCOMPARE(w.tPlaats.Left(), w.Plaats.Left());
+    QCOMPARE(w.tPlaats.Width(), w.Plaats.Width() - 280);
+    QCOMPARE(w.tRoutes.Left(), w.Routes.Left());
+    QCOMPARE(w.tRoutes.Width(), w.Routes.Width() - 280);
+    QCOMPARE(w.tPlaats.Left(), 240.f);
+    QCOMPARE(w.tPlaats.Width(), 5495.f);
+    QCOMPARE(w.tRoutes.Width(), 5495.f);
     // Top and Height stay those of the form description, over the lists' edit parts.
-    QCOMPARE(v.tPlaats.Top(), 5400.f);
-    QCOMPARE(v.tRoutes.Top(), 6000.f);
-    QCOMPARE(v.tPlaats.Height(), 380.f);
+    QCOMPARE(w.tPlaats.Top(), 5400.f);
+    QCOMPARE(w.tRoutes.Top(), 6000.f);
+    QCOMPARE(w.tPlaats.Height(), 380.f);
     // On screen too: each field starts where its list starts.
-    QCOMPARE(v.tPlaats.geometry().left(), v.Plaats.geometry().left());
-    QCOMPARE(v.tRoutes.geometry().left(), v.Routes.geometry().left());
+    QCOMPARE(w.tPlaats.geometry().left(), w.Plaats.geometry().left());
+    QCOMPARE(w.tRoutes.geometry().left(), w.Routes.geometry().left());
 }
 
-void TestStartup::veldGeeftFocusAanLijst_data()
+void TestStartup::fieldGivesFocusToList_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<bool>("metTab");
-    QTest::newRow("klik op het plaatsveld") << u8("tPlaats") << u8("Plaats") << false;
-    QTest::newRow("klik op het routeveld") << u8("tRoutes") << u8("Routes") << false;
-    QTest::newRow("tab naar het plaatsveld") << u8("tPlaats") << u8("Plaats") << true;
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<bool>("withTab");
+    QTest::newRow("click on the place field") << u8("tPlaats") << u8("Plaats") << false;
+    QTest::newRow("click on the route field") << u8("tRoutes") << u8("Routes") << false;
+    QTest::newRow("tab to the place field") << u8("tPlaats") << u8("Plaats") << true;
 }
 
-void TestStartup::veldGeeftFocusAanLijst()
+void TestStartup::fieldGivesFocusToList()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, list);
-    QFETCH(bool, metTab);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, listName);
+    QFETCH(bool, withTab);
     const QByteArray file("plaats=Utrecht\x0FZeist\x0F\r\nroutes=Utrecht/Zeist\x0F\r\n");
     FormFixture f(&file);
     QVERIFY(f.show());
-    auto* tekstveld = f.f().findChild<TextBox*>(field);
-    auto* keuzelijst = f.f().findChild<ComboBox*>(list);
-    QVERIFY(tekstveld && keuzelijst);
-    tekstveld->setText(u8("Utrecht"));
-    if (metTab) {
+    auto* field = f.f().findChild<TextBox*>(fieldName);
+    auto* list = f.f().findChild<ComboBox*>(listName);
+    QVERIFY(field && list);
+    field->setText(u8("Utrecht"));
+    if (withTab) {
         // The place field follows the route list in the tab order.
         f.f().Routes.SetFocus();
         QTest::keyClick(&f.f().Routes, Qt::Key_Tab);
     } else {
-        QTest::mouseClick(tekstveld, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(10, 10));
     }
-    QTRY_VERIFY(keuzelijst->hasFocus());
-    QVERIFY(!keuzelijst->view()->isVisible());
-    QCOMPARE(tekstveld->Text(), u8("Utrecht"));
+    QTRY_VERIFY(list->hasFocus());
+    QVERIFY(!list->view()->isVisible());
+    QCOMPARE(field->Text(), u8("Utrecht"));
 }
 
-void TestStartup::afsluitenSchrijftBestand()
+void TestStartup::closingWritesFile()
 {
     const QByteArray file("route=Utrecht/Zeist\nplaats=Zeist\x0F\n");
     FormFixture f(&file);
     QVERIFY(f.show());
     f.f().close();
-    QFile terug(f.configPath());
-    QVERIFY(terug.open(QIODevice::ReadOnly));
-    QCOMPARE(terug.readAll(), QByteArray("route=Utrecht/Zeist\r\nplaats=Zeist\x0F\r\nroutes=\r\n"));
+    QFile saved(f.configPath());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("route=Utrecht/Zeist\r\nplaats=Zeist\x0F\r\nroutes=\r\n"));
     QVERIFY(f.platform.questions.isEmpty());
 }
 
