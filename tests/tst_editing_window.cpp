@@ -14,10 +14,13 @@ using namespace zwervel;
 
 namespace {
 
-QString crlf(QString text) { return text.replace(QStringLiteral("|"), QStringLiteral("\r\n")); }
+QString crlf(QString text)
+{
+    return text.replace(QStringLiteral("|"), QStringLiteral("\r\n"));
+}
 
 // The route box's text with this caret and selection, as the user left it.
-void zetRoute(frmZwervel& f, const QString& text, int selStart = 0, int selLength = 0)
+void setRoute(frmZwervel& f, const QString& text, int selStart = 0, int selLength = 0)
 {
     f.Route.setText(text);
     f.Route.SetFocus();
@@ -25,7 +28,7 @@ void zetRoute(frmZwervel& f, const QString& text, int selStart = 0, int selLengt
     f.Route.setSelLength(selLength);
 }
 
-int indexVan(ComboBox& list, const QString& text)
+int entryIndex(ComboBox& list, const QString& text)
 {
     if (list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         list.AddItem(text);
@@ -33,25 +36,28 @@ int indexVan(ComboBox& list, const QString& text)
 }
 
 // The user moves to the list and picks an entry: the list reports the choice as Qt does.
-void kies(ComboBox& list, const QString& text)
+void pick(ComboBox& list, const QString& text)
 {
-    const int index = indexVan(list, text);
+    const int index = entryIndex(list, text);
     list.SetFocus();
     list.setCurrentIndex(index);
     emit list.activated(index);
 }
 
-bool undoZichtbaar(frmZwervel& f) { return f.knopOngedaan.isVisibleTo(&f); }
+bool undoVisible(frmZwervel& f)
+{
+    return f.knopOngedaan.isVisibleTo(&f);
+}
 
 // Three places, "Ede" shown, and the caret at the end of "Utrecht" in the route box.
-void drieplaatsen(frmZwervel& f)
+void threePlaces(frmZwervel& f)
 {
     f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Epe"), QStringLiteral("Zeist")});
     f.Plaats.setText(QStringLiteral("Ede"));
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
+    setRoute(f, QStringLiteral("Utrecht"), 7);
 }
 
-QAbstractItemView* openLijst(ComboBox& list)
+QAbstractItemView* openList(ComboBox& list)
 {
     list.SetFocus();
     list.OpenList();
@@ -63,115 +69,116 @@ QAbstractItemView* openLijst(ComboBox& list)
 
 // A key as a keyboard sends it: with Ctrl held a letter brings a control character, not the
 // letter itself.
-void drukToets(QWidget& widget, Qt::Key toets, Qt::KeyboardModifiers modifiers)
+void pressKey(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QString text;
-    if (toets >= Qt::Key_A && toets <= Qt::Key_Z)
-        text = modifiers.testFlag(Qt::ControlModifier) ? QString(QChar(toets - Qt::Key_A + 1))
-                                                        : QString(QChar(toets)).toLower();
-    QTest::sendKeyEvent(QTest::Press, &widget, toets, text, modifiers);
-    QTest::sendKeyEvent(QTest::Release, &widget, toets, text, modifiers);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        text = modifiers.testFlag(Qt::ControlModifier) ? QString(QChar(key - Qt::Key_A + 1))
+                                                       : QString(QChar(key)).toLower();
+    QTest::sendKeyEvent(QTest::Press, &widget, key, text, modifiers);
+    QTest::sendKeyEvent(QTest::Release, &widget, key, text, modifiers);
 }
 
 // The offscreen test platform cannot raise or grab for a popup list; that is no fault.
-QtMessageHandler vorigeMelder = nullptr;
-void meldNiets(QtMsgType soort, const QMessageLogContext& context, const QString& message)
+QtMessageHandler previousHandler = nullptr;
+void quietPopupWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (!message.startsWith(QStringLiteral("This plugin does not support")))
-        vorigeMelder(soort, context, message);
+        previousHandler(type, context, message);
 }
 
-void draaiWiel(QWidget& widget, int stappen)
+void turnWheel(QWidget& widget, int steps)
 {
     const QPointF middle = QRectF(widget.rect()).center();
-    QWheelEvent wiel(middle, widget.mapToGlobal(middle), QPoint(), QPoint(0, 120 * stappen),
-                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&widget, &wiel);
+    QWheelEvent wheel(middle, widget.mapToGlobal(middle), QPoint(), QPoint(0, 120 * steps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &wheel);
 }
 
 } // namespace
 
-class TstEditingWindow : public QObject {
+class TestEditingWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { vorigeMelder = qInstallMessageHandler(meldNiets); }
+    void initTestCase() { previousHandler = qInstallMessageHandler(quietPopupWarnings); }
     void insertPlace_data();
     void insertPlace();
-    void tweePlaatsenNaElkaar();
-    void plaatsMetToetsVast_data();
-    void plaatsMetToetsVast();
-    void legeGetoondePlaatsDoetNiets();
-    void routeKiezen();
-    void routeMetLegeGetoondeTekst();
-    void verliesFocusBewaartCaretGenest();
-    void undoNaStartVerborgen();
-    void undoCaretVoorbijHetEind_data();
-    void undoCaretVoorbijHetEind();
-    void caretVoorbij32767();
-    void leegmaken();
-    void leegmakenDanTypen();
-    void opschonen_data();
-    void opschonen();
-    void opschonenNaInvoegen();
-    void grootVakOpschonen();
+    void twoPlacesInARow();
+    void placeWithModifierHeld_data();
+    void placeWithModifierHeld();
+    void emptyShownPlaceDoesNothing();
+    void pickRoute();
+    void routeWithEmptyShownText();
+    void focusLossSavesCaretAtOnce();
+    void undoHiddenAfterStart();
+    void undoCaretPastTheEnd_data();
+    void undoCaretPastTheEnd();
+    void caretPast32767();
+    void emptyRoute();
+    void emptyThenType();
+    void cleanUp_data();
+    void cleanUp();
+    void cleanUpAfterInsert();
+    void cleanUpLargeBox();
     void modifiers_data();
     void modifiers();
-    void editorToetsenBlijven();
-    void rechterMuisknop_data();
-    void rechterMuisknop();
-    void geenEigenContextmenu();
-    void kiezenMetMuisInOpenLijst();
-    void kiezenMetEnterInOpenLijst();
-    void escapeKiestNiets();
-    void pijltjesInGeslotenLijst();
-    void wielOverGeslotenLijst();
+    void editorKeysRemain();
+    void rightMouseButton_data();
+    void rightMouseButton();
+    void noContextMenu();
+    void pickWithMouseInOpenList();
+    void pickWithEnterInOpenList();
+    void escapePicksNothing();
+    void arrowsInClosedList();
+    void wheelOverClosedList();
 };
 
 // "|" stands for CR LF in the rows.
-void TstEditingWindow::insertPlace_data()
+void TestEditingWindow::insertPlace_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selStart");
     QTest::addColumn<int>("selLength");
     QTest::addColumn<QString>("place");
-    QTest::addColumn<QString>("verwacht");
-    QTest::addColumn<int>("verwachtStart");
-    QTest::addColumn<int>("verwachtLengte");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("expectedStart");
+    QTest::addColumn<int>("expectedLength");
 
-    const auto row = [](const char* name, const char* text, int s, int l, const char* place,
-                        const char* verwacht, int vs, int vl) {
-        QTest::newRow(name) << crlf(QString::fromUtf8(text)) << s << l << QString::fromUtf8(place)
-                            << crlf(QString::fromUtf8(verwacht)) << vs << vl;
+    const auto row = [](const char* name, const char* text, int start, int length,
+                        const char* place, const char* expected, int expStart, int expLength) {
+        QTest::newRow(name) << crlf(QString::fromUtf8(text)) << start << length
+                            << QString::fromUtf8(place) << crlf(QString::fromUtf8(expected))
+                            << expStart << expLength;
     };
-    row("leeg vak", "", 0, 0, "Utrecht", "Utrecht", 0, 7);
-    row("caret op lege tweede regel", "Utrecht|", 9, 0, "Zeist", "Utrecht|Zeist", 9, 5);
-    row("geen scheiding", "Utrecht|Zeist", 7, 0, "Amersfoort", "UtrechtAmersfoort|Zeist", 7, 10);
-    row("regel vervangen", "Utrecht|Zeist", 9, 5, "Amersfoort", "Utrecht|Amersfoort", 9, 10);
-    row("regeleinde aan het eind weg", "Utrecht|", 0, 0, "Zeist", "ZeistUtrecht", 0, 5);
-    row("achter Utrecht", "Utrecht", 7, 0, "Zeist", "UtrechtZeist", 7, 5);
+    row("empty box", "", 0, 0, "Utrecht", "Utrecht", 0, 7);
+    row("caret on the empty second line", "Utrecht|", 9, 0, "Zeist", "Utrecht|Zeist", 9, 5);
+    row("no separator", "Utrecht|Zeist", 7, 0, "Amersfoort", "UtrechtAmersfoort|Zeist", 7, 10);
+    row("line replaced", "Utrecht|Zeist", 9, 5, "Amersfoort", "Utrecht|Amersfoort", 9, 10);
+    row("final line break dropped", "Utrecht|", 0, 0, "Zeist", "ZeistUtrecht", 0, 5);
+    row("after Utrecht", "Utrecht", 7, 0, "Zeist", "UtrechtZeist", 7, 5);
 }
 
-void TstEditingWindow::insertPlace()
+void TestEditingWindow::insertPlace()
 {
     QFETCH(QString, text);
     QFETCH(int, selStart);
     QFETCH(int, selLength);
     QFETCH(QString, place);
-    QFETCH(QString, verwacht);
-    QFETCH(int, verwachtStart);
-    QFETCH(int, verwachtLengte);
+    QFETCH(QString, expected);
+    QFETCH(int, expectedStart);
+    QFETCH(int, expectedLength);
 
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, text, selStart, selLength);
+    setRoute(f, text, selStart, selLength);
 
-    kies(f.Plaats, place);
-    QCOMPARE(f.Route.Text(), verwacht);
-    QCOMPARE(f.Route.SelStart(), verwachtStart);
-    QCOMPARE(f.Route.SelLength(), verwachtLengte);
+    pick(f.Plaats, place);
+    QCOMPARE(f.Route.Text(), expected);
+    QCOMPARE(f.Route.SelStart(), expectedStart);
+    QCOMPARE(f.Route.SelLength(), expectedLength);
     QVERIFY(f.Route.hasFocus());
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
     QCOMPARE(f.OngedaanTekst, text);
     QCOMPARE(f.tPlaats.Text(), place);
 
@@ -180,7 +187,7 @@ void TstEditingWindow::insertPlace()
     QCOMPARE(f.Route.Text(), text);
     QCOMPARE(f.Route.SelStart(), selStart);
     QCOMPARE(f.Route.SelLength(), selLength);
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
     QVERIFY(f.Route.hasFocus());
     QCOMPARE(f.OngedaanTekst, text);
     // Only the route box goes back: the field and the list keep the place.
@@ -188,93 +195,93 @@ void TstEditingWindow::insertPlace()
     QCOMPARE(f.Plaats.Text(), place);
 }
 
-void TstEditingWindow::tweePlaatsenNaElkaar()
+void TestEditingWindow::twoPlacesInARow()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
+    setRoute(f, QStringLiteral("Utrecht"), 7);
 
-    kies(f.Plaats, QStringLiteral("Zeist"));
-    kies(f.Plaats, QStringLiteral("Ede"));
+    pick(f.Plaats, QStringLiteral("Zeist"));
+    pick(f.Plaats, QStringLiteral("Ede"));
     QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtEde"));
     QCOMPARE(f.Route.SelStart(), 7);
     QCOMPARE(f.Route.SelLength(), 3);
     QCOMPARE(f.OngedaanTekst, QStringLiteral("UtrechtZeist"));
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
 
     // One step back only: the first place comes back, selected as the list found it.
     f.knopOngedaan_Click();
     QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtZeist"));
     QCOMPARE(f.Route.SelStart(), 7);
     QCOMPARE(f.Route.SelLength(), 5);
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 }
 
-void TstEditingWindow::plaatsMetToetsVast_data()
+void TestEditingWindow::placeWithModifierHeld_data()
 {
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("undoEerst");
+    QTest::addColumn<bool>("undoShownFirst");
     QTest::newRow("Shift") << int(ShiftKey) << false;
     QTest::newRow("Ctrl") << int(CtrlKey) << true;
     QTest::newRow("Alt") << int(AltKey) << false;
-    QTest::newRow("Alt met undo zichtbaar") << int(AltKey) << true;
-    QTest::newRow("alle drie") << int(ShiftKey | CtrlKey | AltKey) << false;
+    QTest::newRow("Alt with undo shown") << int(AltKey) << true;
+    QTest::newRow("all three") << int(ShiftKey | CtrlKey | AltKey) << false;
 }
 
-void TstEditingWindow::plaatsMetToetsVast()
+void TestEditingWindow::placeWithModifierHeld()
 {
     QFETCH(int, modifiers);
-    QFETCH(bool, undoEerst);
+    QFETCH(bool, undoShownFirst);
 
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, QStringLiteral("Utrecht"), 2, 3);
-    if (undoEerst)
+    setRoute(f, QStringLiteral("Utrecht"), 2, 3);
+    if (undoShownFirst)
         f.KnopRouteLeegmaken_Click();
     const QString text = f.Route.Text();
-    const QString slot = f.OngedaanTekst;
+    const QString undoText = f.OngedaanTekst;
 
     fx.platform.modifiers = modifiers;
-    kies(f.Plaats, QStringLiteral("Zeist"));
+    pick(f.Plaats, QStringLiteral("Zeist"));
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Zeist"));
     QCOMPARE(f.Route.Text(), text);
-    QCOMPARE(f.OngedaanTekst, slot);
-    QCOMPARE(undoZichtbaar(f), undoEerst);
+    QCOMPARE(f.OngedaanTekst, undoText);
+    QCOMPARE(undoVisible(f), undoShownFirst);
     QVERIFY(f.Plaats.hasFocus());
 }
 
-void TstEditingWindow::legeGetoondePlaatsDoetNiets()
+void TestEditingWindow::emptyShownPlaceDoesNothing()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
+    setRoute(f, QStringLiteral("Utrecht"), 7);
     f.tPlaats.setText(QStringLiteral("Ede"));
     f.Plaats.setCurrentIndex(-1);
     emit f.Plaats.activated(-1);
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Ede"));
     QVERIFY(f.OngedaanTekst.isEmpty());
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 }
 
-void TstEditingWindow::routeKiezen()
+void TestEditingWindow::pickRoute()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, QStringLiteral("Ede"), 1, 1);
+    setRoute(f, QStringLiteral("Ede"), 1, 1);
 
-    kies(f.Routes, QStringLiteral("Utrecht/Zeist/Amersfoort"));
+    pick(f.Routes, QStringLiteral("Utrecht/Zeist/Amersfoort"));
     QCOMPARE(f.Route.Text(), crlf(QStringLiteral("Utrecht|Zeist|Amersfoort")));
     QCOMPARE(f.Route.SelStart(), 0);
     QCOMPARE(f.Route.SelLength(), f.Route.TextLength());
     QVERIFY(f.Route.hasFocus());
     QCOMPARE(f.tRoutes.Text(), QStringLiteral("Utrecht/Zeist/Amersfoort"));
     QCOMPARE(f.OngedaanTekst, QStringLiteral("Ede"));
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
 
     f.knopOngedaan_Click();
     QCOMPARE(f.Route.Text(), QStringLiteral("Ede"));
@@ -284,29 +291,29 @@ void TstEditingWindow::routeKiezen()
     QCOMPARE(f.Routes.Text(), QStringLiteral("Utrecht/Zeist/Amersfoort"));
 }
 
-void TstEditingWindow::routeMetLegeGetoondeTekst()
+void TestEditingWindow::routeWithEmptyShownText()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Routes.AddItem(QStringLiteral("Ede/Zeist"));
     f.Routes.setCurrentIndex(-1);
-    zetRoute(f, QStringLiteral("Utrecht"), 3);
+    setRoute(f, QStringLiteral("Utrecht"), 3);
     f.tRoutes.setText(QStringLiteral("oud"));
 
     emit f.Routes.activated(-1);
     QCOMPARE(f.OngedaanTekst, QStringLiteral("Utrecht"));
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
     QCOMPARE(f.tRoutes.Text(), QStringLiteral("oud"));
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 }
 
-void TstEditingWindow::verliesFocusBewaartCaretGenest()
+void TestEditingWindow::focusLossSavesCaretAtOnce()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, crlf(QStringLiteral("Utrecht|Zeist")), 9, 5);
+    setRoute(f, crlf(QStringLiteral("Utrecht|Zeist")), 9, 5);
     QCOMPARE(f.RouteSelStart, 0);
 
     // Saved while SetFocus runs, before it returns.
@@ -315,50 +322,49 @@ void TstEditingWindow::verliesFocusBewaartCaretGenest()
     QCOMPARE(f.RouteSelLengte, 5);
 
     // Picture buttons take no focus: clicking one leaves the saved caret alone.
-    zetRoute(f, QStringLiteral("Ede"), 1);
+    setRoute(f, QStringLiteral("Ede"), 1);
     QTest::mouseClick(&f.knopRouteOpschonen, Qt::LeftButton);
     QCOMPARE(f.RouteSelStart, 9);
     QCOMPARE(f.RouteSelLengte, 5);
 }
 
-void TstEditingWindow::undoNaStartVerborgen()
+void TestEditingWindow::undoHiddenAfterStart()
 {
     const QByteArray cfg("route=Utrecht/Zeist\r\n");
     FormFixture fx(&cfg);
     QVERIFY(fx.show());
     QCOMPARE(fx.f().Route.Text(), crlf(QStringLiteral("Utrecht|Zeist")));
-    QVERIFY(!undoZichtbaar(fx.f()));
+    QVERIFY(!undoVisible(fx.f()));
 
-    FormFixture leeg;
-    QVERIFY(leeg.show());
-    QVERIFY(!undoZichtbaar(leeg.f()));
+    FormFixture withoutConfig;
+    QVERIFY(withoutConfig.show());
+    QVERIFY(!undoVisible(withoutConfig.f()));
 }
 
-void TstEditingWindow::undoCaretVoorbijHetEind_data()
+void TestEditingWindow::undoCaretPastTheEnd_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selStart");
     QTest::addColumn<int>("selLength");
-    QTest::addColumn<int>("verwachtStart");
-    QTest::addColumn<int>("verwachtLengte");
-    QTest::newRow("caret voorbij het eind") << QStringLiteral("Utrecht") << 100 << 0 << 7 << 0;
-    QTest::newRow("caret ver voorbij 32767")
-        << QStringLiteral("Utrecht") << 2000000000 << 5 << 7 << 0;
-    QTest::newRow("selectie voorbij het eind") << QStringLiteral("Utrecht") << 3 << 100 << 3 << 4;
-    QTest::newRow("grootste lengte")
+    QTest::addColumn<int>("expectedStart");
+    QTest::addColumn<int>("expectedLength");
+    QTest::newRow("caret past the end") << QStringLiteral("Utrecht") << 100 << 0 << 7 << 0;
+    QTest::newRow("caret far past 32767") << QStringLiteral("Utrecht") << 2000000000 << 5 << 7 << 0;
+    QTest::newRow("selection past the end") << QStringLiteral("Utrecht") << 3 << 100 << 3 << 4;
+    QTest::newRow("largest length")
         << QStringLiteral("Utrecht") << 3 << std::numeric_limits<int>::max() << 3 << 4;
-    QTest::newRow("negatief") << QStringLiteral("Utrecht") << -4 << -2 << 0 << 0;
-    QTest::newRow("tussen CR en LF") << crlf(QStringLiteral("Utrecht|Zeist")) << 8 << 0 << 7 << 0;
-    QTest::newRow("leeg") << QString() << 5 << 5 << 0 << 0;
+    QTest::newRow("negative") << QStringLiteral("Utrecht") << -4 << -2 << 0 << 0;
+    QTest::newRow("between CR and LF") << crlf(QStringLiteral("Utrecht|Zeist")) << 8 << 0 << 7 << 0;
+    QTest::newRow("empty") << QString() << 5 << 5 << 0 << 0;
 }
 
-void TstEditingWindow::undoCaretVoorbijHetEind()
+void TestEditingWindow::undoCaretPastTheEnd()
 {
     QFETCH(QString, text);
     QFETCH(int, selStart);
     QFETCH(int, selLength);
-    QFETCH(int, verwachtStart);
-    QFETCH(int, verwachtLengte);
+    QFETCH(int, expectedStart);
+    QFETCH(int, expectedLength);
 
     FormFixture fx;
     QVERIFY(fx.show());
@@ -368,42 +374,42 @@ void TstEditingWindow::undoCaretVoorbijHetEind()
     f.RouteSelLengte = selLength;
     f.knopOngedaan_Click();
     QCOMPARE(f.Route.Text(), text);
-    QCOMPARE(f.Route.SelStart(), verwachtStart);
-    QCOMPARE(f.Route.SelLength(), verwachtLengte);
+    QCOMPARE(f.Route.SelStart(), expectedStart);
+    QCOMPARE(f.Route.SelLength(), expectedLength);
 }
 
-void TstEditingWindow::caretVoorbij32767()
+void TestEditingWindow::caretPast32767()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    QString lang;
+    QString longText;
     for (int i = 0; i < 5000; ++i)
-        lang += QStringLiteral("Plaats ") + QString::number(i % 10) + QStringLiteral("\r\n");
-    lang += QStringLiteral("Zeist");
-    QVERIFY(lang.size() > 40000);
-    const int caret = int(lang.size()) - 5;
-    zetRoute(f, lang, caret, 5);
+        longText += QStringLiteral("Plaats ") + QString::number(i % 10) + QStringLiteral("\r\n");
+    longText += QStringLiteral("Zeist");
+    QVERIFY(longText.size() > 40000);
+    const int caret = int(longText.size()) - 5;
+    setRoute(f, longText, caret, 5);
 
-    kies(f.Plaats, QStringLiteral("Ede"));
+    pick(f.Plaats, QStringLiteral("Ede"));
     QCOMPARE(f.RouteSelStart, caret);
     QCOMPARE(f.RouteSelLengte, 5);
-    QCOMPARE(f.Route.Text(), lang.first(caret) + QStringLiteral("Ede"));
+    QCOMPARE(f.Route.Text(), longText.first(caret) + QStringLiteral("Ede"));
     QCOMPARE(f.Route.SelStart(), caret);
     QCOMPARE(f.Route.SelLength(), 3);
 
     f.knopOngedaan_Click();
-    QCOMPARE(f.Route.Text(), lang);
+    QCOMPARE(f.Route.Text(), longText);
     QCOMPARE(f.Route.SelStart(), caret);
     QCOMPARE(f.Route.SelLength(), 5);
 }
 
-void TstEditingWindow::leegmaken()
+void TestEditingWindow::emptyRoute()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, QStringLiteral("Utrecht"), 2, 2);
+    setRoute(f, QStringLiteral("Utrecht"), 2, 2);
     f.Plaats.SetFocus();
 
     QTest::mouseClick(&f.KnopRouteLeegmaken, Qt::LeftButton);
@@ -412,127 +418,127 @@ void TstEditingWindow::leegmaken()
     QCOMPARE(f.Route.Text(), QString());
     QVERIFY(f.Route.hasFocus());
     QCOMPARE(f.OngedaanTekst, QStringLiteral("Utrecht"));
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
 
     // Emptying an empty box: a beep, the empty text kept, the undo offered all the same.
     QTest::mouseClick(&f.KnopRouteLeegmaken, Qt::LeftButton);
     QCOMPARE(fx.platform.beeps, 2);
     QCOMPARE(f.OngedaanTekst, QString());
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
     QTest::mouseClick(&f.knopOngedaan, Qt::LeftButton);
     QCOMPARE(f.Route.Text(), QString());
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 }
 
-void TstEditingWindow::leegmakenDanTypen()
+void TestEditingWindow::emptyThenType()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, QStringLiteral("Utrecht"));
+    setRoute(f, QStringLiteral("Utrecht"));
     f.KnopRouteLeegmaken_Click();
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
     QTest::keyClick(&f.Route, Qt::Key_E);
     QCOMPARE(f.Route.Text(), QStringLiteral("e"));
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 }
 
-void TstEditingWindow::opschonen_data()
+void TestEditingWindow::cleanUp_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("verwacht");
-    QTest::addColumn<bool>("metF2");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("withF2");
 
-    const auto row = [](const char* name, const char* text, const char* verwacht) {
+    const auto row = [](const char* name, const char* text, const char* expected) {
         for (const bool f2 : {false, true}) {
-            const QByteArray rijNaam = QByteArray(name) + (f2 ? " (F2)" : " (knop)");
-            QTest::newRow(rijNaam.constData()) << crlf(QString::fromUtf8(text))
-                                               << crlf(QString::fromUtf8(verwacht)) << f2;
+            const QByteArray rowName = QByteArray(name) + (f2 ? " (F2)" : " (button)");
+            QTest::newRow(rowName.constData())
+                << crlf(QString::fromUtf8(text)) << crlf(QString::fromUtf8(expected)) << f2;
         }
     };
-    row("spaties en lege regels", "  Utrecht ||   |Zeist|", "Utrecht|Zeist");
-    row("alleen spaties en regeleinden", "  || | |", "");
-    row("leeg", "", "");
-    row("alleen een tab", "\t", "\t");
-    row("herhaling blijft", "Utrecht|Utrecht", "Utrecht|Utrecht");
+    row("spaces and empty lines", "  Utrecht ||   |Zeist|", "Utrecht|Zeist");
+    row("only spaces and line breaks", "  || | |", "");
+    row("empty", "", "");
+    row("only a tab", "\t", "\t");
+    row("repetition stays", "Utrecht|Utrecht", "Utrecht|Utrecht");
 }
 
-void TstEditingWindow::opschonen()
+void TestEditingWindow::cleanUp()
 {
     QFETCH(QString, text);
-    QFETCH(QString, verwacht);
-    QFETCH(bool, metF2);
+    QFETCH(QString, expected);
+    QFETCH(bool, withF2);
 
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, text, 1);
+    setRoute(f, text, 1);
     f.OngedaanTekst = QStringLiteral("vorige");
     f.knopOngedaan.setVisible(true);
 
-    if (metF2)
+    if (withF2)
         QTest::keyClick(&f.Route, Qt::Key_F2);
     else
         QTest::mouseClick(&f.knopRouteOpschonen, Qt::LeftButton);
-    QCOMPARE(f.Route.Text(), verwacht);
+    QCOMPARE(f.Route.Text(), expected);
     QCOMPARE(f.Route.SelStart(), 0);
-    QCOMPARE(f.Route.SelLength(), int(verwacht.size()));
+    QCOMPARE(f.Route.SelLength(), int(expected.size()));
     QVERIFY(f.Route.hasFocus());
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
     QCOMPARE(f.OngedaanTekst, QStringLiteral("vorige"));
 }
 
-void TstEditingWindow::opschonenNaInvoegen()
+void TestEditingWindow::cleanUpAfterInsert()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, crlf(QStringLiteral("Utrecht|")), 0);
-    kies(f.Plaats, QStringLiteral("Zeist"));
-    QVERIFY(undoZichtbaar(f));
+    setRoute(f, crlf(QStringLiteral("Utrecht|")), 0);
+    pick(f.Plaats, QStringLiteral("Zeist"));
+    QVERIFY(undoVisible(f));
     f.knopRouteOpschonen_Click();
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
     QCOMPARE(f.OngedaanTekst, crlf(QStringLiteral("Utrecht|")));
 }
 
-void TstEditingWindow::grootVakOpschonen()
+void TestEditingWindow::cleanUpLargeBox()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    QString text, verwacht;
+    QString text, expected;
     for (int i = 0; i < 30000; ++i) {
         const QString place = QStringLiteral("Plaats ") + QString::number(i);
-        text += (i % 2 ? QStringLiteral(" ") : QStringLiteral("")) + place
-                 + (i % 3 ? QStringLiteral("\r\n") : QStringLiteral("  \r\n  \r\n"));
-        verwacht += place + QStringLiteral("\r\n");
+        text += (i % 2 ? QStringLiteral(" ") : QStringLiteral("")) + place +
+                (i % 3 ? QStringLiteral("\r\n") : QStringLiteral("  \r\n  \r\n"));
+        expected += place + QStringLiteral("\r\n");
     }
-    verwacht.chop(2);
-    zetRoute(f, text);
+    expected.chop(2);
+    setRoute(f, text);
 
     QTest::keyClick(&f.Route, Qt::Key_F2);
-    QCOMPARE(f.Route.Text(), verwacht);
+    QCOMPARE(f.Route.Text(), expected);
     QCOMPARE(f.Route.SelStart(), 0);
-    QCOMPARE(f.Route.SelLength(), int(verwacht.size()));
+    QCOMPARE(f.Route.SelLength(), int(expected.size()));
     QCOMPARE(f.Route.document()->blockCount(), 30000);
 }
 
-void TstEditingWindow::modifiers_data()
+void TestEditingWindow::modifiers_data()
 {
-    QTest::addColumn<int>("toets");
+    QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("opgeschoond");
-    QTest::addColumn<bool>("allesGeselecteerd");
+    QTest::addColumn<bool>("cleaned");
+    QTest::addColumn<bool>("allSelected");
 
-    const auto row = [](const char* name, Qt::Key toets, Qt::KeyboardModifiers modifiers,
-                        bool opgeschoond, bool alles) {
-        QTest::newRow(name) << int(toets) << modifiers << opgeschoond << alles;
+    const auto row = [](const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers,
+                        bool cleaned, bool all) {
+        QTest::newRow(name) << int(key) << modifiers << cleaned << all;
     };
-    const Qt::KeyboardModifiers geen = Qt::NoModifier;
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
     const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const Qt::KeyboardModifiers alt = Qt::AltModifier;
-    row("F2", Qt::Key_F2, geen, true, true);
+    row("F2", Qt::Key_F2, none, true, true);
     row("Shift+F2", Qt::Key_F2, shift, true, true);
     row("Ctrl+F2", Qt::Key_F2, ctrl, true, true);
     row("Alt+F2", Qt::Key_F2, alt, true, true);
@@ -540,41 +546,41 @@ void TstEditingWindow::modifiers_data()
     row("Ctrl+Shift+A", Qt::Key_A, ctrl | shift, false, true);
     row("Ctrl+Alt+A", Qt::Key_A, ctrl | alt, false, false);
     row("Ctrl+Alt+Shift+A", Qt::Key_A, ctrl | alt | shift, false, false);
-    row("F3", Qt::Key_F3, geen, false, false);
+    row("F3", Qt::Key_F3, none, false, false);
     row("Ctrl+B", Qt::Key_B, ctrl, false, false);
 }
 
-void TstEditingWindow::modifiers()
+void TestEditingWindow::modifiers()
 {
-    QFETCH(int, toets);
+    QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, opgeschoond);
-    QFETCH(bool, allesGeselecteerd);
+    QFETCH(bool, cleaned);
+    QFETCH(bool, allSelected);
 
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     const QString text = crlf(QStringLiteral(" Utrecht||Zeist "));
-    zetRoute(f, text, 3, 2);
+    setRoute(f, text, 3, 2);
 
-    drukToets(f.Route, Qt::Key(toets), modifiers);
-    const QString nu = f.Route.Text();
-    QCOMPARE(nu, opgeschoond ? crlf(QStringLiteral("Utrecht|Zeist")) : text);
-    if (allesGeselecteerd) {
+    pressKey(f.Route, Qt::Key(key), modifiers);
+    const QString result = f.Route.Text();
+    QCOMPARE(result, cleaned ? crlf(QStringLiteral("Utrecht|Zeist")) : text);
+    if (allSelected) {
         QCOMPARE(f.Route.SelStart(), 0);
-        QCOMPARE(f.Route.SelLength(), int(nu.size()));
+        QCOMPARE(f.Route.SelLength(), int(result.size()));
     } else {
         QCOMPARE(f.Route.SelStart(), 3);
         QCOMPARE(f.Route.SelLength(), 2);
     }
 }
 
-void TstEditingWindow::editorToetsenBlijven()
+void TestEditingWindow::editorKeysRemain()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, crlf(QStringLiteral("Utrecht|Zeist")), 9, 5);
+    setRoute(f, crlf(QStringLiteral("Utrecht|Zeist")), 9, 5);
 
     QTest::keyClick(&f.Route, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Zeist"));
@@ -586,20 +592,20 @@ void TstEditingWindow::editorToetsenBlijven()
     QCOMPARE(f.Route.Text(), crlf(QStringLiteral("Utrecht|")));
 }
 
-void TstEditingWindow::rechterMuisknop_data()
+void TestEditingWindow::rightMouseButton_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QString>("address");
-    QTest::newRow("rechts") << QStringLiteral("Utrecht") << Qt::RightButton
-                            << QStringLiteral("https://www.google.com/maps/dir/Utrecht/Utrecht");
-    QTest::newRow("rechts, leeg vak") << QString() << Qt::RightButton
-                                      << QStringLiteral("https://www.google.com/maps/dir/");
-    QTest::newRow("links") << QStringLiteral("Utrecht") << Qt::LeftButton << QString();
-    QTest::newRow("midden") << QStringLiteral("Utrecht") << Qt::MiddleButton << QString();
+    QTest::newRow("right") << QStringLiteral("Utrecht") << Qt::RightButton
+                           << QStringLiteral("https://www.google.com/maps/dir/Utrecht/Utrecht");
+    QTest::newRow("right, empty box")
+        << QString() << Qt::RightButton << QStringLiteral("https://www.google.com/maps/dir/");
+    QTest::newRow("left") << QStringLiteral("Utrecht") << Qt::LeftButton << QString();
+    QTest::newRow("middle") << QStringLiteral("Utrecht") << Qt::MiddleButton << QString();
 }
 
-void TstEditingWindow::rechterMuisknop()
+void TestEditingWindow::rightMouseButton()
 {
     QFETCH(QString, text);
     QFETCH(Qt::MouseButton, button);
@@ -608,93 +614,94 @@ void TstEditingWindow::rechterMuisknop()
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, text);
+    setRoute(f, text);
     QTest::mouseClick(f.Route.viewport(), button);
     QCOMPARE(fx.platform.addresses, address.isNull() ? QStringList() : QStringList{address});
     QCOMPARE(f.Route.Text(), text);
     QVERIFY(!QApplication::activePopupWidget());
 }
 
-void TstEditingWindow::geenEigenContextmenu()
+void TestEditingWindow::noContextMenu()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetRoute(f, QStringLiteral("Utrecht"));
+    setRoute(f, QStringLiteral("Utrecht"));
 
     // A context menu would run its own event loop; close it if one appears, and tell.
-    bool menuGezien = false;
-    QTimer::singleShot(0, [&menuGezien] {
+    bool menuSeen = false;
+    QTimer::singleShot(0, [&menuSeen] {
         if (QWidget* menu = QApplication::activePopupWidget()) {
-            menuGezien = true;
+            menuSeen = true;
             menu->close();
         }
     });
-    QContextMenuEvent question(QContextMenuEvent::Mouse, QPoint(5, 5),
-                            f.Route.viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(f.Route.viewport(), &question);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                f.Route.viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(f.Route.viewport(), &menuEvent);
     QCoreApplication::processEvents();
-    QVERIFY(!menuGezien);
+    QVERIFY(!menuSeen);
 }
 
-void TstEditingWindow::kiezenMetMuisInOpenLijst()
+void TestEditingWindow::pickWithMouseInOpenList()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Zeist")});
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
+    setRoute(f, QStringLiteral("Utrecht"), 7);
 
-    QAbstractItemView* view = openLijst(f.Plaats);
+    QAbstractItemView* view = openList(f.Plaats);
     QVERIFY(view);
-    const QModelIndex zeist = view->model()->index(f.Plaats.findText(QStringLiteral("Zeist")), 0);
-    const QPoint punt = view->visualRect(zeist).center();
-    QTest::mouseMove(view->viewport(), punt);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, punt);
+    const QModelIndex zeistIndex =
+        view->model()->index(f.Plaats.findText(QStringLiteral("Zeist")), 0);
+    const QPoint point = view->visualRect(zeistIndex).center();
+    QTest::mouseMove(view->viewport(), point);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
     QTRY_VERIFY(!view->isVisible());
     QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtZeist"));
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Zeist"));
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
 }
 
-void TstEditingWindow::kiezenMetEnterInOpenLijst()
+void TestEditingWindow::pickWithEnterInOpenList()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    drieplaatsen(f);
-    QSignalSpy keuzes(&f.Plaats.events, &ControlEvents::Click);
+    threePlaces(f);
+    QSignalSpy picks(&f.Plaats.events, &ControlEvents::Click);
 
-    QAbstractItemView* view = openLijst(f.Plaats);
+    QAbstractItemView* view = openList(f.Plaats);
     QVERIFY(view);
     QTest::keyClick(view, Qt::Key_Down);
     QTest::keyClick(view, Qt::Key_Down);
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
     QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(keuzes.count(), 1);
+    QCOMPARE(picks.count(), 1);
     QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtZeist"));
     QCOMPARE(f.OngedaanTekst, QStringLiteral("Utrecht"));
 
     // Picking the shown entry again is a choice too.
-    view = openLijst(f.Plaats);
+    view = openList(f.Plaats);
     QVERIFY(view);
     QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(keuzes.count(), 2);
+    QCOMPARE(picks.count(), 2);
     QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtZeist"));
     QCOMPARE(f.OngedaanTekst, QStringLiteral("UtrechtZeist"));
 }
 
-void TstEditingWindow::escapeKiestNiets()
+void TestEditingWindow::escapePicksNothing()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Zeist")});
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
+    setRoute(f, QStringLiteral("Utrecht"), 7);
 
-    QAbstractItemView* view = openLijst(f.Plaats);
+    QAbstractItemView* view = openList(f.Plaats);
     QVERIFY(view);
     QTest::keyClick(view, Qt::Key_Down);
     QTest::keyClick(view, Qt::Key_Escape);
@@ -702,17 +709,17 @@ void TstEditingWindow::escapeKiestNiets()
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
     QCOMPARE(f.tPlaats.Text(), QString());
     QVERIFY(f.OngedaanTekst.isEmpty());
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 }
 
-void TstEditingWindow::pijltjesInGeslotenLijst()
+void TestEditingWindow::arrowsInClosedList()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Epe"), QStringLiteral("Zeist")});
-    zetRoute(f, QStringLiteral("Utrecht"), 7);
-    QSignalSpy keuzes(&f.Plaats.events, &ControlEvents::Click);
+    setRoute(f, QStringLiteral("Utrecht"), 7);
+    QSignalSpy picks(&f.Plaats.events, &ControlEvents::Click);
     f.Plaats.SetFocus();
 
     // Moving through the closed list shows each entry, in the field as well, and picks none.
@@ -726,13 +733,13 @@ void TstEditingWindow::pijltjesInGeslotenLijst()
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Epe"));
     QTest::keyClick(&f.Plaats, Qt::Key_End);
     QTest::keyClick(&f.Plaats, Qt::Key_Home);
-    QTest::keyClick(&f.Plaats, Qt::Key_Z);  // typing finds an entry without picking it
+    QTest::keyClick(&f.Plaats, Qt::Key_Z); // typing finds an entry without picking it
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Zeist"));
     QTest::keyClick(&f.Plaats, Qt::Key_Return);
-    QCOMPARE(keuzes.count(), 0);
+    QCOMPARE(picks.count(), 0);
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
     QVERIFY(f.OngedaanTekst.isEmpty());
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 
     // Opening the list from the keyboard and pressing Enter picks the entry shown.
     QTest::keyClick(&f.Plaats, Qt::Key_Down, Qt::AltModifier);
@@ -740,37 +747,37 @@ void TstEditingWindow::pijltjesInGeslotenLijst()
     QVERIFY(QTest::qWaitForWindowExposed(view->window()));
     QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(keuzes.count(), 1);
+    QCOMPARE(picks.count(), 1);
     QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtZeist"));
-    QVERIFY(undoZichtbaar(f));
+    QVERIFY(undoVisible(f));
 }
 
-void TstEditingWindow::wielOverGeslotenLijst()
+void TestEditingWindow::wheelOverClosedList()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    drieplaatsen(f);
-    QSignalSpy keuzes(&f.Plaats.events, &ControlEvents::Click);
+    threePlaces(f);
+    QSignalSpy picks(&f.Plaats.events, &ControlEvents::Click);
 
-    draaiWiel(f.Plaats, -1);
+    turnWheel(f.Plaats, -1);
     QCOMPARE(f.Plaats.Text(), QStringLiteral("Epe"));
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Epe"));
-    draaiWiel(f.Plaats, -1);
+    turnWheel(f.Plaats, -1);
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Zeist"));
-    QCOMPARE(keuzes.count(), 0);
+    QCOMPARE(picks.count(), 0);
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 
     // The route list alike: its field follows, the route box stays.
     f.Routes.AddItems({QStringLiteral("Ede/Epe"), QStringLiteral("Utrecht/Zeist")});
     f.Routes.setText(QStringLiteral("Ede/Epe"));
-    draaiWiel(f.Routes, -1);
+    turnWheel(f.Routes, -1);
     QCOMPARE(f.tRoutes.Text(), QStringLiteral("Utrecht/Zeist"));
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
     QVERIFY(f.OngedaanTekst.isEmpty());
-    QVERIFY(!undoZichtbaar(f));
+    QVERIFY(!undoVisible(f));
 }
 
-QTEST_MAIN(TstEditingWindow)
+QTEST_MAIN(TestEditingWindow)
 #include "tst_editing_window.moc"

@@ -1,7 +1,7 @@
 // The rules of the remembered lists without a window: the order of the entries, how a
-// selection or a route becomes an entry, what a removal keeps, the texts of the questions.
-#include "lists/ListRules.h"
+// selection or a route becomes an entry, what a removal keeps.
 #include "lists/ListOrder.h"
+#include "lists/ListRules.h"
 #include "support/TestHelpers.h"
 
 #include <QStringList>
@@ -12,16 +12,16 @@
 
 using namespace zwervel;
 
-class TstLists : public QObject {
+class TestLists : public QObject {
     Q_OBJECT
 private slots:
     void order_data();
     void order();
-    void volgordeIsTotaal();
-    void sorteren_data();
-    void sorteren();
-    void grootSorterenGelijkAanVergelijking();
-    void grens();
+    void orderIsTotal();
+    void sorting_data();
+    void sorting();
+    void largeSortMatchesComparison();
+    void insertionPoint();
     void placeFromSelection_data();
     void placeFromSelection();
     void routeAsEntry_data();
@@ -30,64 +30,66 @@ private slots:
     void entriesWithout();
 };
 
-void TstLists::order_data()
+void TestLists::order_data()
 {
-    QTest::addColumn<QString>("eerst");
-    QTest::addColumn<QString>("daarna");
+    QTest::addColumn<QString>("earlier");
+    QTest::addColumn<QString>("later");
     // Numbers go by their digits: read by value, decimal coordinates would misorder.
     QTest::newRow("coordinates by digit") << s("52.10, 5.1") << s("52.9, 5.1");
     QTest::newRow("longer decimals") << s("52.0907") << s("52.37");
     QTest::newRow("numbers by digit") << s("Plaats 10") << s("Plaats 2");
     QTest::newRow("apostrophe before letters") << s("'s-Gravenhage") << s("Amsterdam");
     QTest::newRow("'s before 't") << s("'s-Gravenhage") << s("'t Zandt");
-    QTest::newRow("hoofdletter telt niet mee") << s("amersfoort") << s("Utrecht");
-    QTest::newRow("Île tussen de I's") << s("IJsselstein") << s("Île");
-    QTest::newRow("Île voor Ilpendam") << s("Île") << s("Ilpendam");
-    QTest::newRow("Île na Hoorn") << s("Hoorn") << s("Île");
-    QTest::newRow("Île voor Jutphaas") << s("Île") << s("Jutphaas");
-    QTest::newRow("é bij de e") << s("Eindhoven") << s("Élancourt");
-    QTest::newRow("korter eerst") << s("Den") << s("Den Haag");
-    QTest::newRow("leeg eerst") << QString() << s("A");
-    QTest::newRow("zelfde behalve hoofdletters: vast") << s("Amsterdam") << s("amsterdam");
+    QTest::newRow("case does not count") << s("amersfoort") << s("Utrecht");
+    QTest::newRow("Île among the I's") << s("IJsselstein") << s("Île");
+    QTest::newRow("Île before Ilpendam") << s("Île") << s("Ilpendam");
+    QTest::newRow("Île after Hoorn") << s("Hoorn") << s("Île");
+    QTest::newRow("Île before Jutphaas") << s("Île") << s("Jutphaas");
+    QTest::newRow("é with the e") << s("Eindhoven") << s("Élancourt");
+    QTest::newRow("shorter first") << s("Den") << s("Den Haag");
+    QTest::newRow("empty first") << QString() << s("A");
+    QTest::newRow("same but for case: fixed order") << s("Amsterdam") << s("amsterdam");
 }
 
-void TstLists::order()
+void TestLists::order()
 {
-    QFETCH(QString, eerst);
-    QFETCH(QString, daarna);
-    QVERIFY(compareEntries(eerst, daarna) < 0);
-    QVERIFY(compareEntries(daarna, eerst) > 0);
+    QFETCH(QString, earlier);
+    QFETCH(QString, later);
+    QVERIFY(compareEntries(earlier, later) < 0);
+    QVERIFY(compareEntries(later, earlier) > 0);
 }
 
-void TstLists::volgordeIsTotaal()
+void TestLists::orderIsTotal()
 {
     // Texts that collate alike still have a fixed order, and only a text equals itself.
-    const QStringList gelijk = {s("a"), s("A"), s("a\x01"), s("a\x0f")};
-    for (const QString& a : gelijk) {
+    const QStringList alike = {s("a"), s("A"), s("a\x01"), s("a\x0f")};
+    for (const QString& a : alike) {
         QCOMPARE(compareEntries(a, a), 0);
-        for (const QString& b : gelijk) {
-            if (a != b)
+        for (const QString& b : alike) {
+            if (a != b) {
+                QVERIFY(compareEntries(a, b) != 0);
                 QCOMPARE(compareEntries(a, b), -compareEntries(b, a));
+            }
         }
     }
 }
 
-void TstLists::sorteren_data()
+void TestLists::sorting_data()
 {
     QTest::addColumn<QStringList>("input");
     QTest::addColumn<QStringList>("sorted");
     QTest::newRow("coordinates")
         << list({"52.9, 5.1", "52.37", "52.10, 5.1", "52.0907", "Plaats 2", "plaats 10"})
         << list({"52.0907", "52.10, 5.1", "52.37", "52.9, 5.1", "plaats 10", "Plaats 2"});
-    QTest::newRow("Nederlandse volgorde")
+    QTest::newRow("Dutch order")
         << list({"Jutphaas", "Île", "Hoorn", "IJsselstein", "Ilpendam", "zeist", "Ámsterdam"})
         << list({"Ámsterdam", "Hoorn", "IJsselstein", "Île", "Ilpendam", "Jutphaas", "zeist"});
-    QTest::newRow("dubbele blijven") << list({"b", "a", "b"}) << list({"a", "b", "b"});
-    QTest::newRow("al gesorteerd") << list({"a", "B", "c"}) << list({"a", "B", "c"});
-    QTest::newRow("leeg") << QStringList() << QStringList();
+    QTest::newRow("duplicates stay") << list({"b", "a", "b"}) << list({"a", "b", "b"});
+    QTest::newRow("already sorted") << list({"a", "B", "c"}) << list({"a", "B", "c"});
+    QTest::newRow("empty") << QStringList() << QStringList();
 }
 
-void TstLists::sorteren()
+void TestLists::sorting()
 {
     QFETCH(QStringList, input);
     QFETCH(QStringList, sorted);
@@ -95,7 +97,7 @@ void TstLists::sorteren()
     QCOMPARE(input, sorted);
 }
 
-void TstLists::grootSorterenGelijkAanVergelijking()
+void TestLists::largeSortMatchesComparison()
 {
     // The sort keys must give the very order of the comparison, ties between case included.
     QStringList items;
@@ -103,17 +105,16 @@ void TstLists::grootSorterenGelijkAanVergelijking()
         const int n = (i * 7919) % 5003;
         items << (i % 3 == 0 ? QStringLiteral("plaats %1") : QStringLiteral("Plaats %1")).arg(n);
     }
-    QStringList verwacht = items;
-    std::stable_sort(verwacht.begin(), verwacht.end(), [](const QString& a, const QString& b) {
-        return compareEntries(a, b) < 0;
-    });
+    QStringList expected = items;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const QString& a, const QString& b) { return compareEntries(a, b) < 0; });
     sortEntries(items);
     QCOMPARE(items.size(), qsizetype(40000));
-    QCOMPARE(items, verwacht);
+    QCOMPARE(items, expected);
     QCOMPARE(items.first(), QStringLiteral("Plaats 0"));
 }
 
-void TstLists::grens()
+void TestLists::insertionPoint()
 {
     // A new entry goes after its equals, so that adding keeps the order whatever came first.
     const QStringList items = list({"a", "b", "b", "Plaats 10", "Plaats 2"});
@@ -125,67 +126,72 @@ void TstLists::grens()
     QCOMPARE(insertPosition({}, s("a")), qsizetype(0));
 }
 
-void TstLists::placeFromSelection_data()
+void TestLists::placeFromSelection_data()
 {
     QTest::addColumn<QString>("selection");
     QTest::addColumn<QString>("place");
-    QTest::newRow("niets") << QString() << QString();
-    QTest::newRow("alleen spaties") << s("   ") << QString();
-    QTest::newRow("twee regels") << s("Utrecht\r\nGouda") << s("Utrecht/Gouda");
-    QTest::newRow("regel met einde") << s("Utrecht\r\n") << s("Utrecht/");
-    QTest::newRow("spaties eraf") << s("  Utrecht ") << s("Utrecht");
-    QTest::newRow("spaties om streep blijven") << s("Utrecht \r\n Gouda") << s("Utrecht / Gouda");
-    QTest::newRow("tab blijft") << s("Amsterdam\t") << s("Amsterdam\t");
-    QTest::newRow("losse CR en LF blijven") << s("a\rb\nc") << s("a\rb\nc");
-    QTest::newRow("itemeinde weg") << s("Utr\x0f" "echt") << s("Utrecht");
-    QTest::newRow("itemeinde aan de rand") << s("\x0f Utrecht \x0f") << s("Utrecht");
-    QTest::newRow("alleen itemeinde") << s("\x0f\x0f") << QString();
-    QTest::newRow("itemeinde in regeleinde") << s("a\r\x0f\nb") << s("a/b");
+    QTest::newRow("nothing") << QString() << QString();
+    QTest::newRow("only spaces") << s("   ") << QString();
+    QTest::newRow("two lines") << s("Utrecht\r\nGouda") << s("Utrecht/Gouda");
+    QTest::newRow("line with its break") << s("Utrecht\r\n") << s("Utrecht/");
+    QTest::newRow("spaces trimmed") << s("  Utrecht ") << s("Utrecht");
+    QTest::newRow("spaces around the slash stay")
+        << s("Utrecht \r\n Gouda") << s("Utrecht / Gouda");
+    QTest::newRow("tab stays") << s("Amsterdam\t") << s("Amsterdam\t");
+    QTest::newRow("lone CR and LF stay") << s("a\rb\nc") << s("a\rb\nc");
+    QTest::newRow("item end removed") << s("Utr\x0f"
+                                           "echt")
+                                      << s("Utrecht");
+    QTest::newRow("item ends at the edges") << s("\x0f Utrecht \x0f") << s("Utrecht");
+    QTest::newRow("only item ends") << s("\x0f\x0f") << QString();
+    QTest::newRow("item end inside a line break") << s("a\r\x0f\nb") << s("a/b");
 }
 
-void TstLists::placeFromSelection()
+void TestLists::placeFromSelection()
 {
     QFETCH(QString, selection);
     QFETCH(QString, place);
     QCOMPARE(zwervel::placeFromSelection(selection), place);
 }
 
-void TstLists::routeAsEntry_data()
+void TestLists::routeAsEntry_data()
 {
     QTest::addColumn<QString>("normalForm");
     QTest::addColumn<QString>("item");
-    QTest::newRow("gewoon") << s("Utrecht/Gouda (x)") << s("Utrecht/Gouda (x)");
-    QTest::newRow("leeg") << QString() << QString();
-    QTest::newRow("itemeinde in plaats") << s("Utr\x0f" "echt/Gouda") << s("Utrecht/Gouda");
-    QTest::newRow("plaats van alleen itemeinde") << s("a/\x0f/b") << s("a/b");
-    QTest::newRow("wordt dubbel") << s("a/a\x0f") << s("a");
-    QTest::newRow("wordt leeg") << s("\x0f") << QString();
-    QTest::newRow("wordt regeleinde") << s("a\r\x0f\nb") << s("a/b");
+    QTest::newRow("plain") << s("Utrecht/Gouda (x)") << s("Utrecht/Gouda (x)");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("item end in a place") << s("Utr\x0f"
+                                              "echt/Gouda")
+                                         << s("Utrecht/Gouda");
+    QTest::newRow("place of only an item end") << s("a/\x0f/b") << s("a/b");
+    QTest::newRow("becomes a repeat") << s("a/a\x0f") << s("a");
+    QTest::newRow("becomes empty") << s("\x0f") << QString();
+    QTest::newRow("becomes a line break") << s("a\r\x0f\nb") << s("a/b");
 }
 
-void TstLists::routeAsEntry()
+void TestLists::routeAsEntry()
 {
     QFETCH(QString, normalForm);
     QFETCH(QString, item);
     QCOMPARE(zwervel::routeAsEntry(normalForm), item);
 }
 
-void TstLists::entriesWithout_data()
+void TestLists::entriesWithout_data()
 {
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("drop");
     QTest::addColumn<QStringList>("kept");
-    QTest::newRow("elke hoofdlettervorm")
+    QTest::newRow("every case form")
         << list({"Utrecht", "Gouda", "utrecht", "UTRECHT"}) << s("Utrecht") << list({"Gouda"});
-    QTest::newRow("spatie telt") << list({"Den Haag", "Den Haag ", "Den  Haag"}) << s("den haag")
-                                 << list({"Den Haag ", "Den  Haag"});
-    QTest::newRow("geen deel") << list({"Utrecht", "Utrechtseweg"}) << s("Utrecht")
-                               << list({"Utrechtseweg"});
-    QTest::newRow("niets gelijk") << list({"a", "b"}) << s("c") << list({"a", "b"});
+    QTest::newRow("spaces count") << list({"Den Haag", "Den Haag ", "Den  Haag"}) << s("den haag")
+                                  << list({"Den Haag ", "Den  Haag"});
+    QTest::newRow("a part is no match")
+        << list({"Utrecht", "Utrechtseweg"}) << s("Utrecht") << list({"Utrechtseweg"});
+    QTest::newRow("nothing equal") << list({"a", "b"}) << s("c") << list({"a", "b"});
     QTest::newRow("Île") << list({"ÎLE", "Ile"}) << s("île") << list({"Ile"});
 }
 
-void TstLists::entriesWithout()
+void TestLists::entriesWithout()
 {
     QFETCH(QStringList, items);
     QFETCH(QString, drop);
@@ -193,5 +199,5 @@ void TstLists::entriesWithout()
     QCOMPARE(zwervel::entriesWithout(items, drop), kept);
 }
 
-QTEST_APPLESS_MAIN(TstLists)
+QTEST_APPLESS_MAIN(TestLists)
 #include "tst_lists.moc"

@@ -13,69 +13,69 @@ using namespace zwervel;
 
 namespace {
 
-
 // A box written out, so that a mismatch shows which part differs.
-QString beschrijf(const Question& v)
+QString describe(const Question& question)
 {
-    const char* iconen[] = {"vraag", "informatie", "fout"};
-    const char* buttons[] = {"JaNee", "OK"};
-    const char* answers[] = {"Ja", "Nee", "OK"};
-    return v.text + QStringLiteral(" | ") + QString::fromLatin1(iconen[int(v.icon)])
-           + QStringLiteral(" | ") + QString::fromLatin1(buttons[int(v.buttons)])
-           + QStringLiteral(" | standaard ") + QString::fromLatin1(answers[int(v.defaultAnswer)]);
+    const char* icons[] = {"question", "information", "error"};
+    const char* buttons[] = {"YesNo", "OK"};
+    const char* answers[] = {"Yes", "No", "OK"};
+    return question.text + QStringLiteral(" | ") + QString::fromLatin1(icons[int(question.icon)]) +
+           QStringLiteral(" | ") + QString::fromLatin1(buttons[int(question.buttons)]) +
+           QStringLiteral(" | default ") +
+           QString::fromLatin1(answers[int(question.defaultAnswer)]);
 }
 
-Question jaNee(const QString& text, Question::Answer defaultAnswer)
+Question yesNoBox(const QString& text, Question::Answer defaultAnswer)
 {
     return Question{text, Question::Icon::Question, Question::Buttons::YesNo, defaultAnswer};
 }
 
-Question verwijderVraag(const char* name, const char* item)
+Question removeBox(const char* name, const char* item)
 {
-    return jaNee(s(name) + s("\r\n ") + s(item) + s("\r\n\r\nuit de lijst verwijderen?"),
-                 Question::Answer::No);
+    return yesNoBox(s(name) + s("\r\n ") + s(item) + s("\r\n\r\nuit de lijst verwijderen?"),
+                    Question::Answer::No);
 }
 
-Question allePlaatsenVraag(qsizetype n)
+Question removeAllPlacesBox(qsizetype n)
 {
-    return jaNee(s("Alle plaatsen (") + QString::number(n)
-                     + s(") uit de lijst met Plaatsen verwijderen?"),
-                 Question::Answer::Yes);
+    return yesNoBox(s("Alle plaatsen (") + QString::number(n) +
+                        s(") uit de lijst met Plaatsen verwijderen?"),
+                    Question::Answer::Yes);
 }
 
-Question alleRoutesVraag(qsizetype n)
+Question removeAllRoutesBox(qsizetype n)
 {
-    return jaNee(s("Alle routes (") + QString::number(n)
-                     + s(") uit de lijst met Routes verwijderen?"),
-                 Question::Answer::Yes);
+    return yesNoBox(s("Alle routes (") + QString::number(n) +
+                        s(") uit de lijst met Routes verwijderen?"),
+                    Question::Answer::Yes);
 }
 
-Question vraagRouteToevoegen(const QString& route)
+Question addRouteBox(const QString& route)
 {
-    return jaNee(s("Route\r\n ") + route + s("\r\naan de lijst met Routes toevoegen?"),
-                 Question::Answer::Yes);
+    return yesNoBox(s("Route\r\n ") + route + s("\r\naan de lijst met Routes toevoegen?"),
+                    Question::Answer::Yes);
 }
 
-Question meldingRouteBekend(const QString& route)
+Question routeKnownBox(const QString& route)
 {
     return Question{s("Route\r\n ") + route + s("\r\nkomt al voor in de lijst met Routes."),
-                 Question::Icon::Information, Question::Buttons::OK, Question::Answer::OK};
+                    Question::Icon::Information, Question::Buttons::OK, Question::Answer::OK};
 }
 
-QStringList beschreven(const QList<Question>& questions)
+QStringList described(const QList<Question>& questions)
 {
-    QStringList l;
-    for (const Question& v : questions)
-        l << beschrijf(v);
-    return l;
+    QStringList out;
+    for (const Question& question : questions)
+        out << describe(question);
+    return out;
 }
 
-QStringList beschreven(std::initializer_list<Question> questions)
+QStringList described(std::initializer_list<Question> questions)
 {
-    return beschreven(QList<Question>(questions));
+    return described(QList<Question>(questions));
 }
 
-void selecteer(RouteBox& route, const QString& text, int start, int length)
+void selectInRoute(RouteBox& route, const QString& text, int start, int length)
 {
     route.setText(text);
     route.setSelStart(start);
@@ -87,53 +87,53 @@ constexpr auto No = Question::Answer::No;
 
 } // namespace
 
-class TstListsWindow : public QObject {
+class TestListsWindow : public QObject {
     Q_OBJECT
 private slots:
     void order();
     // finding, removing one, emptying the shown text
-    void inLijst_data();
-    void inLijst();
-    void uitLijstNietsGetoond_data();
-    void uitLijstNietsGetoond();
-    void uitLijstJa();
-    void uitLijstNee();
-    void vakLijstLeegmaken();
+    void inList_data();
+    void inList();
+    void removeWithNothingShown_data();
+    void removeWithNothingShown();
+    void removeYes();
+    void removeNo();
+    void clearShownText();
     // adding a place
     void appendPlace_data();
     void appendPlace();
-    void plaatsToevoegenAlleenSelectie();
-    void plaatsNietGekozen();
-    void plaatsOpGesorteerdePlaats();
-    void plaatsZonderItemEinde();
+    void addPlaceTakesSelectionOnly();
+    void addedPlaceNotPicked();
+    void placeInSortedPosition();
+    void placeWithoutItemEnd();
     // adding a route
-    void routeToevoegen_data();
-    void routeToevoegen();
-    void routeBekend();
-    void legeRoute();
-    void routeNietGekozen();
-    void routeZonderItemEinde();
-    void itemEindeNaOpslaanEnLaden();
-    void labelRoute();
+    void addRoute_data();
+    void addRoute();
+    void addKnownRoute();
+    void addEmptyRoute();
+    void addedRouteNotPicked();
+    void routeWithoutItemEnd();
+    void itemEndAfterSaveAndLoad();
+    void routeCaptionAddsRoute();
     // removing places
-    void plaatsVerwijderenNeeNee();
-    void plaatsVerwijderenJa();
-    void allePlaatsenVerwijderen_data();
-    void allePlaatsenVerwijderen();
+    void removePlaceNoNo();
+    void removePlaceYes();
+    void removeAllPlaces_data();
+    void removeAllPlaces();
     // removing routes
-    void routeVerwijderenNietsGetoond();
-    void routeVerwijderenNee();
-    void routeVerwijderenJa();
-    void alleRoutesVerwijderen_data();
-    void alleRoutesVerwijderen();
+    void removeRouteNothingShown();
+    void removeRouteNo();
+    void removeRouteYes();
+    void removeAllRoutes_data();
+    void removeAllRoutes();
     // opening a list
-    void labelOpentLijst_data();
-    void labelOpentLijst();
+    void labelOpensList_data();
+    void labelOpensList();
     // many entries
-    void veertigduizend();
+    void fortyThousandPlaces();
 };
 
-void TstListsWindow::order()
+void TestListsWindow::order()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
@@ -143,7 +143,7 @@ void TstListsWindow::order()
     f.Plaats.AddItem(s("Plaats 3"));
     f.Plaats.AddItem(s("Ilpendam"));
     QCOMPARE(items(f.Plaats), list({"IJsselstein", "Île", "Ilpendam", "Jutphaas", "Plaats 10",
-                                     "plaats 2", "Plaats 3"}));
+                                    "plaats 2", "Plaats 3"}));
     QCOMPARE(f.Plaats.Text(), QString());
     // What is shown stays shown when more entries come.
     f.Plaats.setText(s("Jutphaas"));
@@ -155,50 +155,50 @@ void TstListsWindow::order()
     QCOMPARE(f.Plaats.List(9), s("Zeist"));
 }
 
-void TstListsWindow::inLijst_data()
+void TestListsWindow::inList_data()
 {
     QTest::addColumn<QStringList>("content");
     QTest::addColumn<QString>("item");
-    QTest::addColumn<bool>("gevonden");
-    QTest::newRow("lege lijst") << QStringList() << s("Den Haag") << false;
-    QTest::newRow("lege lijst, leeg item") << QStringList() << QString() << false;
-    QTest::newRow("kleine letters") << list({"Den Haag"}) << s("den haag") << true;
-    QTest::newRow("hoofdletters") << list({"Den Haag"}) << s("DEN HAAG") << true;
-    QTest::newRow("spatie erachter") << list({"Den Haag"}) << s("Den Haag ") << false;
-    QTest::newRow("twee spaties") << list({"Den Haag"}) << s("Den  Haag") << false;
-    QTest::newRow("een deel") << list({"Den Haag"}) << s("Den") << false;
-    QTest::newRow("leeg item") << list({"Den Haag"}) << QString() << false;
+    QTest::addColumn<bool>("found");
+    QTest::newRow("empty list") << QStringList() << s("Den Haag") << false;
+    QTest::newRow("empty list, empty item") << QStringList() << QString() << false;
+    QTest::newRow("lower case") << list({"Den Haag"}) << s("den haag") << true;
+    QTest::newRow("upper case") << list({"Den Haag"}) << s("DEN HAAG") << true;
+    QTest::newRow("trailing space") << list({"Den Haag"}) << s("Den Haag ") << false;
+    QTest::newRow("two spaces") << list({"Den Haag"}) << s("Den  Haag") << false;
+    QTest::newRow("a part is no match") << list({"Den Haag"}) << s("Den") << false;
+    QTest::newRow("empty item") << list({"Den Haag"}) << QString() << false;
     QTest::newRow("Île") << list({"a", "ÎLE", "z"}) << s("île") << true;
 }
 
-void TstListsWindow::inLijst()
+void TestListsWindow::inList()
 {
     QFETCH(QStringList, content);
     QFETCH(QString, item);
-    QFETCH(bool, gevonden);
+    QFETCH(bool, found);
     FormFixture fx;
     fx.f().Routes.AddItems(content);
-    QCOMPARE(fx.f().InLijst(fx.f().Routes, item), gevonden);
+    QCOMPARE(fx.f().InLijst(fx.f().Routes, item), found);
 }
 
-void TstListsWindow::uitLijstNietsGetoond_data()
+void TestListsWindow::removeWithNothingShown_data()
 {
-    QTest::addColumn<bool>("legeGetoond");
-    QTest::newRow("niets getoond") << false;
-    QTest::newRow("het lege item getoond") << true;
+    QTest::addColumn<bool>("emptyShown");
+    QTest::newRow("nothing shown") << false;
+    QTest::newRow("the empty entry shown") << true;
 }
 
-void TstListsWindow::uitLijstNietsGetoond()
+void TestListsWindow::removeWithNothingShown()
 {
-    QFETCH(bool, legeGetoond);
+    QFETCH(bool, emptyShown);
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems(list({"Utrecht"}));
     f.Plaats.AddItem(QString());
-    if (legeGetoond)
+    if (emptyShown)
         f.Plaats.setText(QString());
-    QCOMPARE(f.Plaats.currentIndex(), legeGetoond ? 0 : -1);
+    QCOMPARE(f.Plaats.currentIndex(), emptyShown ? 0 : -1);
 
     QVERIFY(!f.UitLijstVerwijderen(f.Plaats, s("Plaats")));
     QCOMPARE(fx.platform.beeps, 0);
@@ -207,7 +207,7 @@ void TstListsWindow::uitLijstNietsGetoond()
     QCOMPARE(items(f.Plaats), list({"", "Utrecht"}));
 }
 
-void TstListsWindow::uitLijstJa()
+void TestListsWindow::removeYes()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -217,7 +217,7 @@ void TstListsWindow::uitLijstJa()
     fx.platform.answers = {Yes};
 
     QVERIFY(f.UitLijstVerwijderen(f.Plaats, s("Plaats")));
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Plaats", "Utrecht")}));
+    QCOMPARE(described(fx.platform.questions), described({removeBox("Plaats", "Utrecht")}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(items(f.Plaats), list({"Gouda"}));
     QCOMPARE(f.Plaats.Text(), QString());
@@ -225,7 +225,7 @@ void TstListsWindow::uitLijstJa()
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
 }
 
-void TstListsWindow::uitLijstNee()
+void TestListsWindow::removeNo()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -236,7 +236,7 @@ void TstListsWindow::uitLijstNee()
     fx.platform.answers = {No};
 
     QVERIFY(!f.UitLijstVerwijderen(f.Routes, s("Route")));
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Route", "utrecht")}));
+    QCOMPARE(described(fx.platform.questions), described({removeBox("Route", "utrecht")}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(items(f.Routes), list({"Gouda", "Utrecht", "utrecht"}));
     QCOMPARE(f.Routes.currentIndex(), shown);
@@ -244,7 +244,7 @@ void TstListsWindow::uitLijstNee()
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
 }
 
-void TstListsWindow::vakLijstLeegmaken()
+void TestListsWindow::clearShownText()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
@@ -262,24 +262,24 @@ void TstListsWindow::vakLijstLeegmaken()
     QVERIFY(fx.platform.questions.isEmpty());
 }
 
-void TstListsWindow::appendPlace_data()
+void TestListsWindow::appendPlace_data()
 {
     QTest::addColumn<QString>("routeText");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("place"); // empty: nothing added
-    QTest::newRow("niets geselecteerd") << s("Utrecht") << 3 << 0 << QString();
-    QTest::newRow("alleen spaties") << s("a   b") << 1 << 3 << QString();
-    QTest::newRow("over twee regels") << s("Utrecht\r\nGouda") << 0 << 14 << s("Utrecht/Gouda");
-    QTest::newRow("regel met einde") << s("Utrecht\r\nGouda") << 0 << 9 << s("Utrecht/");
-    QTest::newRow("spaties eraf") << s("  Utrecht x") << 0 << 10 << s("Utrecht");
-    QTest::newRow("spaties om de streep")
+    QTest::newRow("nothing selected") << s("Utrecht") << 3 << 0 << QString();
+    QTest::newRow("only spaces") << s("a   b") << 1 << 3 << QString();
+    QTest::newRow("across two lines") << s("Utrecht\r\nGouda") << 0 << 14 << s("Utrecht/Gouda");
+    QTest::newRow("line with its break") << s("Utrecht\r\nGouda") << 0 << 9 << s("Utrecht/");
+    QTest::newRow("spaces trimmed") << s("  Utrecht x") << 0 << 10 << s("Utrecht");
+    QTest::newRow("spaces around the slash")
         << s("Utrecht \r\n Gouda") << 0 << 16 << s("Utrecht / Gouda");
-    QTest::newRow("al bekend, andere hoofdletters") << s("AMSTERDAM") << 0 << 9 << QString();
-    QTest::newRow("tab telt mee") << s("Amsterdam\tx") << 0 << 10 << s("Amsterdam\t");
+    QTest::newRow("known in other case") << s("AMSTERDAM") << 0 << 9 << QString();
+    QTest::newRow("tab counts") << s("Amsterdam\tx") << 0 << 10 << s("Amsterdam\t");
 }
 
-void TstListsWindow::appendPlace()
+void TestListsWindow::appendPlace()
 {
     QFETCH(QString, routeText);
     QFETCH(int, start);
@@ -289,7 +289,7 @@ void TstListsWindow::appendPlace()
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Plaats.AddItems(list({"Amsterdam"}));
-    selecteer(f.Route, routeText, start, length);
+    selectInRoute(f.Route, routeText, start, length);
     QTest::mouseClick(&f.knopPlaatsToevoegen, Qt::LeftButton);
 
     QVERIFY(fx.platform.questions.isEmpty());
@@ -311,13 +311,13 @@ void TstListsWindow::appendPlace()
     QCOMPARE(f.tPlaats.Text(), place);
 }
 
-void TstListsWindow::plaatsToevoegenAlleenSelectie()
+void TestListsWindow::addPlaceTakesSelectionOnly()
 {
     // The selection is what counts, not the line it is on.
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    selecteer(f.Route, s("Utrecht\r\nDen Haag\r\nGouda"), 9, 8);
+    selectInRoute(f.Route, s("Utrecht\r\nDen Haag\r\nGouda"), 9, 8);
     f.knopPlaatsToevoegen_Click();
     QCOMPARE(items(f.Plaats), list({"Den Haag"}));
     f.Route.setSelStart(0);
@@ -328,13 +328,13 @@ void TstListsWindow::plaatsToevoegenAlleenSelectie()
     QCOMPARE(fx.platform.beeps, 2);
 }
 
-void TstListsWindow::plaatsNietGekozen()
+void TestListsWindow::addedPlaceNotPicked()
 {
     // Showing the new place is the program's doing, not a pick: the route box stays as it was.
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    selecteer(f.Route, s("Utrecht\r\nGouda"), 9, 5);
+    selectInRoute(f.Route, s("Utrecht\r\nGouda"), 9, 5);
     QSignalSpy click(&f.Plaats.events, &ControlEvents::Click);
     QSignalSpy picked(&f.Plaats, &QComboBox::activated);
     f.knopPlaatsToevoegen_Click();
@@ -348,7 +348,7 @@ void TstListsWindow::plaatsNietGekozen()
     QCOMPARE(f.OngedaanTekst, QString());
 }
 
-void TstListsWindow::plaatsOpGesorteerdePlaats()
+void TestListsWindow::placeInSortedPosition()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
@@ -361,12 +361,13 @@ void TstListsWindow::plaatsOpGesorteerdePlaats()
     QCOMPARE(f.tPlaats.Text(), s("île de France"));
 }
 
-void TstListsWindow::plaatsZonderItemEinde()
+void TestListsWindow::placeWithoutItemEnd()
 {
     // The configuration file ends each entry with 0x0F: a place holding one would split.
     FormFixture fx;
     frmZwervel& f = fx.f();
-    f.PlaatsAanvullen(s("Utr\x0f" "echt \x0f"));
+    f.PlaatsAanvullen(s("Utr\x0f"
+                        "echt \x0f"));
     f.PlaatsAanvullen(s("\x0f"));
     QCOMPARE(items(f.Plaats), list({"Utrecht"}));
     QCOMPARE(f.tPlaats.Text(), s("Utrecht"));
@@ -377,18 +378,18 @@ void TstListsWindow::plaatsZonderItemEinde()
     QCOMPARE(fx.platform.beeps, 1);
 }
 
-void TstListsWindow::routeToevoegen_data()
+void TestListsWindow::addRoute_data()
 {
     QTest::addColumn<QString>("routeText");
     QTest::addColumn<QString>("route");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("ja") << s(" Utrecht\r\nutrecht \r\n\r\nGouda (x)") << s("utrecht/Gouda (x)")
-                        << true;
-    QTest::newRow("nee") << s("Utrecht\r\nGouda") << s("Utrecht/Gouda") << false;
-    QTest::newRow("een plaats niet dubbel") << s("Utrecht") << s("Utrecht") << true;
+    QTest::newRow("yes") << s(" Utrecht\r\nutrecht \r\n\r\nGouda (x)") << s("utrecht/Gouda (x)")
+                         << true;
+    QTest::newRow("no") << s("Utrecht\r\nGouda") << s("Utrecht/Gouda") << false;
+    QTest::newRow("one place not doubled") << s("Utrecht") << s("Utrecht") << true;
 }
 
-void TstListsWindow::routeToevoegen()
+void TestListsWindow::addRoute()
 {
     QFETCH(QString, routeText);
     QFETCH(QString, route);
@@ -402,7 +403,7 @@ void TstListsWindow::routeToevoegen()
     fx.platform.answers = {yes ? Yes : No};
     QTest::mouseClick(&f.knopRouteToevoegen, Qt::LeftButton);
 
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({vraagRouteToevoegen(route)}));
+    QCOMPARE(described(fx.platform.questions), described({addRouteBox(route)}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(f.Route.Text(), routeText);
     QCOMPARE(QApplication::focusWidget(), &f.Route);
@@ -418,7 +419,7 @@ void TstListsWindow::routeToevoegen()
     QCOMPARE(f.tRoutes.Text(), route);
 }
 
-void TstListsWindow::routeBekend()
+void TestListsWindow::addKnownRoute()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -426,14 +427,14 @@ void TstListsWindow::routeBekend()
     f.Routes.AddItems(list({"Utrecht/Gouda"}));
     f.Route.setText(s("UTRECHT\r\ngouda"));
     f.knopRouteToevoegen_Click();
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({meldingRouteBekend(s("UTRECHT/gouda"))}));
+    QCOMPARE(described(fx.platform.questions), described({routeKnownBox(s("UTRECHT/gouda"))}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(items(f.Routes), list({"Utrecht/Gouda"}));
     QCOMPARE(f.Routes.Text(), QString());
     QCOMPARE(f.tRoutes.Text(), QString());
 }
 
-void TstListsWindow::legeRoute()
+void TestListsWindow::addEmptyRoute()
 {
     // No test for an empty route: the question comes, and Yes keeps an empty entry.
     FormFixture fx;
@@ -446,18 +447,18 @@ void TstListsWindow::legeRoute()
     QCOMPARE(f.Routes.currentIndex(), 0);
     QCOMPARE(f.tRoutes.Text(), QString());
     f.RoutesAanvullen();
-    QCOMPARE(beschreven(fx.platform.questions),
-             beschreven({vraagRouteToevoegen(QString()), meldingRouteBekend(QString())}));
+    QCOMPARE(described(fx.platform.questions),
+             described({addRouteBox(QString()), routeKnownBox(QString())}));
     QCOMPARE(fx.platform.beeps, 2);
     QCOMPARE(f.Routes.ListCount(), 1);
 }
 
-void TstListsWindow::routeNietGekozen()
+void TestListsWindow::addedRouteNotPicked()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    selecteer(f.Route, s("Utrecht\r\nGouda"), 2, 3);
+    selectInRoute(f.Route, s("Utrecht\r\nGouda"), 2, 3);
     QSignalSpy click(&f.Routes.events, &ControlEvents::Click);
     fx.platform.answers = {Yes};
     f.RoutesAanvullen();
@@ -469,41 +470,44 @@ void TstListsWindow::routeNietGekozen()
     QVERIFY(!f.knopOngedaan.isVisible());
 }
 
-void TstListsWindow::routeZonderItemEinde()
+void TestListsWindow::routeWithoutItemEnd()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
-    f.Route.setText(s("Utr\x0f" "echt\r\n\x0f\r\nGouda"));
+    f.Route.setText(s("Utr\x0f"
+                      "echt\r\n\x0f\r\nGouda"));
     fx.platform.answers = {Yes};
     f.RoutesAanvullen();
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({vraagRouteToevoegen(s("Utrecht/Gouda"))}));
+    QCOMPARE(described(fx.platform.questions), described({addRouteBox(s("Utrecht/Gouda"))}));
     QCOMPARE(items(f.Routes), list({"Utrecht/Gouda"}));
     QCOMPARE(f.tRoutes.Text(), s("Utrecht/Gouda"));
 }
 
-void TstListsWindow::itemEindeNaOpslaanEnLaden()
+void TestListsWindow::itemEndAfterSaveAndLoad()
 {
     // What was added comes back from the configuration file as the same single entries.
-    QByteArray opgeslagen;
+    QByteArray saved;
     {
         FormFixture fx;
         frmZwervel& f = fx.f();
-        f.PlaatsAanvullen(s("Utr\x0f" "echt"));
-        f.Route.setText(s("Gou\x0f" "da\r\nZeist"));
+        f.PlaatsAanvullen(s("Utr\x0f"
+                            "echt"));
+        f.Route.setText(s("Gou\x0f"
+                          "da\r\nZeist"));
         fx.platform.answers = {Yes};
         f.RoutesAanvullen();
         f.Route.setText(QString());
         f.CfgOpslaan();
         QFile file(fx.configPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
-        opgeslagen = file.readAll();
+        saved = file.readAll();
     }
-    FormFixture weer(&opgeslagen);
-    QCOMPARE(items(weer.f().Plaats), list({"Utrecht"}));
-    QCOMPARE(items(weer.f().Routes), list({"Gouda/Zeist"}));
+    FormFixture reloaded(&saved);
+    QCOMPARE(items(reloaded.f().Plaats), list({"Utrecht"}));
+    QCOMPARE(items(reloaded.f().Routes), list({"Gouda/Zeist"}));
 }
 
-void TstListsWindow::labelRoute()
+void TestListsWindow::routeCaptionAddsRoute()
 {
     // The caption over the route box does exactly what the add button does.
     FormFixture fx;
@@ -516,12 +520,12 @@ void TstListsWindow::labelRoute()
     QCOMPARE(items(f.Routes), list({"Utrecht/Gouda"}));
     QCOMPARE(f.tRoutes.Text(), s("Utrecht/Gouda"));
     QTest::mouseClick(&f.LabelRoute, Qt::LeftButton);
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({vraagRouteToevoegen(s("Utrecht/Gouda")),
-                                                        meldingRouteBekend(s("Utrecht/Gouda"))}));
+    QCOMPARE(described(fx.platform.questions),
+             described({addRouteBox(s("Utrecht/Gouda")), routeKnownBox(s("Utrecht/Gouda"))}));
     QCOMPARE(fx.platform.beeps, 2);
 }
 
-void TstListsWindow::plaatsVerwijderenNeeNee()
+void TestListsWindow::removePlaceNoNo()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -531,8 +535,8 @@ void TstListsWindow::plaatsVerwijderenNeeNee()
     f.tPlaats.setText(s("Gouda"));
     fx.platform.answers = {No, No};
     f.knopPlaatsVerwijderen_MouseUp(1, 0, 0, 0);
-    QCOMPARE(beschreven(fx.platform.questions),
-             beschreven({verwijderVraag("Plaats", "Gouda"), allePlaatsenVraag(3)}));
+    QCOMPARE(described(fx.platform.questions),
+             described({removeBox("Plaats", "Gouda"), removeAllPlacesBox(3)}));
     QCOMPARE(fx.platform.beeps, 2);
     QCOMPARE(items(f.Plaats), list({"Gouda", "Utrecht", "utrecht"}));
     QCOMPARE(f.Plaats.Text(), s("Gouda"));
@@ -540,7 +544,7 @@ void TstListsWindow::plaatsVerwijderenNeeNee()
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
 }
 
-void TstListsWindow::plaatsVerwijderenJa()
+void TestListsWindow::removePlaceYes()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -550,7 +554,7 @@ void TstListsWindow::plaatsVerwijderenJa()
     f.tPlaats.setText(s("Utrecht"));
     fx.platform.answers = {Yes};
     QTest::mouseClick(&f.knopPlaatsVerwijderen, Qt::LeftButton);
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Plaats", "Utrecht")}));
+    QCOMPARE(described(fx.platform.questions), described({removeBox("Plaats", "Utrecht")}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(items(f.Plaats), list({"Gouda", "utrecht "}));
     QCOMPARE(f.Plaats.currentIndex(), -1);
@@ -558,7 +562,7 @@ void TstListsWindow::plaatsVerwijderenJa()
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
 }
 
-void TstListsWindow::allePlaatsenVerwijderen_data()
+void TestListsWindow::removeAllPlaces_data()
 {
     // The remove-all question: any button but the left, or the left when the list shows
     // nothing. Its count is the list's.
@@ -566,17 +570,17 @@ void TstListsWindow::allePlaatsenVerwijderen_data()
     QTest::addColumn<QStringList>("content");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("yes");
-    const QStringList drie = list({"Utrecht", "Gouda", "Zeist"});
-    QTest::newRow("links, niets getoond, nee") << 1 << list({"Utrecht", "Gouda"}) << QString()
-                                               << false;
-    QTest::newRow("links, lege lijst, ja") << 1 << QStringList() << QString() << true;
-    QTest::newRow("rechts, ja") << 2 << drie << s("Zeist") << true;
-    QTest::newRow("midden, ja") << 4 << drie << s("Zeist") << true;
-    QTest::newRow("links en rechts, ja") << 3 << drie << s("Zeist") << true;
-    QTest::newRow("rechts, nee") << 2 << drie << s("Gouda") << false;
+    const QStringList three = list({"Utrecht", "Gouda", "Zeist"});
+    QTest::newRow("left, nothing shown, no")
+        << 1 << list({"Utrecht", "Gouda"}) << QString() << false;
+    QTest::newRow("left, empty list, yes") << 1 << QStringList() << QString() << true;
+    QTest::newRow("right, yes") << 2 << three << s("Zeist") << true;
+    QTest::newRow("middle, yes") << 4 << three << s("Zeist") << true;
+    QTest::newRow("left and right, yes") << 3 << three << s("Zeist") << true;
+    QTest::newRow("right, no") << 2 << three << s("Gouda") << false;
 }
 
-void TstListsWindow::allePlaatsenVerwijderen()
+void TestListsWindow::removeAllPlaces()
 {
     QFETCH(int, button);
     QFETCH(QStringList, content);
@@ -589,18 +593,18 @@ void TstListsWindow::allePlaatsenVerwijderen()
     f.Plaats.setText(shown);
     f.tPlaats.setText(shown);
     f.Route.setText(s("Utrecht"));
-    const QStringList prefix = items(f.Plaats);
+    const QStringList before = items(f.Plaats);
     fx.platform.answers = {yes ? Yes : No};
     if (button == 3)
         f.knopPlaatsVerwijderen_MouseUp(button, 0, 0, 0);
     else
         QTest::mouseClick(&f.knopPlaatsVerwijderen, Qt::MouseButton(button));
 
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({allePlaatsenVraag(content.size())}));
+    QCOMPARE(described(fx.platform.questions), described({removeAllPlacesBox(content.size())}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(f.Route.Text(), s("Utrecht"));
     if (!yes) {
-        QCOMPARE(items(f.Plaats), prefix);
+        QCOMPARE(items(f.Plaats), before);
         QCOMPARE(f.Plaats.Text(), shown);
         QCOMPARE(f.tPlaats.Text(), shown);
         QCOMPARE(QApplication::focusWidget(), &f.Route);
@@ -612,7 +616,7 @@ void TstListsWindow::allePlaatsenVerwijderen()
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
 }
 
-void TstListsWindow::routeVerwijderenNietsGetoond()
+void TestListsWindow::removeRouteNothingShown()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -625,7 +629,7 @@ void TstListsWindow::routeVerwijderenNietsGetoond()
     QCOMPARE(QApplication::focusWidget(), &f.Route);
 }
 
-void TstListsWindow::routeVerwijderenNee()
+void TestListsWindow::removeRouteNo()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -634,14 +638,14 @@ void TstListsWindow::routeVerwijderenNee()
     f.Routes.setText(s("c/d"));
     fx.platform.answers = {No};
     f.knopRouteVerwijderen_MouseUp(1, 0, 0, 0);
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Route", "c/d")}));
+    QCOMPARE(described(fx.platform.questions), described({removeBox("Route", "c/d")}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(items(f.Routes), list({"a/b", "c/d"}));
     QCOMPARE(f.Routes.Text(), s("c/d"));
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
 }
 
-void TstListsWindow::routeVerwijderenJa()
+void TestListsWindow::removeRouteYes()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -651,7 +655,7 @@ void TstListsWindow::routeVerwijderenJa()
     f.tRoutes.setText(s("c/d"));
     fx.platform.answers = {Yes};
     QTest::mouseClick(&f.knopRouteVerwijderen, Qt::LeftButton);
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({verwijderVraag("Route", "c/d")}));
+    QCOMPARE(described(fx.platform.questions), described({removeBox("Route", "c/d")}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(items(f.Routes), list({"a/b"}));
     QCOMPARE(f.Routes.Text(), QString());
@@ -659,19 +663,19 @@ void TstListsWindow::routeVerwijderenJa()
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
 }
 
-void TstListsWindow::alleRoutesVerwijderen_data()
+void TestListsWindow::removeAllRoutes_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QStringList>("content");
     QTest::addColumn<bool>("yes");
-    const QStringList vier = list({"a/b", "c/d", "e/f", "g/h"});
-    QTest::newRow("rechts, ja") << 2 << vier << true;
-    QTest::newRow("midden, ja") << 4 << vier << true;
-    QTest::newRow("rechts, lege lijst, nee") << 2 << QStringList() << false;
-    QTest::newRow("midden, nee") << 4 << vier << false;
+    const QStringList four = list({"a/b", "c/d", "e/f", "g/h"});
+    QTest::newRow("right, yes") << 2 << four << true;
+    QTest::newRow("middle, yes") << 4 << four << true;
+    QTest::newRow("right, empty list, no") << 2 << QStringList() << false;
+    QTest::newRow("middle, no") << 4 << four << false;
 }
 
-void TstListsWindow::alleRoutesVerwijderen()
+void TestListsWindow::removeAllRoutes()
 {
     // Unlike the places, the route field keeps its text; the route box is not touched.
     QFETCH(int, button);
@@ -684,16 +688,16 @@ void TstListsWindow::alleRoutesVerwijderen()
     f.Routes.setText(s("e/f"));
     f.tRoutes.setText(s("e/f"));
     f.Route.setText(s("e\r\nf"));
-    const QStringList prefix = items(f.Routes);
+    const QStringList before = items(f.Routes);
     fx.platform.answers = {yes ? Yes : No};
     QTest::mouseClick(&f.knopRouteVerwijderen, Qt::MouseButton(button));
 
-    QCOMPARE(beschreven(fx.platform.questions), beschreven({alleRoutesVraag(content.size())}));
+    QCOMPARE(described(fx.platform.questions), described({removeAllRoutesBox(content.size())}));
     QCOMPARE(fx.platform.beeps, 1);
     QCOMPARE(f.tRoutes.Text(), s("e/f"));
     QCOMPARE(f.Route.Text(), s("e\r\nf"));
     if (!yes) {
-        QCOMPARE(items(f.Routes), prefix);
+        QCOMPARE(items(f.Routes), before);
         QCOMPARE(QApplication::focusWidget(), &f.Route);
         return;
     }
@@ -702,43 +706,43 @@ void TstListsWindow::alleRoutesVerwijderen()
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
 }
 
-void TstListsWindow::labelOpentLijst_data()
+void TestListsWindow::labelOpensList_data()
 {
     QTest::addColumn<bool>("places");
     QTest::newRow("LabelPlaatsen") << true;
     QTest::newRow("LabelRoutes") << false;
 }
 
-void TstListsWindow::labelOpentLijst()
+void TestListsWindow::labelOpensList()
 {
     QFETCH(bool, places);
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    ComboBox& vak = places ? f.Plaats : f.Routes;
+    ComboBox& box = places ? f.Plaats : f.Routes;
     Label& label = places ? f.LabelPlaatsen : f.LabelRoutes;
-    vak.AddItems(list({"a", "b"}));
+    box.AddItems(list({"a", "b"}));
     QTest::mouseClick(&label, Qt::LeftButton);
-    QVERIFY(vak.view()->isVisible());
-    QCOMPARE(f.focusWidget(), &vak);
-    vak.hidePopup();
-    QTRY_VERIFY(!vak.view()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), &vak);
-    QCOMPARE(vak.Text(), QString());
+    QVERIFY(box.view()->isVisible());
+    QCOMPARE(f.focusWidget(), &box);
+    box.hidePopup();
+    QTRY_VERIFY(!box.view()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), &box);
+    QCOMPARE(box.Text(), QString());
     QCOMPARE(fx.platform.beeps, 0);
     QVERIFY(fx.platform.questions.isEmpty());
 }
 
-void TstListsWindow::veertigduizend()
+void TestListsWindow::fortyThousandPlaces()
 {
     // Far past 16 bits: the count is right and a removal finds its entries.
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    QStringList veel;
+    QStringList many;
     for (int i = 40000; i > 0; --i)
-        veel << QStringLiteral("Plaats %1").arg(i, 5, 10, QLatin1Char('0'));
-    f.Plaats.AddItems(veel);
+        many << QStringLiteral("Plaats %1").arg(i, 5, 10, QLatin1Char('0'));
+    f.Plaats.AddItems(many);
     QCOMPARE(f.Plaats.ListCount(), 40000);
     QCOMPARE(f.Plaats.List(0), s("Plaats 00001"));
     QCOMPARE(f.Plaats.List(39999), s("Plaats 40000"));
@@ -765,5 +769,5 @@ void TstListsWindow::veertigduizend()
     QCOMPARE(f.Plaats.ListCount(), 0);
 }
 
-QTEST_MAIN(TstListsWindow)
+QTEST_MAIN(TestListsWindow)
 #include "tst_lists_window.moc"
