@@ -12,9 +12,9 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -26,7 +26,10 @@ using namespace zwervel;
 namespace {
 
 // The Qt document position of the route box's caret.
-int documentPosition(const RouteBox& vak) { return vak.textCursor().position(); }
+int documentPosition(const RouteBox& box)
+{
+    return box.textCursor().position();
+}
 
 } // namespace
 
@@ -34,154 +37,154 @@ class TestControls : public QObject {
     Q_OBJECT
 
 private slots:
-    void routeBoxTekstBlijftGelijk_data();
-    void routeBoxTekstBlijftGelijk();
-    void routeBoxLosseRegeleinden();
-    void routeBoxPosities_data();
-    void routeBoxPosities();
-    void routeBoxSelectie();
-    void routeBoxNooitTussenCrEnLf();
-    void routeBoxBuitenDeTekst();
-    void routeBoxLangeTekst();
-    void routeBoxSchuifbalkZoalsDeStijl_data();
-    void routeBoxSchuifbalkZoalsDeStijl();
-    void routeBoxSchuifbalkOpElkeSchaal_data();
-    void routeBoxSchuifbalkOpElkeSchaal();
+    void routeBoxKeepsText_data();
+    void routeBoxKeepsText();
+    void routeBoxLoneLineBreaks();
+    void routeBoxPositions_data();
+    void routeBoxPositions();
+    void routeBoxSelection();
+    void routeBoxNeverBetweenCrAndLf();
+    void routeBoxBeyondTheText();
+    void routeBoxLongText();
+    void routeBoxScrollBarAsTheStyleDraws_data();
+    void routeBoxScrollBarAsTheStyleDraws();
+    void routeBoxScrollBarAtEveryScale_data();
+    void routeBoxScrollBarAtEveryScale();
     void textBox();
-    void textBoxLangeTekst();
-    void comboBoxLijst();
-    void comboBoxTekstZonderClick();
-    void comboBoxKeuzeIsClick();
+    void textBoxLongText();
+    void comboBoxList();
+    void comboBoxTextWithoutClick();
+    void comboBoxChoiceIsClick();
     void twips_data();
     void twips();
-    void changeMeteen();
-    void focusMeteen();
-    void shiftEnterIsRegeleinde();
-    void dubbelklikIsEenClick();
+    void changeAtOnce();
+    void focusAtOnce();
+    void shiftEnterIsLineBreak();
+    void doubleClickIsOneClick();
 };
 
-void TestControls::routeBoxTekstBlijftGelijk_data()
+void TestControls::routeBoxKeepsText_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("leeg") << QString();
-    QTest::newRow("regels") << s("Utrecht\r\nDelft\r\n\r\nGouda");
-    QTest::newRow("regeleinde achteraan") << s("Utrecht\r\n");
-    QTest::newRow("alleen regeleinden") << s("\r\n\r\n");
-    QTest::newRow("harde spatie en tab") << s("Den\u00A0Haag\t/ \u00A0 x\r\n\tDelft  ");
-    QTest::newRow("buiten het basisvlak") << s("東京 \U0001F5FA Łódź");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("lines") << s("Utrecht\r\nDelft\r\n\r\nGouda");
+    QTest::newRow("line break at the end") << s("Utrecht\r\n");
+    QTest::newRow("only line breaks") << s("\r\n\r\n");
+    QTest::newRow("no-break space and tab") << s("Den\u00A0Haag\t/ \u00A0 x\r\n\tDelft  ");
+    QTest::newRow("beyond the basic plane") << s("東京 \U0001F5FA Łódź");
 }
 
-void TestControls::routeBoxTekstBlijftGelijk()
+void TestControls::routeBoxKeepsText()
 {
     QFETCH(QString, text);
-    RouteBox vak(nullptr);
-    vak.setText(text);
-    QCOMPARE(vak.Text(), text);
-    QCOMPARE(vak.TextLength(), int(text.size()));
+    RouteBox box(nullptr);
+    box.setText(text);
+    QCOMPARE(box.Text(), text);
+    QCOMPARE(box.TextLength(), int(text.size()));
 }
 
-void TestControls::routeBoxLosseRegeleinden()
+void TestControls::routeBoxLoneLineBreaks()
 {
     // The editor knows only one kind of line break: a lone CR or LF becomes CR LF.
-    RouteBox vak(nullptr);
-    vak.setText(s("a\nb\rc"));
-    QCOMPARE(vak.Text(), s("a\r\nb\r\nc"));
+    RouteBox box(nullptr);
+    box.setText(s("a\nb\rc"));
+    QCOMPARE(box.Text(), s("a\r\nb\r\nc"));
 }
 
-void TestControls::routeBoxPosities_data()
+void TestControls::routeBoxPositions_data()
 {
     // "ab" CR LF "cd": text positions 0..6, document positions 0..5.
     QTest::addColumn<int>("textPosition");
     QTest::addColumn<int>("documentPosition");
-    QTest::addColumn<int>("terug"); // SelStart after setting it
-    QTest::newRow("begin") << 0 << 0 << 0;
-    QTest::newRow("voor CR") << 2 << 2 << 2;
-    QTest::newRow("tussen CR en LF") << 3 << 2 << 2;
-    QTest::newRow("na LF") << 4 << 3 << 4;
-    QTest::newRow("eind") << 6 << 5 << 6;
-    QTest::newRow("voorbij het eind") << 7 << 5 << 6;
-    QTest::newRow("ver voorbij het eind") << INT_MAX << 5 << 6;
-    QTest::newRow("negatief") << -3 << 0 << 0;
+    QTest::addColumn<int>("readBack"); // SelStart after setting it
+    QTest::newRow("start") << 0 << 0 << 0;
+    QTest::newRow("before CR") << 2 << 2 << 2;
+    QTest::newRow("between CR and LF") << 3 << 2 << 2;
+    QTest::newRow("after LF") << 4 << 3 << 4;
+    QTest::newRow("end") << 6 << 5 << 6;
+    QTest::newRow("past the end") << 7 << 5 << 6;
+    QTest::newRow("far past the end") << INT_MAX << 5 << 6;
+    QTest::newRow("negative") << -3 << 0 << 0;
 }
 
-void TestControls::routeBoxPosities()
+void TestControls::routeBoxPositions()
 {
     QFETCH(int, textPosition);
     QFETCH(int, documentPosition);
-    QFETCH(int, terug);
-    RouteBox vak(nullptr);
-    vak.setText(s("ab\r\ncd"));
-    vak.setSelStart(textPosition);
-    QCOMPARE(::documentPosition(vak), documentPosition);
-    QCOMPARE(vak.SelStart(), terug);
-    QCOMPARE(vak.SelLength(), 0);
+    QFETCH(int, readBack);
+    RouteBox box(nullptr);
+    box.setText(s("ab\r\ncd"));
+    box.setSelStart(textPosition);
+    QCOMPARE(::documentPosition(box), documentPosition);
+    QCOMPARE(box.SelStart(), readBack);
+    QCOMPARE(box.SelLength(), 0);
 }
 
-void TestControls::routeBoxSelectie()
+void TestControls::routeBoxSelection()
 {
-    RouteBox vak(nullptr);
-    vak.setText(s("ab\r\ncd\r\nef"));
+    RouteBox box(nullptr);
+    box.setText(s("ab\r\ncd\r\nef"));
 
     // From Qt to the form: a selection over one line break counts it as two characters.
-    QTextCursor cursor = vak.textCursor();
+    QTextCursor cursor = box.textCursor();
     cursor.setPosition(1);
     cursor.setPosition(7, QTextCursor::KeepAnchor);
-    vak.setTextCursor(cursor);
-    QCOMPARE(vak.SelStart(), 1);
-    QCOMPARE(vak.SelLength(), 8);
-    QCOMPARE(vak.SelText(), s("b\r\ncd\r\ne"));
+    box.setTextCursor(cursor);
+    QCOMPARE(box.SelStart(), 1);
+    QCOMPARE(box.SelLength(), 8);
+    QCOMPARE(box.SelText(), s("b\r\ncd\r\ne"));
 
     // A selection made backwards reads the same.
     cursor.setPosition(7);
     cursor.setPosition(1, QTextCursor::KeepAnchor);
-    vak.setTextCursor(cursor);
-    QCOMPARE(vak.SelStart(), 1);
-    QCOMPARE(vak.SelLength(), 8);
+    box.setTextCursor(cursor);
+    QCOMPARE(box.SelStart(), 1);
+    QCOMPARE(box.SelLength(), 8);
 
     // From the form to Qt.
-    vak.setSelStart(4);
-    vak.setSelLength(6);
-    QCOMPARE(vak.textCursor().selectionStart(), 3);
-    QCOMPARE(vak.textCursor().selectionEnd(), 8);
-    QCOMPARE(vak.SelStart(), 4);
-    QCOMPARE(vak.SelLength(), 6);
-    QCOMPARE(vak.SelText(), s("cd\r\nef"));
+    box.setSelStart(4);
+    box.setSelLength(6);
+    QCOMPARE(box.textCursor().selectionStart(), 3);
+    QCOMPARE(box.textCursor().selectionEnd(), 8);
+    QCOMPARE(box.SelStart(), 4);
+    QCOMPARE(box.SelLength(), 6);
+    QCOMPARE(box.SelText(), s("cd\r\nef"));
 
     // The whole text, as VakSelecteren selects it.
-    vak.setSelStart(0);
-    vak.setSelLength(vak.TextLength());
-    QCOMPARE(vak.SelText(), vak.Text());
-    QCOMPARE(vak.SelStart(), 0);
+    box.setSelStart(0);
+    box.setSelLength(box.TextLength());
+    QCOMPARE(box.SelText(), box.Text());
+    QCOMPARE(box.SelStart(), 0);
 }
 
-void TestControls::routeBoxNooitTussenCrEnLf()
+void TestControls::routeBoxNeverBetweenCrAndLf()
 {
-    RouteBox vak(nullptr);
-    vak.setText(s("ab\r\ncd"));
+    RouteBox box(nullptr);
+    box.setText(s("ab\r\ncd"));
     // A selection that would end between CR and LF ends at the line's end instead.
-    vak.setSelStart(1);
-    vak.setSelLength(2);
-    QCOMPARE(vak.SelText(), s("b"));
-    QCOMPARE(vak.SelLength(), 1);
-    vak.setSelLength(3);
-    QCOMPARE(vak.SelText(), s("b\r\n"));
-    QCOMPARE(vak.SelLength(), 3);
+    box.setSelStart(1);
+    box.setSelLength(2);
+    QCOMPARE(box.SelText(), s("b"));
+    QCOMPARE(box.SelLength(), 1);
+    box.setSelLength(3);
+    QCOMPARE(box.SelText(), s("b\r\n"));
+    QCOMPARE(box.SelLength(), 3);
 }
 
-void TestControls::routeBoxBuitenDeTekst()
+void TestControls::routeBoxBeyondTheText()
 {
-    RouteBox vak(nullptr);
-    vak.setText(s("ab\r\ncd"));
-    vak.setSelStart(2);
-    vak.setSelLength(INT_MAX);
-    QCOMPARE(vak.SelStart(), 2);
-    QCOMPARE(vak.SelLength(), 4);
-    vak.setSelLength(-5);
-    QCOMPARE(vak.SelLength(), 0);
-    QCOMPARE(vak.Text(), s("ab\r\ncd"));
+    RouteBox box(nullptr);
+    box.setText(s("ab\r\ncd"));
+    box.setSelStart(2);
+    box.setSelLength(INT_MAX);
+    QCOMPARE(box.SelStart(), 2);
+    QCOMPARE(box.SelLength(), 4);
+    box.setSelLength(-5);
+    QCOMPARE(box.SelLength(), 0);
+    QCOMPARE(box.Text(), s("ab\r\ncd"));
 }
 
-void TestControls::routeBoxLangeTekst()
+void TestControls::routeBoxLongText()
 {
     // 60,000 lines "x": positions far beyond 32,767 in both directions.
     const int lines = 60000;
@@ -189,30 +192,30 @@ void TestControls::routeBoxLangeTekst()
     for (int i = 0; i < lines; ++i)
         list << QStringLiteral("x");
     const QString text = list.join(QStringLiteral("\r\n"));
-    RouteBox vak(nullptr);
-    vak.setText(text);
-    QCOMPARE(vak.Text(), text);
-    QCOMPARE(vak.TextLength(), 3 * lines - 2);
+    RouteBox box(nullptr);
+    box.setText(text);
+    QCOMPARE(box.Text(), text);
+    QCOMPARE(box.TextLength(), 3 * lines - 2);
 
-    vak.setSelStart(100000); // after the "x" of line 33,333
-    QCOMPARE(::documentPosition(vak), 2 * 33333 + 1);
-    QCOMPARE(vak.SelStart(), 100000);
-    vak.setSelLength(50000);
-    QCOMPARE(vak.SelLength(), 50000);
-    QCOMPARE(vak.SelText().size(), qsizetype(50000));
-    vak.setSelLength(INT_MAX);
-    QCOMPARE(vak.SelLength(), vak.TextLength() - 100000);
+    box.setSelStart(100000); // after the "x" of line 33,333
+    QCOMPARE(::documentPosition(box), 2 * 33333 + 1);
+    QCOMPARE(box.SelStart(), 100000);
+    box.setSelLength(50000);
+    QCOMPARE(box.SelLength(), 50000);
+    QCOMPARE(box.SelText().size(), qsizetype(50000));
+    box.setSelLength(INT_MAX);
+    QCOMPARE(box.SelLength(), box.TextLength() - 100000);
 
     // From Qt: a caret near the end.
-    QTextCursor cursor = vak.textCursor();
+    QTextCursor cursor = box.textCursor();
     cursor.movePosition(QTextCursor::End);
-    vak.setTextCursor(cursor);
-    QCOMPARE(vak.SelStart(), 3 * lines - 2);
+    box.setTextCursor(cursor);
+    QCOMPARE(box.SelStart(), 3 * lines - 2);
 }
 
-void TestControls::routeBoxSchuifbalkZoalsDeStijl_data()
+void TestControls::routeBoxScrollBarAsTheStyleDraws_data()
 {
-    QTest::addColumn<int>("hoogte");
+    QTest::addColumn<int>("height");
     QTest::addColumn<int>("lines");
     QTest::newRow("lower than a band") << 60 << 0;
     QTest::newRow("the route box, empty") << 241 << 0;
@@ -220,104 +223,104 @@ void TestControls::routeBoxSchuifbalkZoalsDeStijl_data()
     QTest::newRow("tall") << 700 << 40;
 }
 
-void TestControls::routeBoxSchuifbalkZoalsDeStijl()
+void TestControls::routeBoxScrollBarAsTheStyleDraws()
 {
-    QFETCH(int, hoogte);
+    QFETCH(int, height);
     QFETCH(int, lines);
     // The route box draws its scroll bar a band at a time; the pixels must be the style's own,
     // in a window as in a picture of the bar alone.
-    const auto ch = [&](bool inBanden) {
+    const auto grabBoth = [&](bool inBands) {
         QWidget window;
-        window.resize(300, hoogte + 50);
-        RouteBox vak(&window);
-        if (!inBanden)
-            vak.verticalScrollBar()->setStyle(QApplication::style());
-        vak.setGeometry(37, 23, 200, hoogte);
-        vak.setText(QStringList(lines, QStringLiteral("Utrecht")).join(QStringLiteral("\r\n")));
+        window.resize(300, height + 50);
+        RouteBox box(&window);
+        if (!inBands)
+            box.verticalScrollBar()->setStyle(QApplication::style());
+        box.setGeometry(37, 23, 200, height);
+        box.setText(QStringList(lines, QStringLiteral("Utrecht")).join(QStringLiteral("\r\n")));
         window.show();
         QCoreApplication::processEvents();
-        QScrollBar* balk = vak.verticalScrollBar();
-        balk->setValue(balk->maximum() / 3);
-        return std::pair(window.grab().toImage(), balk->grab().toImage());
+        QScrollBar* bar = box.verticalScrollBar();
+        bar->setValue(bar->maximum() / 3);
+        return std::pair(window.grab().toImage(), bar->grab().toImage());
     };
-    const auto [vensterInBanden, balkInBanden] = ch(true);
-    const auto [vensterInEenKeer, balkInEenKeer] = ch(false);
-    QVERIFY(!balkInBanden.isNull());
-    QCOMPARE(vensterInBanden, vensterInEenKeer);
-    QCOMPARE(balkInBanden, balkInEenKeer);
+    const auto [windowInBands, barInBands] = grabBoth(true);
+    const auto [windowAtOnce, barAtOnce] = grabBoth(false);
+    QVERIFY(!barInBands.isNull());
+    QCOMPARE(windowInBands, windowAtOnce);
+    QCOMPARE(barInBands, barAtOnce);
 }
 
-void TestControls::routeBoxSchuifbalkOpElkeSchaal_data()
+void TestControls::routeBoxScrollBarAtEveryScale_data()
 {
-    QTest::addColumn<qreal>("schaal");
-    QTest::addColumn<int>("hoogte");
-    for (const qreal schaal : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-        for (const int hoogte : {241, 700})
-            QTest::addRow("%g x, %d px", schaal, hoogte) << schaal << hoogte;
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("height");
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        for (const int height : {241, 700})
+            QTest::addRow("%g x, %d px", scale, height) << scale << height;
     }
 }
 
-void TestControls::routeBoxSchuifbalkOpElkeSchaal()
+void TestControls::routeBoxScrollBarAtEveryScale()
 {
-    QFETCH(qreal, schaal);
-    QFETCH(int, hoogte);
+    QFETCH(qreal, scale);
+    QFETCH(int, height);
     // On a screen of more device pixels to the pixel, the bar is the style's own as well.
-    struct Balk : QScrollBar {
+    struct Bar : QScrollBar {
         using QScrollBar::initStyleOption;
-    } balk;
-    balk.resize(16, hoogte);
-    balk.setRange(0, 1000);
-    balk.setPageStep(80);
-    balk.setValue(333);
+    } bar;
+    bar.resize(16, height);
+    bar.setRange(0, 1000);
+    bar.setPageStep(80);
+    bar.setValue(333);
     QStyleOptionSlider option;
-    balk.initStyleOption(&option);
-    RouteBox vak(nullptr);
-    const auto ch = [&](const QStyle* style) {
-        QImage image((QSizeF(balk.size()) * schaal).toSize(), QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(schaal);
+    bar.initStyleOption(&option);
+    RouteBox box(nullptr);
+    const auto paint = [&](const QStyle* style) {
+        QImage image((QSizeF(bar.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
         image.fill(Qt::white);
-        QPainter schilder(&image);
-        style->drawComplexControl(QStyle::CC_ScrollBar, &option, &schilder, &balk);
+        QPainter painter(&image);
+        style->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
         return image;
     };
-    QCOMPARE(ch(vak.verticalScrollBar()->style()), ch(QApplication::style()));
+    QCOMPARE(paint(box.verticalScrollBar()->style()), paint(QApplication::style()));
 }
 
 void TestControls::textBox()
 {
-    TextBox vak(nullptr);
-    vak.setText(s("Den Haag"));
-    vak.setSelStart(4);
-    QCOMPARE(vak.SelStart(), 4);
-    QCOMPARE(vak.SelLength(), 0);
-    vak.setSelLength(2);
-    QCOMPARE(vak.SelStart(), 4);
-    QCOMPARE(vak.SelLength(), 2);
-    QCOMPARE(vak.SelText(), s("Ha"));
-    vak.setSelLength(99);
-    QCOMPARE(vak.SelText(), s("Haag"));
-    vak.setSelStart(99);
-    QCOMPARE(vak.SelStart(), 8);
-    vak.setSelStart(-1);
-    QCOMPARE(vak.SelStart(), 0);
-    vak.setSelLength(vak.TextLength());
-    QCOMPARE(vak.SelText(), vak.Text());
+    TextBox field(nullptr);
+    field.setText(s("Den Haag"));
+    field.setSelStart(4);
+    QCOMPARE(field.SelStart(), 4);
+    QCOMPARE(field.SelLength(), 0);
+    field.setSelLength(2);
+    QCOMPARE(field.SelStart(), 4);
+    QCOMPARE(field.SelLength(), 2);
+    QCOMPARE(field.SelText(), s("Ha"));
+    field.setSelLength(99);
+    QCOMPARE(field.SelText(), s("Haag"));
+    field.setSelStart(99);
+    QCOMPARE(field.SelStart(), 8);
+    field.setSelStart(-1);
+    QCOMPARE(field.SelStart(), 0);
+    field.setSelLength(field.TextLength());
+    QCOMPARE(field.SelText(), field.Text());
 }
 
-void TestControls::textBoxLangeTekst()
+void TestControls::textBoxLongText()
 {
     // A field shows a whole route, however long: nothing is cut at 32,767 characters.
-    const QString lang(40000, u'a');
-    TextBox vak(nullptr);
-    vak.setText(lang);
-    QCOMPARE(vak.Text(), lang);
-    vak.setSelStart(39000);
-    vak.setSelLength(500);
-    QCOMPARE(vak.SelStart(), 39000);
-    QCOMPARE(vak.SelLength(), 500);
+    const QString longText(40000, u'a');
+    TextBox field(nullptr);
+    field.setText(longText);
+    QCOMPARE(field.Text(), longText);
+    field.setSelStart(39000);
+    field.setSelLength(500);
+    QCOMPARE(field.SelStart(), 39000);
+    QCOMPARE(field.SelLength(), 500);
 }
 
-void TestControls::comboBoxLijst()
+void TestControls::comboBoxList()
 {
     ComboBox list(nullptr);
     QCOMPARE(list.ListCount(), 0);
@@ -335,7 +338,7 @@ void TestControls::comboBoxLijst()
     QCOMPARE(list.Text(), QString());
 }
 
-void TestControls::comboBoxTekstZonderClick()
+void TestControls::comboBoxTextWithoutClick()
 {
     ComboBox list(nullptr);
     list.AddItems({s("Utrecht"), s("delft"), s("Delft")});
@@ -349,7 +352,7 @@ void TestControls::comboBoxTekstZonderClick()
     QCOMPARE(clicks.count(), 0);
 }
 
-void TestControls::comboBoxKeuzeIsClick()
+void TestControls::comboBoxChoiceIsClick()
 {
     QWidget window;
     auto* list = new ComboBox(&window);
@@ -361,10 +364,10 @@ void TestControls::comboBoxKeuzeIsClick()
 
     // The user opens the list and picks the second entry.
     list->OpenList();
-    QAbstractItemView* lijstbeeld = list->view();
-    QTRY_VERIFY(lijstbeeld->isVisible());
-    lijstbeeld->setCurrentIndex(lijstbeeld->model()->index(1, 0));
-    QTest::keyClick(lijstbeeld, Qt::Key_Return);
+    QAbstractItemView* popup = list->view();
+    QTRY_VERIFY(popup->isVisible());
+    popup->setCurrentIndex(popup->model()->index(1, 0));
+    QTest::keyClick(popup, Qt::Key_Return);
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(list->Text(), list->List(1));
 }
@@ -402,26 +405,26 @@ void TestControls::twips()
     QCOMPARE(button.Left(), left);
 }
 
-void TestControls::changeMeteen()
+void TestControls::changeAtOnce()
 {
-    RouteBox vak(nullptr);
-    QStringList gezien;
-    connect(&vak.events, &ControlEvents::Change, &vak, [&] { gezien << vak.Text(); });
-    vak.setText(s("a\r\nb"));
+    RouteBox box(nullptr);
+    QStringList seen;
+    connect(&box.events, &ControlEvents::Change, &box, [&] { seen << box.Text(); });
+    box.setText(s("a\r\nb"));
     // Raised inside the call, with the new text already in place.
-    QCOMPARE(gezien, QStringList{s("a\r\nb")});
+    QCOMPARE(seen, QStringList{s("a\r\nb")});
 }
 
-void TestControls::focusMeteen()
+void TestControls::focusAtOnce()
 {
     QWidget window;
     auto* route = new RouteBox(&window);
     auto* field = new TextBox(&window);
     auto* list = new ComboBox(&window);
-    auto* indeling = new QVBoxLayout(&window);
-    indeling->addWidget(route);
-    indeling->addWidget(field);
-    indeling->addWidget(list);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(route);
+    layout->addWidget(field);
+    layout->addWidget(list);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -429,34 +432,37 @@ void TestControls::focusMeteen()
     QTRY_VERIFY(route->hasFocus());
 
     QStringList order;
-    const auto luister = [&](ControlEvents& g, const QString& name) {
-        connect(&g, &ControlEvents::GotFocus, &window, [&order, name] { order << name + s(" in"); });
-        connect(&g, &ControlEvents::LostFocus, &window, [&order, name] { order << name + s(" uit"); });
+    const auto listen = [&](ControlEvents& events, const QString& name) {
+        connect(&events, &ControlEvents::GotFocus, &window,
+                [&order, name] { order << name + s(" in"); });
+        connect(&events, &ControlEvents::LostFocus, &window,
+                [&order, name] { order << name + s(" out"); });
     };
-    luister(route->events, s("route"));
-    luister(field->events, s("veld"));
-    luister(list->events, s("lijst"));
+    listen(route->events, s("route"));
+    listen(field->events, s("field"));
+    listen(list->events, s("list"));
 
     // Both events are raised before SetFocus returns, the old control's first.
     field->SetFocus();
-    QCOMPARE(order, (QStringList{s("route uit"), s("veld in")}));
+    QCOMPARE(order, (QStringList{s("route out"), s("field in")}));
     order.clear();
     list->SetFocus();
-    QCOMPARE(order, (QStringList{s("veld uit"), s("lijst in")}));
+    QCOMPARE(order, (QStringList{s("field out"), s("list in")}));
     order.clear();
     route->SetFocus();
-    QCOMPARE(order, (QStringList{s("lijst uit"), s("route in")}));
+    QCOMPARE(order, (QStringList{s("list out"), s("route in")}));
 
-    // A focus change nested inside a lost-focus handler is raised at once as well.
+    // A focus change nested inside a got-focus handler is raised at once as well.
     order.clear();
-    connect(&field->events, &ControlEvents::GotFocus, &window, [list] { list->SetFocus(); },
-            Qt::SingleShotConnection);
+    connect(
+        &field->events, &ControlEvents::GotFocus, &window, [list] { list->SetFocus(); },
+        Qt::SingleShotConnection);
     field->SetFocus();
-    QCOMPARE(order, (QStringList{s("route uit"), s("veld in"), s("veld uit"), s("lijst in")}));
+    QCOMPARE(order, (QStringList{s("route out"), s("field in"), s("field out"), s("list in")}));
     QVERIFY(list->hasFocus());
 }
 
-void TestControls::shiftEnterIsRegeleinde()
+void TestControls::shiftEnterIsLineBreak()
 {
     QWidget window;
     auto* route = new RouteBox(&window);
@@ -471,14 +477,14 @@ void TestControls::shiftEnterIsRegeleinde()
     QCOMPARE(route->Text(), s("Utrecht\r\nZeist"));
 }
 
-void TestControls::dubbelklikIsEenClick()
+void TestControls::doubleClickIsOneClick()
 {
     PictureButton button(nullptr);
     button.place(0, 0, 240, 240);
     button.show();
     QVERIFY(QTest::qWaitForWindowExposed(&button));
     QSignalSpy clicks(&button.events, &ControlEvents::Click);
-    QSignalSpy losgelaten(&button.events, &ControlEvents::MouseUp);
+    QSignalSpy releases(&button.events, &ControlEvents::MouseUp);
     // A double click arrives as press, release, double click, release.
     const QPoint middle(8, 8);
     QTest::mousePress(&button, Qt::LeftButton, {}, middle);
@@ -486,7 +492,7 @@ void TestControls::dubbelklikIsEenClick()
     QTest::mouseDClick(&button, Qt::LeftButton, {}, middle);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, middle);
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(losgelaten.count(), 2);
+    QCOMPARE(releases.count(), 2);
 }
 
 QTEST_MAIN(TestControls)

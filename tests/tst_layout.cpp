@@ -14,44 +14,47 @@ namespace {
 
 // Designed geometry in twips after start-up (the fields laid over their lists), and what a
 // change of width does to each control.
-enum class Volgt { Niets, Breedte, Links };
+enum class Follows { Nothing, Width, Left };
 
-struct Ontwerp {
+struct Design {
     const char* name;
     float left, top, width, height;
-    Volgt volgt;
+    Follows follows;
 };
 
-const Ontwerp OntwerpTabel[] = {
-    {"tRoutes", 240, 6000, 5495, 380, Volgt::Breedte},
-    {"tPlaats", 240, 5400, 5495, 380, Volgt::Breedte},
-    {"Routes", 240, 6000, 5775, 360, Volgt::Breedte},
-    {"knopGoogleMaps", 240, 6480, 5775, 375, Volgt::Breedte},
-    {"Route", 240, 1440, 5775, 3615, Volgt::Breedte},
-    {"Plaats", 240, 5400, 5775, 360, Volgt::Breedte},
-    {"knopRouteOpschonen", 0, 1920, 240, 240, Volgt::Niets},
-    {"KnopRouteLeegmaken", 0, 2280, 240, 240, Volgt::Niets},
-    {"knopGoogleMapsOpenen", 0, 6540, 240, 240, Volgt::Niets},
-    {"LabelVoettekst", 0, 6400, 6255, 615, Volgt::Breedte},
-    {"knopPlaatsToevoegen", 0, 1560, 240, 240, Volgt::Niets},
-    {"knopRouteToevoegen", 0, 1200, 240, 240, Volgt::Niets},
-    {"knopRouteVerwijderen", 0, 6060, 240, 240, Volgt::Niets},
-    {"Info", 0, 0, 6255, 1095, Volgt::Breedte},
-    {"knopOngedaan", 5760, 1200, 240, 240, Volgt::Links},
-    {"knopPlaatsVerwijderen", 0, 5460, 240, 240, Volgt::Niets},
-    {"LabelRoutes", 240, 5760, 5775, 255, Volgt::Breedte},
-    {"LabelPlaatsen", 240, 5160, 5775, 255, Volgt::Breedte},
-    {"LabelRoute", 240, 1200, 5415, 255, Volgt::Breedte},
+const Design DesignTable[] = {
+    {"tRoutes", 240, 6000, 5495, 380, Follows::Width},
+    {"tPlaats", 240, 5400, 5495, 380, Follows::Width},
+    {"Routes", 240, 6000, 5775, 360, Follows::Width},
+    {"knopGoogleMaps", 240, 6480, 5775, 375, Follows::Width},
+    {"Route", 240, 1440, 5775, 3615, Follows::Width},
+    {"Plaats", 240, 5400, 5775, 360, Follows::Width},
+    {"knopRouteOpschonen", 0, 1920, 240, 240, Follows::Nothing},
+    {"KnopRouteLeegmaken", 0, 2280, 240, 240, Follows::Nothing},
+    {"knopGoogleMapsOpenen", 0, 6540, 240, 240, Follows::Nothing},
+    {"LabelVoettekst", 0, 6400, 6255, 615, Follows::Width},
+    {"knopPlaatsToevoegen", 0, 1560, 240, 240, Follows::Nothing},
+    {"knopRouteToevoegen", 0, 1200, 240, 240, Follows::Nothing},
+    {"knopRouteVerwijderen", 0, 6060, 240, 240, Follows::Nothing},
+    {"Info", 0, 0, 6255, 1095, Follows::Width},
+    {"knopOngedaan", 5760, 1200, 240, 240, Follows::Left},
+    {"knopPlaatsVerwijderen", 0, 5460, 240, 240, Follows::Nothing},
+    {"LabelRoutes", 240, 5760, 5775, 255, Follows::Width},
+    {"LabelPlaatsen", 240, 5160, 5775, 255, Follows::Width},
+    {"LabelRoute", 240, 1200, 5415, 255, Follows::Width},
 };
 
-constexpr int StartBreedteTwips = 6195;
-constexpr int StartHoogteTwips = 6990;
+constexpr int StartWidthTwips = 6195;
+constexpr int StartHeightTwips = 6990;
 
-int px(double twips) { return int(std::lround(twips / 15.0)); }
+int px(double twips)
+{
+    return int(std::lround(twips / 15.0));
+}
 
 TwipsGeometry* twips(QWidget* w)
 {
-    // Every control is a Besturing<...>, which carries its geometry in twips.
+    // Every control is a Control<...>, which carries its geometry in twips.
     if (auto* t = dynamic_cast<TwipsGeometry*>(w))
         return t;
     return nullptr;
@@ -59,51 +62,51 @@ TwipsGeometry* twips(QWidget* w)
 
 // Every one of the nineteen controls where the layout for `delta` twips puts it: in twips
 // through the wrappers, and at the pixels the widget actually occupies.
-void vergelijkGeometrie(frmZwervel& f, int delta)
+void compareGeometry(frmZwervel& f, int delta)
 {
-    for (const Ontwerp& o : OntwerpTabel) {
-        const QString name = QString::fromLatin1(o.name);
+    for (const Design& d : DesignTable) {
+        const QString name = QString::fromLatin1(d.name);
         QWidget* w = f.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-        QVERIFY2(w, o.name);
+        QVERIFY2(w, d.name);
         TwipsGeometry* g = twips(w);
-        QVERIFY2(g, o.name);
-        const float left = o.left + (o.volgt == Volgt::Links ? float(delta) : 0.0f);
-        const float width = o.width + (o.volgt == Volgt::Breedte ? float(delta) : 0.0f);
-        const QByteArray waar = QByteArray(o.name) + " delta " + QByteArray::number(delta);
-        QVERIFY2(g->Left() == left, waar + " Left " + QByteArray::number(g->Left()));
-        QVERIFY2(g->Top() == o.top, waar + " Top");
-        QVERIFY2(g->Width() == width, waar + " Width " + QByteArray::number(g->Width()));
-        QVERIFY2(g->Height() == o.height, waar + " Height");
-        QVERIFY2(w->geometry() == QRect(px(left), px(o.top), px(width), px(o.height)),
-                 waar + " pixels");
+        QVERIFY2(g, d.name);
+        const float left = d.left + (d.follows == Follows::Left ? float(delta) : 0.0f);
+        const float width = d.width + (d.follows == Follows::Width ? float(delta) : 0.0f);
+        const QByteArray where = QByteArray(d.name) + " delta " + QByteArray::number(delta);
+        QVERIFY2(g->Left() == left, where + " Left " + QByteArray::number(g->Left()));
+        QVERIFY2(g->Top() == d.top, where + " Top");
+        QVERIFY2(g->Width() == width, where + " Width " + QByteArray::number(g->Width()));
+        QVERIFY2(g->Height() == d.height, where + " Height");
+        QVERIFY2(w->geometry() == QRect(px(left), px(d.top), px(width), px(d.height)),
+                 where + " pixels");
     }
 }
 
-void vergelijkVenster(frmZwervel& f, int delta)
+void compareWindow(frmZwervel& f, int delta)
 {
-    QCOMPARE(f.Height(), float(StartHoogteTwips));
-    QCOMPARE(f.Width(), float(StartBreedteTwips + delta));
-    QCOMPARE(f.StartHoogte, StartHoogteTwips);
-    QCOMPARE(f.MinBreedte, StartBreedteTwips);
-    QCOMPARE(f.StartBreedte, StartBreedteTwips + delta);
-    vergelijkGeometrie(f, delta);
+    QCOMPARE(f.Height(), float(StartHeightTwips));
+    QCOMPARE(f.Width(), float(StartWidthTwips + delta));
+    QCOMPARE(f.StartHoogte, StartHeightTwips);
+    QCOMPARE(f.MinBreedte, StartWidthTwips);
+    QCOMPARE(f.StartBreedte, StartWidthTwips + delta);
+    compareGeometry(f, delta);
 }
 
 // One size change as it reaches the window. "platform": the window system reports a new size,
 // as a window manager does when the user drags a border, whether or not it honoured the
-// window's limits; "programma": the program resizes its own window.
-void zetMaat(frmZwervel& f, const QByteArray& drop, int breedteTwips, int hoogteTwips)
+// window's limits; "program": the program resizes its own window.
+void resizeTo(frmZwervel& f, const QByteArray& source, int widthTwips, int heightTwips)
 {
-    const QSize maat(px(breedteTwips), px(hoogteTwips));
-    if (drop == "platform")
-        f.windowHandle()->resize(maat);
+    const QSize size(px(widthTwips), px(heightTwips));
+    if (source == "platform")
+        f.windowHandle()->resize(size);
     else
-        f.resize(maat);
+        f.resize(size);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 }
 
-void bewaarSchermafdruk(QWidget& window, const char* name)
+void saveScreenshot(QWidget& window, const char* name)
 {
     const QString dir = qEnvironmentVariable("ZWERVEL_SCREENSHOT_DIR");
     if (dir.isEmpty())
@@ -113,50 +116,50 @@ void bewaarSchermafdruk(QWidget& window, const char* name)
 
 } // namespace
 
-using Stappen = QList<QPair<QPoint, int>>; // (width change, height change) -> expected delta
+using Steps = QList<QPair<QPoint, int>>; // (width change, height change) -> expected delta
 
 class TestLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void naStartUp();
-    void vensterGrenzen();
-    void maatVeranderen_data();
-    void maatVeranderen();
-    void minimaliserenEnHerstellen();
-    void maximaliserenKeertTerug();
-    void zonderResizeGebeurtenis();
-    void schermafdrukken();
+    void afterStartUp();
+    void windowLimits();
+    void sizeChanges_data();
+    void sizeChanges();
+    void minimiseAndRestore();
+    void maximiseReturnsToNormal();
+    void withoutResizeEvent();
+    void screenshots();
 };
 
-void TestLayout::naStartUp()
+void TestLayout::afterStartUp()
 {
     FormFixture fx;
     QVERIFY(fx.show());
-    vergelijkVenster(fx.f(), 0);
+    compareWindow(fx.f(), 0);
 }
 
-void TestLayout::vensterGrenzen()
+void TestLayout::windowLimits()
 {
     // The window manager is told the rules too: fixed height, smallest width, no maximising.
     FormFixture fx;
     QVERIFY(fx.show());
     const frmZwervel& f = fx.f();
-    QCOMPARE(f.minimumHeight(), px(StartHoogteTwips));
-    QCOMPARE(f.maximumHeight(), px(StartHoogteTwips));
-    QCOMPARE(f.minimumWidth(), px(StartBreedteTwips));
+    QCOMPARE(f.minimumHeight(), px(StartHeightTwips));
+    QCOMPARE(f.maximumHeight(), px(StartHeightTwips));
+    QCOMPARE(f.minimumWidth(), px(StartWidthTwips));
     QCOMPARE(f.maximumWidth(), QWIDGETSIZE_MAX);
     QVERIFY(!f.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(f.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
-void TestLayout::maatVeranderen_data()
+void TestLayout::sizeChanges_data()
 {
-    QTest::addColumn<QByteArray>("drop");
-    QTest::addColumn<Stappen>("stappen");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<Steps>("steps");
 
-    const QList<QPair<const char*, Stappen>> gevallen{
+    const QList<QPair<const char*, Steps>> cases{
         {"wider by 600 then back", {{{600, 0}, 600}, {{0, 0}, 0}}},
         // A window is whole pixels wide: -100 twips is -105 (7 pixels) or -90 (6 pixels).
         {"+300 then -105", {{{300, 0}, 300}, {{195, 0}, 195}}},
@@ -169,70 +172,70 @@ void TestLayout::maatVeranderen_data()
         {"wider, then lower and narrower", {{{450, 0}, 450}, {{-150, -300}, 0}}},
         {"many steps", {{{15, 0}, 15}, {{3000, 0}, 3000}, {{30, 15}, 30}, {{-15, 0}, 0}}},
     };
-    for (const QByteArray drop : {"platform", "programma"})
-        for (const auto& [name, stappen] : gevallen)
-            QTest::newRow(drop + ": " + name) << drop << stappen;
+    for (const QByteArray source : {"platform", "program"})
+        for (const auto& [name, steps] : cases)
+            QTest::newRow(source + ": " + name) << source << steps;
 }
 
-void TestLayout::maatVeranderen()
+void TestLayout::sizeChanges()
 {
-    QFETCH(QByteArray, drop);
-    QFETCH(Stappen, stappen);
+    QFETCH(QByteArray, source);
+    QFETCH(Steps, steps);
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    for (const auto& [verandering, delta] : stappen) {
-        zetMaat(f, drop, StartBreedteTwips + verandering.x(), StartHoogteTwips + verandering.y());
-        vergelijkVenster(f, delta);
+    for (const auto& [change, delta] : steps) {
+        resizeTo(f, source, StartWidthTwips + change.x(), StartHeightTwips + change.y());
+        compareWindow(f, delta);
         if (QTest::currentTestFailed())
             return;
     }
 }
 
-void TestLayout::minimaliserenEnHerstellen()
+void TestLayout::minimiseAndRestore()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetMaat(f, "platform", StartBreedteTwips + 300, StartHoogteTwips);
-    vergelijkVenster(f, 300);
+    resizeTo(f, "platform", StartWidthTwips + 300, StartHeightTwips);
+    compareWindow(f, 300);
 
     f.showMinimized();
     QCoreApplication::processEvents();
     QCOMPARE(f.WindowState(), frmZwervel::WindowStatus::Minimized);
-    vergelijkVenster(f, 300);
+    compareWindow(f, 300);
 
     f.showNormal();
     QCoreApplication::processEvents();
     QCOMPARE(f.WindowState(), frmZwervel::WindowStatus::Normal);
-    vergelijkVenster(f, 300);
+    compareWindow(f, 300);
 
     // A size change while minimised is not laid out; the restore lays out the difference.
     f.showMinimized();
     QCoreApplication::processEvents();
-    f.resize(px(StartBreedteTwips + 600), px(StartHoogteTwips));
-    QCOMPARE(f.StartBreedte, StartBreedteTwips + 300);
-    vergelijkGeometrie(f, 300);
+    f.resize(px(StartWidthTwips + 600), px(StartHeightTwips));
+    QCOMPARE(f.StartBreedte, StartWidthTwips + 300);
+    compareGeometry(f, 300);
     f.showNormal();
     QCoreApplication::processEvents();
-    vergelijkVenster(f, 600);
+    compareWindow(f, 600);
 }
 
-void TestLayout::maximaliserenKeertTerug()
+void TestLayout::maximiseReturnsToNormal()
 {
     // The window offers no maximise command; where the platform maximises it anyway, it returns
     // to the size it had before and is laid out for that.
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
-    zetMaat(f, "platform", StartBreedteTwips + 150, StartHoogteTwips);
+    resizeTo(f, "platform", StartWidthTwips + 150, StartHeightTwips);
     f.showMaximized();
     QTRY_COMPARE(f.WindowState(), frmZwervel::WindowStatus::Normal);
     QCoreApplication::processEvents();
-    vergelijkVenster(f, 150);
+    compareWindow(f, 150);
 }
 
-void TestLayout::zonderResizeGebeurtenis()
+void TestLayout::withoutResizeEvent()
 {
     // A hidden window raises no resize event for the size the handler sets: the handler then
     // lays out the corrected size itself, and the event that comes with showing finds nothing
@@ -242,32 +245,32 @@ void TestLayout::zonderResizeGebeurtenis()
     f.setMinimumSize(0, 0);
     f.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
-    f.setHeight(float(StartHoogteTwips + 450));
-    f.setWidth(float(StartBreedteTwips + 600));
+    f.setHeight(float(StartHeightTwips + 450));
+    f.setWidth(float(StartWidthTwips + 600));
     f.Form_Resize();
-    vergelijkVenster(f, 600);
+    compareWindow(f, 600);
     QVERIFY(fx.show());
-    vergelijkVenster(f, 600);
+    compareWindow(f, 600);
 
     f.hide();
-    f.setWidth(float(StartBreedteTwips - 300));
+    f.setWidth(float(StartWidthTwips - 300));
     f.Form_Resize();
-    vergelijkVenster(f, 0);
+    compareWindow(f, 0);
     QVERIFY(fx.show());
-    vergelijkVenster(f, 0);
+    compareWindow(f, 0);
 }
 
-void TestLayout::schermafdrukken()
+void TestLayout::screenshots()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(QStringLiteral("Nieuwegein\r\nUtrecht\r\nAmersfoort"));
     f.knopOngedaan.setVisible(true);
-    bewaarSchermafdruk(f, "zwervel-start.png");
-    zetMaat(f, "platform", StartBreedteTwips + 600, StartHoogteTwips);
-    vergelijkVenster(f, 600);
-    bewaarSchermafdruk(f, "zwervel-breed.png");
+    saveScreenshot(f, "zwervel-start.png");
+    resizeTo(f, "platform", StartWidthTwips + 600, StartHeightTwips);
+    compareWindow(f, 600);
+    saveScreenshot(f, "zwervel-wide.png");
 }
 
 QTEST_MAIN(TestLayout)

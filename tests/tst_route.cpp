@@ -1,7 +1,7 @@
 // The normal form of a route, bracket removal and the map-service addresses, as plain rules.
 #include "route/RouteRules.h"
-#include "text/TextRules.h"
 #include "support/TestHelpers.h"
+#include "text/TextRules.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
@@ -12,12 +12,12 @@ using namespace zwervel;
 
 namespace {
 
-const QString Widget = QString::fromLatin1(MapBaseAddress);
-const QString Richting = Widget + QStringLiteral("/maps/dir/");
+const QString MapBase = QString::fromLatin1(MapBaseAddress);
+const QString Directions = MapBase + QStringLiteral("/maps/dir/");
 
 // ---- The rules written out step by step, slow on purpose, to hold the fast ones against ----
 
-QString spatiesEraf(QString t)
+QString trimSpaces(QString t)
 {
     while (t.startsWith(u' '))
         t.remove(0, 1);
@@ -26,7 +26,7 @@ QString spatiesEraf(QString t)
     return t;
 }
 
-QString stapsgewijsHaken(QString t)
+QString bracketsStepwise(QString t)
 {
     for (;;) {
         const qsizetype a = t.indexOf(u'(');
@@ -37,7 +37,7 @@ QString stapsgewijsHaken(QString t)
     }
 }
 
-QString ontdubbel(const QStringList& places)
+QString dropRepeats(const QStringList& places)
 {
     QString r;
     for (qsizetype i = 0; i + 1 < places.size(); ++i)
@@ -46,21 +46,21 @@ QString ontdubbel(const QStringList& places)
     return r + places.constLast();
 }
 
-QString stappen13en14(QString r, bool dubbel, bool haken)
+QString steps13And14(QString r, bool doubled, bool brackets)
 {
     if (r.isEmpty()) // steps 2 and 11 stop before the flags count
         return r;
-    if (dubbel && !r.contains(u'/'))
+    if (doubled && !r.contains(u'/'))
         r = r + u'/' + r;
-    if (haken)
-        r = stapsgewijsHaken(r);
+    if (brackets)
+        r = bracketsStepwise(r);
     return r;
 }
 
 // Steps 1 to 12, with the "while it contains, replace" loops exactly as the rules give them.
-QString stapsgewijs1tot12(QString t)
+QString stepwise1To12(QString t)
 {
-    t = spatiesEraf(t);
+    t = trimSpaces(t);
     if (t.isEmpty())
         return {};
     t.replace(QStringLiteral("\r\n"), QStringLiteral("/"));
@@ -76,52 +76,52 @@ QString stapsgewijs1tot12(QString t)
         t.remove(0, 1);
     if (t.endsWith(u'/'))
         t.chop(1);
-    t = spatiesEraf(t);
+    t = trimSpaces(t);
     if (t.isEmpty())
         return {};
-    return ontdubbel(t.split(u'/'));
+    return dropRepeats(t.split(u'/'));
 }
 
-bool heeftLegePlaats(const QString& route)
+bool hasEmptyPlace(const QString& route)
 {
     return !route.isEmpty() && route.split(u'/').contains(QString());
 }
 
 // What the mended rules give where the step-by-step ones leave an empty place: the same places
 // with the empty ones left out, and neighbours that thereby meet compared once more.
-QString zonderLegePlaatsen(const QString& route)
+QString withoutEmptyPlaces(const QString& route)
 {
     QStringList places = route.split(u'/');
     places.removeAll(QString());
-    return places.isEmpty() ? QString() : ontdubbel(places);
+    return places.isEmpty() ? QString() : dropRepeats(places);
 }
 
-QString willekeurigeRoute(QRandomGenerator& toeval)
+QString randomRoute(QRandomGenerator& generator)
 {
-    static const QStringList stukjes{
-        QStringLiteral(" "),  QStringLiteral("/"), QStringLiteral("\r"), QStringLiteral("\n"),
-        QStringLiteral("\r\n"), QStringLiteral("\t"), QStringLiteral("a"), QStringLiteral("A"),
-        QStringLiteral("b"),  QStringLiteral("("), QStringLiteral(")"),
-        QString(QChar::ParagraphSeparator)};
+    static const QStringList pieces{
+        QStringLiteral(" "),  QStringLiteral("/"),    QStringLiteral("\r"),
+        QStringLiteral("\n"), QStringLiteral("\r\n"), QStringLiteral("\t"),
+        QStringLiteral("a"),  QStringLiteral("A"),    QStringLiteral("b"),
+        QStringLiteral("("),  QStringLiteral(")"),    QString(QChar::ParagraphSeparator)};
     QString t;
-    const int length = toeval.bounded(0, 24);
+    const int length = generator.bounded(0, 24);
     for (int i = 0; i < length; ++i)
-        t += stukjes.at(toeval.bounded(int(stukjes.size())));
+        t += pieces.at(generator.bounded(int(pieces.size())));
     return t;
 }
 
 // The route box's own text as its Text gives it: each paragraph separator CR LF.
-QString alsRegels(QString document)
+QString asLines(QString document)
 {
     return document.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
 }
 
 // The places of an address after the directions prefix, decoded again.
-QString terugGelezen(const QString& address)
+QString readBack(const QString& address)
 {
     QStringList places;
-    for (const QString& deel : address.mid(Richting.size()).split(u'/'))
-        places << QString::fromUtf8(QByteArray::fromPercentEncoding(deel.toLatin1()));
+    for (const QString& part : address.mid(Directions.size()).split(u'/'))
+        places << QString::fromUtf8(QByteArray::fromPercentEncoding(part.toLatin1()));
     return places.join(u'/');
 }
 
@@ -133,163 +133,164 @@ class TestRoute : public QObject {
 private slots:
     void normalForm_data();
     void normalForm();
-    void alineaAlleenInHetVak_data();
-    void alineaAlleenInHetVak();
-    void tussenHaken_data();
-    void tussenHaken();
-    void zelfdeTekst_data();
-    void zelfdeTekst();
-    void kleineLettersHoudenHunLengte();
-    void gelijkAanDeStappen();
-    void langeTeksten_data();
-    void langeTeksten();
-    void normaalvormBlijftGelijk();
+    void paragraphOnlyInTheBox_data();
+    void paragraphOnlyInTheBox();
+    void bracketed_data();
+    void bracketed();
+    void sameEntryComparison_data();
+    void sameEntryComparison();
+    void lowerCaseLengthFollowsTheText();
+    void matchesTheSteps();
+    void longTexts_data();
+    void longTexts();
+    void normalFormIsStable();
     void address_data();
     void address();
-    void adresIsVeilig();
-    void startpagina();
+    void addressIsSafe();
+    void startPage();
 };
 
 void TestRoute::normalForm_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("gewoon");
-    QTest::addColumn<QString>("kaart"); // both flags on, as the map service asks
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("forMap"); // both flags on, as the map service asks
 
     // The worked examples.
-    QTest::newRow("voorbeeld")
+    QTest::newRow("example")
         << s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)")
         << s("Nieuwegein/48.860997, 2.352563 (Parijs)/Rome, Colosseum (reis)")
         << s("Nieuwegein/48.860997, 2.352563 /Rome, Colosseum ");
-    QTest::newRow("herhaling, hoofdletters") << s("Utrecht\r\nutrecht\r\nAmersfoort")
-                                             << s("utrecht/Amersfoort") << s("utrecht/Amersfoort");
-    QTest::newRow("spaties en lege regels") << s("  Utrecht  \r\n\r\n Den   Haag \r\n")
+    QTest::newRow("repeat, capitals") << s("Utrecht\r\nutrecht\r\nAmersfoort")
+                                      << s("utrecht/Amersfoort") << s("utrecht/Amersfoort");
+    QTest::newRow("spaces and empty lines") << s("  Utrecht  \r\n\r\n Den   Haag \r\n")
                                             << s("Utrecht/Den Haag") << s("Utrecht/Den Haag");
-    QTest::newRow("een plaats") << s("Amsterdam") << s("Amsterdam") << s("Amsterdam/Amsterdam");
-    QTest::newRow("een plaats met haakjes") << s("Parijs (x)") << s("Parijs (x)")
-                                            << s("Parijs /Parijs ");
-    QTest::newRow("reeks gelijken") << s("A\r\nB\r\nb\r\nB\r\nC") << s("A/B/C") << s("A/B/C");
-    QTest::newRow("terugkeer later blijft") << s("Utrecht/Amersfoort/Utrecht")
-                                            << s("Utrecht/Amersfoort/Utrecht")
-                                            << s("Utrecht/Amersfoort/Utrecht");
-    QTest::newRow("dubbele streep") << s("Den Haag, Centraal//Delft ")
-                                    << s("Den Haag, Centraal/Delft") << s("Den Haag, Centraal/Delft");
-    QTest::newRow("leeg") << QString() << QString() << QString();
-    QTest::newRow("alleen spaties") << s("     ") << QString() << QString();
-    QTest::newRow("alleen streep") << s("/") << QString() << QString();
-    QTest::newRow("alleen regeleinden") << s("\r\n\r\n") << QString() << QString();
-    QTest::newRow("streep tussen spaties") << s(" / ") << QString() << QString();
-    QTest::newRow("tab blijft") << s("Utrecht\t/ Delft") << s("Utrecht\t/Delft")
-                                << s("Utrecht\t/Delft");
+    QTest::newRow("one place") << s("Amsterdam") << s("Amsterdam") << s("Amsterdam/Amsterdam");
+    QTest::newRow("one place with brackets")
+        << s("Parijs (x)") << s("Parijs (x)") << s("Parijs /Parijs ");
+    QTest::newRow("run of equals") << s("A\r\nB\r\nb\r\nB\r\nC") << s("A/B/C") << s("A/B/C");
+    QTest::newRow("later return stays")
+        << s("Utrecht/Amersfoort/Utrecht") << s("Utrecht/Amersfoort/Utrecht")
+        << s("Utrecht/Amersfoort/Utrecht");
+    QTest::newRow("double slash") << s("Den Haag, Centraal//Delft ")
+                                  << s("Den Haag, Centraal/Delft") << s("Den Haag, Centraal/Delft");
+    QTest::newRow("empty") << QString() << QString() << QString();
+    QTest::newRow("only spaces") << s("     ") << QString() << QString();
+    QTest::newRow("only a slash") << s("/") << QString() << QString();
+    QTest::newRow("only line breaks") << s("\r\n\r\n") << QString() << QString();
+    QTest::newRow("slash between spaces") << s(" / ") << QString() << QString();
+    QTest::newRow("tab stays") << s("Utrecht\t/ Delft") << s("Utrecht\t/Delft")
+                               << s("Utrecht\t/Delft");
 
     // More edges: a lone CR or LF belongs to its place; a tab is never trimmed; the doubling
     // comes before the brackets go, and nothing is tidied afterwards.
-    QTest::newRow("losse LF") << s("a\nb") << s("a\nb") << s("a\nb/a\nb");
-    QTest::newRow("losse CR") << s("a\rb / c") << s("a\rb/c") << s("a\rb/c");
-    QTest::newRow("CR voor regeleinde") << s("a\r\r\nb") << s("a\r/b") << s("a\r/b");
-    QTest::newRow("tab aan de randen") << s("\tA\t") << s("\tA\t") << s("\tA\t/\tA\t");
-    QTest::newRow("alleen haakjes") << s("(x)") << s("(x)") << s("/");
-    QTest::newRow("haakjes over een streep") << s("a (b / c) d") << s("a (b/c) d") << s("a  d");
-    QTest::newRow("laatste van een reeks blijft") << s("aa/AA/Aa") << s("Aa") << s("Aa/Aa");
+    QTest::newRow("lone LF") << s("a\nb") << s("a\nb") << s("a\nb/a\nb");
+    QTest::newRow("lone CR") << s("a\rb / c") << s("a\rb/c") << s("a\rb/c");
+    QTest::newRow("CR before line break") << s("a\r\r\nb") << s("a\r/b") << s("a\r/b");
+    QTest::newRow("tab at the edges") << s("\tA\t") << s("\tA\t") << s("\tA\t/\tA\t");
+    QTest::newRow("only brackets") << s("(x)") << s("(x)") << s("/");
+    QTest::newRow("brackets across a slash") << s("a (b / c) d") << s("a (b/c) d") << s("a  d");
+    QTest::newRow("last of a run stays") << s("aa/AA/Aa") << s("Aa") << s("Aa/Aa");
 
     // A slash doubled only once the spaces between go collapses as well: no empty place.
-    QTest::newRow("streep spatie streep") << s("a / / b") << s("a/b") << s("a/b");
-    QTest::newRow("streep spatie streep vooraan") << s("/ /a") << s("a") << s("a/a");
-    QTest::newRow("streep spatie streep achteraan") << s("a/ /") << s("a") << s("a/a");
-    QTest::newRow("lege regel met spatie") << s("a\r\n \r\nb") << s("a/b") << s("a/b");
-    QTest::newRow("gelijken rond een lege plaats") << s("a / / A") << s("A") << s("A/A");
+    QTest::newRow("slash space slash") << s("a / / b") << s("a/b") << s("a/b");
+    QTest::newRow("slash space slash in front") << s("/ /a") << s("a") << s("a/a");
+    QTest::newRow("slash space slash at the end") << s("a/ /") << s("a") << s("a/a");
+    QTest::newRow("empty line with a space") << s("a\r\n \r\nb") << s("a/b") << s("a/b");
+    QTest::newRow("equals around an empty place") << s("a / / A") << s("A") << s("A/A");
     // Lowered, the capital I with dot above grows: places of different lengths can be one.
-    QTest::newRow("I met punt als buur") << s("\u0130zmir / i\u0307zmir") << s("i\u0307zmir")
-                                         << s("i\u0307zmir/i\u0307zmir");
+    QTest::newRow("I with dot as neighbour")
+        << s("\u0130zmir / i\u0307zmir") << s("i\u0307zmir") << s("i\u0307zmir/i\u0307zmir");
 }
 
 void TestRoute::normalForm()
 {
     QFETCH(QString, text);
-    QFETCH(QString, gewoon);
-    QFETCH(QString, kaart);
-    QCOMPARE(routeNormalForm(text, false, false), gewoon);
-    QCOMPARE(routeNormalForm(text, true, true), kaart);
-    QCOMPARE(routeNormalForm(text, true, false), stappen13en14(gewoon, true, false));
-    QCOMPARE(routeNormalForm(text, false, true), stappen13en14(gewoon, false, true));
+    QFETCH(QString, plain);
+    QFETCH(QString, forMap);
+    QCOMPARE(routeNormalForm(text, false, false), plain);
+    QCOMPARE(routeNormalForm(text, true, true), forMap);
+    QCOMPARE(routeNormalForm(text, true, false), steps13And14(plain, true, false));
+    QCOMPARE(routeNormalForm(text, false, true), steps13And14(plain, false, true));
 }
 
-void TestRoute::alineaAlleenInHetVak_data()
+void TestRoute::paragraphOnlyInTheBox_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("alsRoute");
-    QTest::addColumn<QString>("inHetVak");
-    const QString alinea(QChar::ParagraphSeparator);
-    QTest::newRow("tussen plaatsen") << s("Ede") + alinea + s("Zeist") << s("Ede") + alinea + s("Zeist")
-                                     << s("Ede/Zeist");
-    QTest::newRow("met spaties en streep") << s("Ede ") + alinea + s(" / ") + alinea + s("Zeist")
-                                           << s("Ede ") + alinea + s("/") + alinea + s("Zeist")
-                                           << s("Ede/Zeist");
-    QTest::newRow("aan de randen") << alinea + s(" Ede ") + alinea << alinea + s(" Ede ") + alinea
-                                   << s("Ede");
-    QTest::newRow("alleen alinea's") << alinea + alinea << alinea + alinea << QString();
-    QTest::newRow("na CR") << s("a\r") + alinea + s("\nb") << s("a\r") + alinea + s("\nb")
-                           << s("a\r/\nb");
-    QTest::newRow("gelijken") << s("Ede") + alinea + s("EDE") << s("Ede") + alinea + s("EDE")
-                              << s("EDE");
+    QTest::addColumn<QString>("asRoute");
+    QTest::addColumn<QString>("inTheBox");
+    const QString paragraph(QChar::ParagraphSeparator);
+    QTest::newRow("between places")
+        << s("Ede") + paragraph + s("Zeist") << s("Ede") + paragraph + s("Zeist") << s("Ede/Zeist");
+    QTest::newRow("with spaces and slash")
+        << s("Ede ") + paragraph + s(" / ") + paragraph + s("Zeist")
+        << s("Ede ") + paragraph + s("/") + paragraph + s("Zeist") << s("Ede/Zeist");
+    QTest::newRow("at the edges") << paragraph + s(" Ede ") + paragraph
+                                  << paragraph + s(" Ede ") + paragraph << s("Ede");
+    QTest::newRow("only paragraph separators")
+        << paragraph + paragraph << paragraph + paragraph << QString();
+    QTest::newRow("after CR") << s("a\r") + paragraph + s("\nb") << s("a\r") + paragraph + s("\nb")
+                              << s("a\r/\nb");
+    QTest::newRow("equals") << s("Ede") + paragraph + s("EDE") << s("Ede") + paragraph + s("EDE")
+                            << s("EDE");
 }
 
-void TestRoute::alineaAlleenInHetVak()
+void TestRoute::paragraphOnlyInTheBox()
 {
     // In a stored route a paragraph separator is a character like any other; in the route
     // box's own text it is the line break.
     QFETCH(QString, text);
-    QFETCH(QString, alsRoute);
-    QFETCH(QString, inHetVak);
-    QCOMPARE(routeNormalForm(text, false, false), alsRoute);
-    QCOMPARE(routeNormalForm(alsRegels(text), false, false), inHetVak);
+    QFETCH(QString, asRoute);
+    QFETCH(QString, inTheBox);
+    QCOMPARE(routeNormalForm(text, false, false), asRoute);
+    QCOMPARE(routeNormalForm(asLines(text), false, false), inTheBox);
 }
 
-void TestRoute::tussenHaken_data()
+void TestRoute::bracketed_data()
 {
     QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("uitvoer");
-    QTest::newRow("niet genest") << s("a (b (c) d) e") << s("a  d) e");
-    QTest::newRow("sluithaak eerst") << s("a) b (c)") << s("a) b (c)");
-    QTest::newRow("geen sluithaak") << s("x (y") << s("x (y");
-    QTest::newRow("twee delen") << s("a (b) c (d) e") << s("a  c  e");
-    QTest::newRow("alles") << s("(a)(b)") << QString();
-    QTest::newRow("leeg paar") << s("x()y") << s("xy");
-    QTest::newRow("later sluithaak eerst") << s("(a) b) (c)") << s(" b) (c)");
-    QTest::newRow("leeg") << QString() << QString();
+    QTest::addColumn<QString>("output");
+    QTest::newRow("not nested") << s("a (b (c) d) e") << s("a  d) e");
+    QTest::newRow("closing bracket first") << s("a) b (c)") << s("a) b (c)");
+    QTest::newRow("no closing bracket") << s("x (y") << s("x (y");
+    QTest::newRow("two parts") << s("a (b) c (d) e") << s("a  c  e");
+    QTest::newRow("everything") << s("(a)(b)") << QString();
+    QTest::newRow("empty pair") << s("x()y") << s("xy");
+    QTest::newRow("later closing bracket first") << s("(a) b) (c)") << s(" b) (c)");
+    QTest::newRow("empty") << QString() << QString();
 }
 
-void TestRoute::tussenHaken()
+void TestRoute::bracketed()
 {
     QFETCH(QString, input);
-    QFETCH(QString, uitvoer);
-    QCOMPARE(removeBracketed(input), uitvoer);
-    QCOMPARE(removeBracketed(input), stapsgewijsHaken(input));
+    QFETCH(QString, output);
+    QCOMPARE(removeBracketed(input), output);
+    QCOMPARE(removeBracketed(input), bracketsStepwise(input));
 }
 
-void TestRoute::zelfdeTekst_data()
+void TestRoute::sameEntryComparison_data()
 {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
-    QTest::addColumn<bool>("zelfde");
-    QTest::newRow("hoofdletters") << s("Den Haag") << s("den HAAG") << true;
-    QTest::newRow("niet getrimd") << s("Delft ") << s("Delft") << false;
+    QTest::addColumn<bool>("same");
+    QTest::newRow("capitals") << s("Den Haag") << s("den HAAG") << true;
+    QTest::newRow("not trimmed") << s("Delft ") << s("Delft") << false;
     QTest::newRow("accent") << s("ÎLE") << s("île") << true;
-    QTest::newRow("ander accent") << s("ile") << s("île") << false;
+    QTest::newRow("other accent") << s("ile") << s("île") << false;
     // The lower-case forms decide, even where one is longer than its capital.
-    QTest::newRow("I met punt") << s("\u0130") << s("\u0130").toLower() << true;
+    QTest::newRow("I with dot") << s("\u0130") << s("\u0130").toLower() << true;
 }
 
-void TestRoute::zelfdeTekst()
+void TestRoute::sameEntryComparison()
 {
     QFETCH(QString, a);
     QFETCH(QString, b);
-    QFETCH(bool, zelfde);
-    QCOMPARE(sameEntry(a, b), zelfde);
-    QCOMPARE(sameEntry(b, a), zelfde);
+    QFETCH(bool, same);
+    QCOMPARE(sameEntry(a, b), same);
+    QCOMPARE(sameEntry(b, a), same);
 }
 
-void TestRoute::kleineLettersHoudenHunLengte()
+void TestRoute::lowerCaseLengthFollowsTheText()
 {
     // The same-entry test rejects texts by the length of their lower-case forms before it
     // lowers them; that length must follow from the text alone.
@@ -297,83 +298,83 @@ void TestRoute::kleineLettersHoudenHunLengte()
         if (c >= 0xD800 && c <= 0xDFFF)
             continue;
         const QString ch = QString::fromUcs4(&c, 1);
-        const qsizetype verwacht = ch.size() + (c == 0x0130 ? 1 : 0);
-        if (ch.toLower().size() != verwacht)
+        const qsizetype expected = ch.size() + (c == 0x0130 ? 1 : 0);
+        if (ch.toLower().size() != expected)
             QFAIL(qPrintable(QStringLiteral("U+%1").arg(quint32(c), 4, 16, QLatin1Char('0'))));
     }
 }
 
-void TestRoute::gelijkAanDeStappen()
+void TestRoute::matchesTheSteps()
 {
-    QRandomGenerator toeval(20240611);
-    int metLegePlaats = 0;
+    QRandomGenerator generator(20240611);
+    int withEmptyPlace = 0;
     for (int n = 0; n < 5000; ++n) {
-        const QString text = willekeurigeRoute(toeval);
-        const QString stappen = stapsgewijs1tot12(text);
+        const QString text = randomRoute(generator);
+        const QString stepwise = stepwise1To12(text);
         // Where the steps leave an empty place the mended rules drop it; elsewhere they agree.
-        const QString verwacht = heeftLegePlaats(stappen) ? zonderLegePlaatsen(stappen) : stappen;
-        metLegePlaats += heeftLegePlaats(stappen) ? 1 : 0;
-        for (const bool dubbel : {false, true}) {
-            for (const bool haken : {false, true}) {
-                const QString out = routeNormalForm(text, dubbel, haken);
-                if (out != stappen13en14(verwacht, dubbel, haken))
-                    QFAIL(qPrintable(QStringLiteral("verschil voor %1 (%2, %3): %4 tegen %5")
+        const QString expected = hasEmptyPlace(stepwise) ? withoutEmptyPlaces(stepwise) : stepwise;
+        withEmptyPlace += hasEmptyPlace(stepwise) ? 1 : 0;
+        for (const bool doubled : {false, true}) {
+            for (const bool brackets : {false, true}) {
+                const QString out = routeNormalForm(text, doubled, brackets);
+                if (out != steps13And14(expected, doubled, brackets))
+                    QFAIL(qPrintable(QStringLiteral("difference for %1 (%2, %3): %4 against %5")
                                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(text)))
-                                         .arg(dubbel)
-                                         .arg(haken)
+                                         .arg(doubled)
+                                         .arg(brackets)
                                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(out)))
                                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(
-                                             stappen13en14(verwacht, dubbel, haken))))));
+                                             steps13And14(expected, doubled, brackets))))));
             }
         }
-        QVERIFY(!heeftLegePlaats(routeNormalForm(text, false, false)));
-        QCOMPARE(removeBracketed(text), stapsgewijsHaken(text));
+        QVERIFY(!hasEmptyPlace(routeNormalForm(text, false, false)));
+        QCOMPARE(removeBracketed(text), bracketsStepwise(text));
     }
     // Both kinds of input were met.
-    QVERIFY(metLegePlaats > 50);
-    QVERIFY(metLegePlaats < 4500);
+    QVERIFY(withEmptyPlace > 50);
+    QVERIFY(withEmptyPlace < 4500);
 }
 
-void TestRoute::langeTeksten_data()
+void TestRoute::longTexts_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("gewoon");
-    const QString spaties(32000, u' ');
-    QString strepen;
+    QTest::addColumn<QString>("plain");
+    const QString spaces(32000, u' ');
+    QString slashes;
     for (int i = 0; i < 16000; ++i)
-        strepen += QStringLiteral("/ ");
+        slashes += QStringLiteral("/ ");
     QString lines;
     for (int i = 0; i < 8000; ++i)
         lines += QStringLiteral("p%1 \r\n  / ").arg(i % 3);
-    QString verwacht;
+    QString expected;
     for (int i = 0; i < 8000; ++i)
-        verwacht += QStringLiteral("p%1/").arg(i % 3);
-    verwacht.chop(1);
+        expected += QStringLiteral("p%1/").arg(i % 3);
+    expected.chop(1);
 
-    QTest::newRow("alleen spaties") << spaties << QString();
-    QTest::newRow("spaties in een plaats") << (u'a' + spaties + u'b') << s("a b");
-    QTest::newRow("streep spatie") << strepen << QString();
-    QTest::newRow("streep spatie tussen plaatsen") << (u'a' + strepen + u'b') << s("a/b");
-    QTest::newRow("veel regels") << lines << verwacht;
+    QTest::newRow("only spaces") << spaces << QString();
+    QTest::newRow("spaces within a place") << (u'a' + spaces + u'b') << s("a b");
+    QTest::newRow("slash space") << slashes << QString();
+    QTest::newRow("slash space between places") << (u'a' + slashes + u'b') << s("a/b");
+    QTest::newRow("many lines") << lines << expected;
 }
 
-void TestRoute::langeTeksten()
+void TestRoute::longTexts()
 {
     QFETCH(QString, text);
-    QFETCH(QString, gewoon);
-    QCOMPARE(routeNormalForm(text, false, false), gewoon);
+    QFETCH(QString, plain);
+    QCOMPARE(routeNormalForm(text, false, false), plain);
 }
 
-void TestRoute::normaalvormBlijftGelijk()
+void TestRoute::normalFormIsStable()
 {
-    QRandomGenerator toeval(77);
+    QRandomGenerator generator(77);
     for (int n = 0; n < 3000; ++n) {
-        const QString vorm = routeNormalForm(willekeurigeRoute(toeval), false, false);
-        QCOMPARE(routeNormalForm(vorm, false, false), vorm);
+        const QString form = routeNormalForm(randomRoute(generator), false, false);
+        QCOMPARE(routeNormalForm(form, false, false), form);
         // As a stored route comes back into the route box: one place per line.
-        QString lines = vorm;
+        QString lines = form;
         lines.replace(u'/', QStringLiteral("\r\n"));
-        QCOMPARE(routeNormalForm(lines, false, false), vorm);
+        QCOMPARE(routeNormalForm(lines, false, false), form);
     }
 }
 
@@ -381,27 +382,31 @@ void TestRoute::address_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("address");
-    QTest::newRow("een plaats") << s("Utrecht") << Richting + s("Utrecht/Utrecht");
-    QTest::newRow("voorbeeld") << s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)")
-                               << Richting + s("Nieuwegein/48.860997,%202.352563%20/Rome,%20Colosseum%20");
-    QTest::newRow("leeg") << QString() << Richting;
-    QTest::newRow("hekje") << s("Calle 11 #220-25, Bogotá\r\nMedellín")
-                           << Richting + s("Calle%2011%20%23220-25,%20Bogot%C3%A1/Medell%C3%ADn");
-    QTest::newRow("plus") << s("3C7C+59H / Delft")
-                          << Richting + s("3C7C%2B59H/Delft");
-    QTest::newRow("vraagteken en is") << s("a?b=c&d / e") << Richting + s("a%3Fb%3Dc%26d/e");
-    QTest::newRow("procent") << s("100% / %41") << Richting + s("100%25/%2541");
-    QTest::newRow("backslash") << s("a\\b / c") << Richting + s("a%5Cb/c");
+    QTest::newRow("one place") << s("Utrecht") << Directions + s("Utrecht/Utrecht");
+    QTest::newRow("example")
+        << s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)")
+        << Directions + s("Nieuwegein/48.860997,%202.352563%20/Rome,%20Colosseum%20");
+    QTest::newRow("empty") << QString() << Directions;
+    QTest::newRow("hash") << s("Calle 11 #220-25, Bogotá\r\nMedellín")
+                          << Directions + s("Calle%2011%20%23220-25,%20Bogot%C3%A1/Medell%C3%ADn");
+    QTest::newRow("plus") << s("3C7C+59H / Delft") << Directions + s("3C7C%2B59H/Delft");
+    QTest::newRow("question mark and equals sign")
+        << s("a?b=c&d / e") << Directions + s("a%3Fb%3Dc%26d/e");
+    QTest::newRow("percent") << s("100% / %41") << Directions + s("100%25/%2541");
+    QTest::newRow("backslash") << s("a\\b / c") << Directions + s("a%5Cb/c");
     QTest::newRow("Lodz") << s("Łódź / Kraków")
-                          << Richting + s("%C5%81%C3%B3d%C5%BA/Krak%C3%B3w");
-    QTest::newRow("Tokio") << s("東京 / 大阪") << Richting + s("%E6%9D%B1%E4%BA%AC/%E5%A4%A7%E9%98%AA");
-    QTest::newRow("buiten het basisvlak") << s("\U0001F5FA / x") << Richting + s("%F0%9F%97%BA/x");
-    QTest::newRow("overige tekens") << s("a:b;c@d~e'f\"g<h>i[j]k{l}m|n^o`p!q$r*s=t, u.v-w_x / z")
-                                    << Richting
-                                           + s("a%3Ab%3Bc%40d%7Ee%27f%22g%3Ch%3Ei%5Bj%5Dk%7Bl%7Dm"
-                                               "%7Cn%5Eo%60p%21q%24r%2As%3Dt,%20u.v-w_x/z");
-    QTest::newRow("tab en losse LF") << s("a\tb\nc") << Richting + s("a%09b%0Ac/a%09b%0Ac");
-    QTest::newRow("byte order mark voor een plaats") << s("Ede / \uFEFFZeist") << Richting + s("Ede/%EF%BB%BFZeist");
+                          << Directions + s("%C5%81%C3%B3d%C5%BA/Krak%C3%B3w");
+    QTest::newRow("Tokyo") << s("東京 / 大阪")
+                           << Directions + s("%E6%9D%B1%E4%BA%AC/%E5%A4%A7%E9%98%AA");
+    QTest::newRow("beyond the basic plane")
+        << s("\U0001F5FA / x") << Directions + s("%F0%9F%97%BA/x");
+    QTest::newRow("other characters")
+        << s("a:b;c@d~e'f\"g<h>i[j]k{l}m|n^o`p!q$r*s=t, u.v-w_x / z")
+        << Directions + s("a%3Ab%3Bc%40d%7Ee%27f%22g%3Ch%3Ei%5Bj%5Dk%7Bl%7Dm"
+                          "%7Cn%5Eo%60p%21q%24r%2As%3Dt,%20u.v-w_x/z");
+    QTest::newRow("tab and lone LF") << s("a\tb\nc") << Directions + s("a%09b%0Ac/a%09b%0Ac");
+    QTest::newRow("byte order mark before a place")
+        << s("Ede / \uFEFFZeist") << Directions + s("Ede/%EF%BB%BFZeist");
 }
 
 void TestRoute::address()
@@ -413,40 +418,42 @@ void TestRoute::address()
     // same in an address.
     const QUrl url(address, QUrl::StrictMode);
     QVERIFY(url.isValid());
-    QCOMPARE(QString::fromLatin1(url.toEncoded()), QString(address).replace(QStringLiteral("%7E"), QStringLiteral("~")));
+    QCOMPARE(QString::fromLatin1(url.toEncoded()),
+             QString(address).replace(QStringLiteral("%7E"), QStringLiteral("~")));
 }
 
-void TestRoute::adresIsVeilig()
+void TestRoute::addressIsSafe()
 {
-    static const QStringList stukjes{
-        QStringLiteral(" "), QStringLiteral("/"),  QStringLiteral("\r\n"), QStringLiteral("#"),
-        QStringLiteral("+"), QStringLiteral("?"),  QStringLiteral("%"),    QStringLiteral("\\"),
-        QStringLiteral("&"), QStringLiteral("é"),  QStringLiteral("東"),   QStringLiteral("a"),
-        QStringLiteral("("), QStringLiteral(")"),  QStringLiteral(","),    QStringLiteral("\t"),
-        QStringLiteral("~"), QStringLiteral("\U0001F600")};
-    QRandomGenerator toeval(4242);
+    static const QStringList pieces{
+        QStringLiteral(" "),  QStringLiteral("/"),  QStringLiteral("\r\n"),
+        QStringLiteral("#"),  QStringLiteral("+"),  QStringLiteral("?"),
+        QStringLiteral("%"),  QStringLiteral("\\"), QStringLiteral("&"),
+        QStringLiteral("é"),  QStringLiteral("東"), QStringLiteral("a"),
+        QStringLiteral("("),  QStringLiteral(")"),  QStringLiteral(","),
+        QStringLiteral("\t"), QStringLiteral("~"),  QStringLiteral("\U0001F600")};
+    QRandomGenerator generator(4242);
     for (int n = 0; n < 3000; ++n) {
         QString text;
-        const int length = toeval.bounded(0, 20);
+        const int length = generator.bounded(0, 20);
         for (int i = 0; i < length; ++i)
-            text += stukjes.at(toeval.bounded(int(stukjes.size())));
+            text += pieces.at(generator.bounded(int(pieces.size())));
         const QString route = routeNormalForm(text, true, true);
         const QString address = routeAddress(route);
-        QVERIFY(address.startsWith(Richting));
-        for (const QChar verboden : {u'#', u'?', u' ', u'\\', u'+', u'\t', u'\r', u'\n'})
-            QVERIFY2(!address.contains(verboden), qPrintable(address));
+        QVERIFY(address.startsWith(Directions));
+        for (const QChar forbidden : {u'#', u'?', u' ', u'\\', u'+', u'\t', u'\r', u'\n'})
+            QVERIFY2(!address.contains(forbidden), qPrintable(address));
         for (const QChar ch : address)
             QVERIFY(ch.unicode() > 0x20 && ch.unicode() < 0x7F);
         // Nothing is lost on the way: every place comes back whole, in its own segment.
-        QCOMPARE(terugGelezen(address), route);
+        QCOMPARE(readBack(address), route);
     }
 }
 
-void TestRoute::startpagina()
+void TestRoute::startPage()
 {
-    QCOMPARE(startPageAddress(), Widget + QStringLiteral("/maps"));
-    QVERIFY(Widget.startsWith(QStringLiteral("https://")));
-    QVERIFY(!Widget.endsWith(u'/'));
+    QCOMPARE(startPageAddress(), MapBase + QStringLiteral("/maps"));
+    QVERIFY(MapBase.startsWith(QStringLiteral("https://")));
+    QVERIFY(!MapBase.endsWith(u'/'));
 }
 
 QTEST_APPLESS_MAIN(TestRoute)

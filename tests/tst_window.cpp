@@ -6,12 +6,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
-#include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -22,28 +20,34 @@ using namespace zwervel;
 
 namespace {
 
-const QString Richting = QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps/dir/");
-const QString Voorbeeld = s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");
+const QString Directions = QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps/dir/");
+const QString Example = s("Nieuwegein / 48.860997, 2.352563 (Parijs) / Rome, Colosseum (reis)");
 
-enum class Soort { Label, TextBox, RouteBox, ComboBox, CommandButton, PictureButton };
+enum class Kind { Label, TextBox, RouteBox, ComboBox, CommandButton, PictureButton };
 
 // How the pointer looks over a control: the hand, a set shape, or whatever the window gives.
-constexpr int GeenEigenCursor = -1;
+constexpr int NoOwnCursor = -1;
 
 QWidget* control(frmZwervel& f, const QString& name)
 {
     return f.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
-bool isSoort(QWidget* w, Soort soort)
+bool isKind(QWidget* w, Kind kind)
 {
-    switch (soort) {
-    case Soort::Label: return dynamic_cast<Label*>(w);
-    case Soort::TextBox: return dynamic_cast<TextBox*>(w);
-    case Soort::RouteBox: return dynamic_cast<RouteBox*>(w);
-    case Soort::ComboBox: return dynamic_cast<ComboBox*>(w);
-    case Soort::CommandButton: return dynamic_cast<CommandButton*>(w);
-    case Soort::PictureButton: return dynamic_cast<PictureButton*>(w);
+    switch (kind) {
+    case Kind::Label:
+        return dynamic_cast<Label*>(w);
+    case Kind::TextBox:
+        return dynamic_cast<TextBox*>(w);
+    case Kind::RouteBox:
+        return dynamic_cast<RouteBox*>(w);
+    case Kind::ComboBox:
+        return dynamic_cast<ComboBox*>(w);
+    case Kind::CommandButton:
+        return dynamic_cast<CommandButton*>(w);
+    case Kind::PictureButton:
+        return dynamic_cast<PictureButton*>(w);
     }
     return false;
 }
@@ -54,15 +58,9 @@ QRect inPixels(float left, float top, float width, float height)
                  twipsToPixels(height));
 }
 
-QByteArray bestandInhoud(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The same picture, but for rounding: the icon draws into another pixel format, whose
 // conversion may differ by a step or two in a channel.
-bool zelfdeBeeld(const QImage& a, const QImage& b)
+bool samePicture(const QImage& a, const QImage& b)
 {
     if (a.size() != b.size())
         return false;
@@ -70,8 +68,8 @@ bool zelfdeBeeld(const QImage& a, const QImage& b)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y);
             const QRgb q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2
-                || std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2)
+            if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
+                std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2)
                 return false;
         }
     }
@@ -80,44 +78,44 @@ bool zelfdeBeeld(const QImage& a, const QImage& b)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Soort)
+Q_DECLARE_METATYPE(Kind)
 
 class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void besturingen_data();
-    void besturingen();
-    void negentienBesturingen();
-    void opschriften();
-    void kleuren();
-    void lettertypen();
-    void plaatjesZoalsGetekend_data();
-    void plaatjesZoalsGetekend();
-    void tabVolgorde();
-    void hulpteksten();
-    void vakSelecteren();
-    void vakSelecterenVerborgen();
-    void routeGestriptVeranderdNiets();
-    void routeGestriptZoalsDeTekst_data();
-    void routeGestriptZoalsDeTekst();
-    void nullIsLeeg();
-    void routeTonen_data();
-    void routeTonen();
-    void routeTonenNietMetToetsen();
-    void infoVoorbeeld_data();
-    void infoVoorbeeld();
-    void infoTweemaal();
-    void infoRechts();
-    void startpagina();
-    void foutInHandler();
-    void schermafdruk();
+    void controls_data();
+    void controls();
+    void nineteenControls();
+    void captions();
+    void colours();
+    void fonts();
+    void picturesAsDrawn_data();
+    void picturesAsDrawn();
+    void tabOrder();
+    void helpTexts();
+    void selectsWholeBox();
+    void selectsWholeBoxWhileHidden();
+    void strippedRouteChangesNothing();
+    void strippedRouteFollowsBoxText_data();
+    void strippedRouteFollowsBoxText();
+    void nullBecomesEmpty();
+    void showRoute_data();
+    void showRoute();
+    void showRouteNotByKeys();
+    void infoShowsExample_data();
+    void infoShowsExample();
+    void infoTwice();
+    void infoRightClick();
+    void startPage();
+    void failureInHandler();
+    void screenshot();
 };
 
-void TestWindow::besturingen_data()
+void TestWindow::controls_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<Soort>("soort");
+    QTest::addColumn<Kind>("kind");
     QTest::addColumn<float>("left");
     QTest::addColumn<float>("top");
     QTest::addColumn<float>("width");
@@ -126,37 +124,37 @@ void TestWindow::besturingen_data()
     QTest::addColumn<int>("cursor");
 
     const int hand = Qt::PointingHandCursor;
-    const auto row = [](const char* name, Soort soort, float l, float t, float w, float h,
-                        bool shown, int cursor) {
-        QTest::newRow(name) << QString::fromLatin1(name) << soort << l << t << w << h << shown
+    const auto row = [](const char* name, Kind kind, float l, float t, float w, float h, bool shown,
+                        int cursor) {
+        QTest::newRow(name) << QString::fromLatin1(name) << kind << l << t << w << h << shown
                             << cursor;
     };
     // The two fields as start-up lays them over their lists; the rest as designed.
-    row("tRoutes", Soort::TextBox, 240, 6000, 5495, 380, true, Qt::ArrowCursor);
-    row("tPlaats", Soort::TextBox, 240, 5400, 5495, 380, true, Qt::ArrowCursor);
-    row("Routes", Soort::ComboBox, 240, 6000, 5775, 360, true, hand);
-    row("knopGoogleMaps", Soort::CommandButton, 240, 6480, 5775, 375, true, hand);
-    row("Route", Soort::RouteBox, 240, 1440, 5775, 3615, true, Qt::IBeamCursor);
-    row("Plaats", Soort::ComboBox, 240, 5400, 5775, 360, true, hand);
-    row("knopRouteOpschonen", Soort::PictureButton, 0, 1920, 240, 240, true, hand);
-    row("KnopRouteLeegmaken", Soort::PictureButton, 0, 2280, 240, 240, true, hand);
-    row("knopGoogleMapsOpenen", Soort::PictureButton, 0, 6540, 240, 240, true, hand);
-    row("LabelVoettekst", Soort::Label, 0, 6400, 6255, 615, true, GeenEigenCursor);
-    row("knopPlaatsToevoegen", Soort::PictureButton, 0, 1560, 240, 240, true, hand);
-    row("knopRouteToevoegen", Soort::PictureButton, 0, 1200, 240, 240, true, hand);
-    row("knopRouteVerwijderen", Soort::PictureButton, 0, 6060, 240, 240, true, hand);
-    row("Info", Soort::Label, 0, 0, 6255, 1095, true, hand);
-    row("knopOngedaan", Soort::PictureButton, 5760, 1200, 240, 240, false, hand);
-    row("knopPlaatsVerwijderen", Soort::PictureButton, 0, 5460, 240, 240, true, hand);
-    row("LabelRoutes", Soort::Label, 240, 5760, 5775, 255, true, hand);
-    row("LabelPlaatsen", Soort::Label, 240, 5160, 5775, 255, true, hand);
-    row("LabelRoute", Soort::Label, 240, 1200, 5415, 255, true, hand);
+    row("tRoutes", Kind::TextBox, 240, 6000, 5495, 380, true, Qt::ArrowCursor);
+    row("tPlaats", Kind::TextBox, 240, 5400, 5495, 380, true, Qt::ArrowCursor);
+    row("Routes", Kind::ComboBox, 240, 6000, 5775, 360, true, hand);
+    row("knopGoogleMaps", Kind::CommandButton, 240, 6480, 5775, 375, true, hand);
+    row("Route", Kind::RouteBox, 240, 1440, 5775, 3615, true, Qt::IBeamCursor);
+    row("Plaats", Kind::ComboBox, 240, 5400, 5775, 360, true, hand);
+    row("knopRouteOpschonen", Kind::PictureButton, 0, 1920, 240, 240, true, hand);
+    row("KnopRouteLeegmaken", Kind::PictureButton, 0, 2280, 240, 240, true, hand);
+    row("knopGoogleMapsOpenen", Kind::PictureButton, 0, 6540, 240, 240, true, hand);
+    row("LabelVoettekst", Kind::Label, 0, 6400, 6255, 615, true, NoOwnCursor);
+    row("knopPlaatsToevoegen", Kind::PictureButton, 0, 1560, 240, 240, true, hand);
+    row("knopRouteToevoegen", Kind::PictureButton, 0, 1200, 240, 240, true, hand);
+    row("knopRouteVerwijderen", Kind::PictureButton, 0, 6060, 240, 240, true, hand);
+    row("Info", Kind::Label, 0, 0, 6255, 1095, true, hand);
+    row("knopOngedaan", Kind::PictureButton, 5760, 1200, 240, 240, false, hand);
+    row("knopPlaatsVerwijderen", Kind::PictureButton, 0, 5460, 240, 240, true, hand);
+    row("LabelRoutes", Kind::Label, 240, 5760, 5775, 255, true, hand);
+    row("LabelPlaatsen", Kind::Label, 240, 5160, 5775, 255, true, hand);
+    row("LabelRoute", Kind::Label, 240, 1200, 5415, 255, true, hand);
 }
 
-void TestWindow::besturingen()
+void TestWindow::controls()
 {
     QFETCH(QString, name);
-    QFETCH(Soort, soort);
+    QFETCH(Kind, kind);
     QFETCH(float, left);
     QFETCH(float, top);
     QFETCH(float, width);
@@ -168,34 +166,34 @@ void TestWindow::besturingen()
     QVERIFY(fx.show());
     QWidget* w = control(fx.f(), name);
     QVERIFY(w);
-    QVERIFY(isSoort(w, soort));
+    QVERIFY(isKind(w, kind));
 
-    auto* maat = dynamic_cast<TwipsGeometry*>(w);
-    QVERIFY(maat);
-    QCOMPARE(maat->Left(), left);
-    QCOMPARE(maat->Top(), top);
-    QCOMPARE(maat->Width(), width);
-    QCOMPARE(maat->Height(), height);
+    auto* geometry = dynamic_cast<TwipsGeometry*>(w);
+    QVERIFY(geometry);
+    QCOMPARE(geometry->Left(), left);
+    QCOMPARE(geometry->Top(), top);
+    QCOMPARE(geometry->Width(), width);
+    QCOMPARE(geometry->Height(), height);
     QCOMPARE(w->geometry(), inPixels(left, top, width, height));
 
     QCOMPARE(w->isVisible(), shown);
     QVERIFY(w->toolTip().isEmpty());
 
     // The route box's text cursor lives on its viewport, as the editor sets it.
-    QWidget* wijzer = soort == Soort::RouteBox ? static_cast<RouteBox*>(w)->viewport() : w;
-    if (cursor == GeenEigenCursor) {
-        QVERIFY(!wijzer->testAttribute(Qt::WA_SetCursor));
+    QWidget* pointerWidget = kind == Kind::RouteBox ? static_cast<RouteBox*>(w)->viewport() : w;
+    if (cursor == NoOwnCursor) {
+        QVERIFY(!pointerWidget->testAttribute(Qt::WA_SetCursor));
     } else {
-        QVERIFY(wijzer->testAttribute(Qt::WA_SetCursor));
-        QCOMPARE(int(wijzer->cursor().shape()), cursor);
+        QVERIFY(pointerWidget->testAttribute(Qt::WA_SetCursor));
+        QCOMPARE(int(pointerWidget->cursor().shape()), cursor);
     }
 
     // Labels and picture buttons never take the focus.
-    if (soort == Soort::Label || soort == Soort::PictureButton)
+    if (kind == Kind::Label || kind == Kind::PictureButton)
         QCOMPARE(w->focusPolicy(), Qt::NoFocus);
 }
 
-void TestWindow::negentienBesturingen()
+void TestWindow::nineteenControls()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -214,7 +212,7 @@ void TestWindow::negentienBesturingen()
     QVERIFY(!fx.f().testAttribute(Qt::WA_SetCursor));
 }
 
-void TestWindow::opschriften()
+void TestWindow::captions()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
@@ -229,11 +227,11 @@ void TestWindow::opschriften()
     QVERIFY(f.tRoutes.Text().isEmpty());
 }
 
-void TestWindow::kleuren()
+void TestWindow::colours()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
-    const QColor mint(0xF4, 0xFF, 0xF7), list(0xE6, 0xFF, 0xEC), strook(0xC6, 0xD9, 0xF1);
+    const QColor mint(0xF4, 0xFF, 0xF7), list(0xE6, 0xFF, 0xEC), strip(0xC6, 0xD9, 0xF1);
     QVERIFY(f.autoFillBackground());
     QCOMPARE(f.palette().color(QPalette::Window), mint);
     QVERIFY(fx.show());
@@ -248,17 +246,17 @@ void TestWindow::kleuren()
         QCOMPARE(l->view()->palette().color(QPalette::Window), list);
         l->hidePopup();
     }
-    QCOMPARE(f.knopGoogleMaps.palette().color(QPalette::Button), strook);
+    QCOMPARE(f.knopGoogleMaps.palette().color(QPalette::Button), strip);
     for (Label* l : {&f.Info, &f.LabelVoettekst}) {
         QVERIFY(l->autoFillBackground());
-        QCOMPARE(l->palette().color(QPalette::Window), strook);
+        QCOMPARE(l->palette().color(QPalette::Window), strip);
     }
     QCOMPARE(f.Info.palette().color(QPalette::WindowText), QColor(0x00, 0x80, 0x00));
     for (Label* l : {&f.LabelRoutes, &f.LabelPlaatsen, &f.LabelRoute})
         QVERIFY(!l->autoFillBackground());
 }
 
-void TestWindow::lettertypen()
+void TestWindow::fonts()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
@@ -273,11 +271,11 @@ void TestWindow::lettertypen()
     // Arial itself, or its metric twin where Arial is absent.
     if (!QFontDatabase::hasFamily(s("Arial")) && !QFontDatabase::hasFamily(s("Liberation Sans")))
         QSKIP("neither Arial nor Liberation Sans is installed");
-    const QString gekregen = QFontInfo(f.Route.font()).family();
-    QVERIFY2(gekregen == s("Arial") || gekregen == s("Liberation Sans"), qPrintable(gekregen));
+    const QString actual = QFontInfo(f.Route.font()).family();
+    QVERIFY2(actual == s("Arial") || actual == s("Liberation Sans"), qPrintable(actual));
 }
 
-void TestWindow::plaatjesZoalsGetekend_data()
+void TestWindow::picturesAsDrawn_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("picture");
@@ -295,7 +293,7 @@ void TestWindow::plaatjesZoalsGetekend_data()
     row("frmZwervel", "window");
 }
 
-void TestWindow::plaatjesZoalsGetekend()
+void TestWindow::picturesAsDrawn()
 {
     // A button shows exactly what its drawing gives at its size, and the window's icon what
     // it gives at every size a desktop asks for.
@@ -303,32 +301,37 @@ void TestWindow::plaatjesZoalsGetekend()
     QFETCH(QString, picture);
     FormFixture fx;
     frmZwervel& f = fx.f();
-    QSvgRenderer tekening(QStringLiteral(ZWERVEL_PICTURES_DIR "/") + picture + QStringLiteral(".svg"));
-    QVERIFY(tekening.isValid());
-    const auto getekend = [&tekening](int maat, const QColor& achtergrond) {
-        QImage image(maat, maat, QImage::Format_ARGB32_Premultiplied);
-        image.fill(achtergrond);
-        QPainter schilder(&image);
-        schilder.setRenderHint(QPainter::Antialiasing);
-        tekening.render(&schilder);
+    QSvgRenderer drawing(QStringLiteral(ZWERVEL_PICTURES_DIR "/") + picture +
+                         QStringLiteral(".svg"));
+    QVERIFY(drawing.isValid());
+    const auto drawn = [&drawing](int size, const QColor& background) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(background);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawing.render(&painter);
         return image;
     };
     if (button == s("frmZwervel")) {
-        for (const int maat : {16, 24, 32, 48, 64}) {
-            const QImage icon = f.windowIcon().pixmap(QSize(maat, maat)).toImage().convertToFormat(
-                QImage::Format_ARGB32_Premultiplied);
-            QVERIFY2(zelfdeBeeld(icon, getekend(maat, Qt::transparent)), qPrintable(QString::number(maat)));
+        for (const int size : {16, 24, 32, 48, 64}) {
+            const QImage icon = f.windowIcon()
+                                    .pixmap(QSize(size, size))
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QVERIFY2(samePicture(icon, drawn(size, Qt::transparent)),
+                     qPrintable(QString::number(size)));
         }
         return;
     }
-    auto* control = f.findChild<QWidget*>(button);
-    QVERIFY(control);
-    const QImage shown = control->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    auto* widget = f.findChild<QWidget*>(button);
+    QVERIFY(widget);
+    const QImage shown =
+        widget->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QCOMPARE(shown.size(), QSize(16, 16));
-    QVERIFY(zelfdeBeeld(shown, getekend(16, f.palette().color(QPalette::Window))));
+    QVERIFY(samePicture(shown, drawn(16, f.palette().color(QPalette::Window))));
 }
 
-void TestWindow::tabVolgorde()
+void TestWindow::tabOrder()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -344,7 +347,7 @@ void TestWindow::tabVolgorde()
     QVERIFY(f.Route.Text().isEmpty());
 }
 
-void TestWindow::hulpteksten()
+void TestWindow::helpTexts()
 {
     FormFixture fx;
     frmZwervel& f = fx.f();
@@ -360,7 +363,7 @@ void TestWindow::hulpteksten()
     QCOMPARE(f.InfoTekst.count(u'\n'), f.InfoTekst.count(s("\r\n")));
 }
 
-void TestWindow::vakSelecteren()
+void TestWindow::selectsWholeBox()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -379,7 +382,7 @@ void TestWindow::vakSelecteren()
     QVERIFY(fx.platform.questions.isEmpty());
 }
 
-void TestWindow::vakSelecterenVerborgen()
+void TestWindow::selectsWholeBoxWhileHidden()
 {
     // Before the window is shown the focus cannot be given: the selection is set all the same,
     // and nothing is reported.
@@ -396,7 +399,7 @@ void TestWindow::vakSelecterenVerborgen()
     QCOMPARE(fx.platform.beeps, 0);
 }
 
-void TestWindow::routeGestriptVeranderdNiets()
+void TestWindow::strippedRouteChangesNothing()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -415,69 +418,71 @@ void TestWindow::routeGestriptVeranderdNiets()
     QVERIFY(f.Plaats.hasFocus());
 }
 
-void TestWindow::routeGestriptZoalsDeTekst_data()
+void TestWindow::strippedRouteFollowsBoxText_data()
 {
-    QTest::addColumn<QString>("text"); // put in the box whole
-    QTest::addColumn<QStringList>("getypt"); // then typed after it, Enter between the lines
-    QTest::addColumn<QString>("verwacht");
-    QTest::newRow("regels") << s(" Utrecht \r\n\r\nDelft (x)\r\n") << QStringList()
-                            << s("Utrecht/Delft (x)");
+    QTest::addColumn<QString>("text");      // put in the box whole
+    QTest::addColumn<QStringList>("typed"); // then typed after it, Enter between the lines
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("lines") << s(" Utrecht \r\n\r\nDelft (x)\r\n") << QStringList()
+                           << s("Utrecht/Delft (x)");
     // The box keeps a lone CR or LF as a line break of its own.
-    QTest::newRow("losse LF en CR") << s("a\nb\rc / C") << QStringList() << s("a/b/C");
-    QTest::newRow("CR voor regeleinde") << s("a\r\r\nb") << QStringList() << s("a/b");
-    QTest::newRow("alinea-einde geplakt") << s("Ede\u2029 Zeist") << QStringList() << s("Ede/Zeist");
+    QTest::newRow("lone LF and CR") << s("a\nb\rc / C") << QStringList() << s("a/b/C");
+    QTest::newRow("CR before line break") << s("a\r\r\nb") << QStringList() << s("a/b");
+    QTest::newRow("paragraph end pasted")
+        << s("Ede\u2029 Zeist") << QStringList() << s("Ede/Zeist");
     // A line separator is no line break in the text, so it stays within its place.
-    QTest::newRow("regelscheiding") << s("Ede\u2028Zeist / x") << QStringList()
-                                    << s("Ede\u2028Zeist/x");
-    QTest::newRow("getypt") << QString()
-                            << QStringList{s("  Utrecht"), s("utrecht / Ede  "), s(""), s(" Zeist")}
-                            << s("utrecht/Ede/Zeist");
-    QTest::newRow("leeg") << QString() << QStringList() << QString();
+    QTest::newRow("line separator")
+        << s("Ede\u2028Zeist / x") << QStringList() << s("Ede\u2028Zeist/x");
+    QTest::newRow("typed") << QString()
+                           << QStringList{s("  Utrecht"), s("utrecht / Ede  "), s(""), s(" Zeist")}
+                           << s("utrecht/Ede/Zeist");
+    QTest::newRow("empty") << QString() << QStringList() << QString();
 }
 
-void TestWindow::routeGestriptZoalsDeTekst()
+void TestWindow::strippedRouteFollowsBoxText()
 {
     // The route is read from the box's own text; it must give what the box's Text gives.
     QFETCH(QString, text);
-    QFETCH(QStringList, getypt);
-    QFETCH(QString, verwacht);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, expected);
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(text);
     f.Route.SetFocus();
-    for (qsizetype i = 0; i < getypt.size(); ++i) {
+    for (qsizetype i = 0; i < typed.size(); ++i) {
         if (i > 0)
             QTest::keyClick(&f.Route, Qt::Key_Return);
-        QTest::keyClicks(&f.Route, getypt.at(i));
+        QTest::keyClicks(&f.Route, typed.at(i));
     }
-    QCOMPARE(f.RouteGestript(false, false), verwacht);
-    for (const bool dubbel : {false, true})
-        for (const bool haken : {false, true})
-            QCOMPARE(f.RouteGestript(dubbel, haken), routeNormalForm(f.Route.Text(), dubbel, haken));
+    QCOMPARE(f.RouteGestript(false, false), expected);
+    for (const bool doubled : {false, true})
+        for (const bool brackets : {false, true})
+            QCOMPARE(f.RouteGestript(doubled, brackets),
+                     routeNormalForm(f.Route.Text(), doubled, brackets));
 }
 
-void TestWindow::nullIsLeeg()
+void TestWindow::nullBecomesEmpty()
 {
     FormFixture fx;
-    const QString leeg = fx.f().NullIsLeeg(QString());
-    QVERIFY(leeg.isEmpty());
-    QVERIFY(!leeg.isNull());
+    const QString empty = fx.f().NullIsLeeg(QString());
+    QVERIFY(empty.isEmpty());
+    QVERIFY(!empty.isNull());
     QCOMPARE(fx.f().NullIsLeeg(s("Delft")), s("Delft"));
 }
 
-void TestWindow::routeTonen_data()
+void TestWindow::showRoute_data()
 {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("links") << Qt::LeftButton << Qt::KeyboardModifiers();
-    QTest::newRow("rechts") << Qt::RightButton << Qt::KeyboardModifiers();
-    QTest::newRow("midden") << Qt::MiddleButton << Qt::KeyboardModifiers();
-    QTest::newRow("links met Shift en Ctrl")
+    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers();
+    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers();
+    QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers();
+    QTest::newRow("left with Shift and Ctrl")
         << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier);
 }
 
-void TestWindow::routeTonen()
+void TestWindow::showRoute()
 {
     QFETCH(Qt::MouseButton, button);
     QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -487,24 +492,24 @@ void TestWindow::routeTonen()
     f.Route.setText(s("Utrecht"));
     f.VakSelecteren(f.Route);
     f.Route.setSelStart(2);
-    f.OngedaanTekst = s("vorige");
+    f.OngedaanTekst = s("previous");
 
     QTest::mouseClick(&f.knopGoogleMaps, button, modifiers);
-    QCOMPARE(fx.platform.addresses, QStringList{Richting + s("Utrecht/Utrecht")});
+    QCOMPARE(fx.platform.addresses, QStringList{Directions + s("Utrecht/Utrecht")});
     // Nothing in the window changes.
     QCOMPARE(f.Route.Text(), s("Utrecht"));
     QCOMPARE(f.Route.SelStart(), 2);
-    QCOMPARE(f.OngedaanTekst, s("vorige"));
+    QCOMPARE(f.OngedaanTekst, s("previous"));
     QVERIFY(!f.knopOngedaan.isVisible());
     QVERIFY(fx.platform.questions.isEmpty());
 
     // Called directly, as the other right clicks do: the same address.
     f.Route.setText(QString());
     f.knopGoogleMaps_MouseUp(Qt::LeftButton, 0, 0, 0);
-    QCOMPARE(fx.platform.addresses.constLast(), Richting);
+    QCOMPARE(fx.platform.addresses.constLast(), Directions);
 }
 
-void TestWindow::routeTonenNietMetToetsen()
+void TestWindow::showRouteNotByKeys()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -518,14 +523,14 @@ void TestWindow::routeTonenNietMetToetsen()
     QVERIFY(fx.platform.addresses.isEmpty());
 }
 
-void TestWindow::infoVoorbeeld_data()
+void TestWindow::infoShowsExample_data()
 {
     QTest::addColumn<Qt::MouseButton>("button");
-    QTest::newRow("links") << Qt::LeftButton;
-    QTest::newRow("midden") << Qt::MiddleButton;
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
 }
 
-void TestWindow::infoVoorbeeld()
+void TestWindow::infoShowsExample()
 {
     QFETCH(Qt::MouseButton, button);
     FormFixture fx;
@@ -535,16 +540,16 @@ void TestWindow::infoVoorbeeld()
     f.Plaats.SetFocus();
 
     QTest::mouseClick(&f.Info, button);
-    QCOMPARE(f.Route.Text(), Voorbeeld);
+    QCOMPARE(f.Route.Text(), Example);
     QCOMPARE(f.OngedaanTekst, s("Delft\r\nGouda"));
     QVERIFY(f.Route.hasFocus());
     QCOMPARE(f.Route.SelStart(), 0);
-    QCOMPARE(f.Route.SelLength(), int(Voorbeeld.size()));
+    QCOMPARE(f.Route.SelLength(), int(Example.size()));
     QVERIFY(f.knopOngedaan.isVisible());
     QVERIFY(fx.platform.addresses.isEmpty());
 }
 
-void TestWindow::infoTweemaal()
+void TestWindow::infoTwice()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -555,25 +560,25 @@ void TestWindow::infoTweemaal()
     QVERIFY(f.knopOngedaan.isVisible());
     // The second click stores the example itself, and still offers the undo.
     QTest::mouseClick(&f.Info, Qt::LeftButton);
-    QCOMPARE(f.OngedaanTekst, Voorbeeld);
-    QCOMPARE(f.Route.Text(), Voorbeeld);
+    QCOMPARE(f.OngedaanTekst, Example);
+    QCOMPARE(f.Route.Text(), Example);
     QVERIFY(f.knopOngedaan.isVisible());
 }
 
-void TestWindow::infoRechts()
+void TestWindow::infoRightClick()
 {
     FormFixture fx;
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Utrecht / Delft (x)"));
     QTest::mouseClick(&f.Info, Qt::RightButton);
-    QCOMPARE(fx.platform.addresses, QStringList{Richting + s("Utrecht/Delft%20")});
+    QCOMPARE(fx.platform.addresses, QStringList{Directions + s("Utrecht/Delft%20")});
     QCOMPARE(f.Route.Text(), s("Utrecht / Delft (x)"));
     QCOMPARE(f.OngedaanTekst, QString());
     QVERIFY(!f.knopOngedaan.isVisible());
 }
 
-void TestWindow::startpagina()
+void TestWindow::startPage()
 {
     FormFixture fx;
     QVERIFY(fx.show());
@@ -587,46 +592,46 @@ void TestWindow::startpagina()
     QCOMPARE(f.Route.Text(), s("Utrecht"));
 }
 
-void TestWindow::foutInHandler()
+void TestWindow::failureInHandler()
 {
-    const QByteArray oud = "route=Utrecht\r\nplaats=\r\nroutes=\r\n";
+    const QByteArray original = "route=Utrecht\r\nplaats=\r\nroutes=\r\n";
 
     // Closed in the normal way, the window writes its route.
     {
-        FormFixture fx(&oud);
+        FormFixture fx(&original);
         QVERIFY(fx.show());
         fx.f().Route.setText(s("Delft"));
         fx.f().close();
-        QVERIFY(bestandInhoud(fx.configPath()).contains("route=Delft"));
+        QVERIFY(readFile(fx.configPath()).contains("route=Delft"));
     }
 
-    FormFixture fx(&oud);
+    FormFixture fx(&original);
     QVERIFY(fx.show());
     frmZwervel& f = fx.f();
     f.Route.setText(s("Delft"));
-    f.runHandler([] { throw std::runtime_error("schijf vol"); });
+    f.runHandler([] { throw std::runtime_error("disk full"); });
     QCOMPARE(fx.platform.questions.size(), qsizetype(1));
     const Question message = fx.platform.questions.constFirst();
     QCOMPARE(message.icon, Question::Icon::Error);
     QCOMPARE(message.buttons, Question::Buttons::OK);
-    QVERIFY2(message.text.contains(s("schijf vol")), qPrintable(message.text));
+    QVERIFY2(message.text.contains(s("disk full")), qPrintable(message.text));
     QCOMPARE(fx.platform.terminated, QList<int>{1});
     QVERIFY(f.aborted());
 
     // Reported once: nothing runs any more, not even another failure.
-    bool gedraaid = false;
-    f.runHandler([&gedraaid] { gedraaid = true; });
+    bool ran = false;
+    f.runHandler([&ran] { ran = true; });
     f.runHandler([] { throw 42; });
-    QVERIFY(!gedraaid);
+    QVERIFY(!ran);
     QCOMPARE(fx.platform.questions.size(), qsizetype(1));
     QCOMPARE(fx.platform.terminated.size(), qsizetype(1));
 
     // And the close that follows does not save: the file is as it was.
     f.close();
-    QCOMPARE(bestandInhoud(fx.configPath()), oud);
+    QCOMPARE(readFile(fx.configPath()), original);
 }
 
-void TestWindow::schermafdruk()
+void TestWindow::screenshot()
 {
     const QString path = qEnvironmentVariable("ZWERVEL_SCREENSHOT");
     if (path.isEmpty())
