@@ -30,7 +30,8 @@ public:
     void beep() override {}
     Question::Answer ask(const Question& question) override
     {
-        return question.buttons == Question::Buttons::YesNo ? Question::Answer::Yes : Question::Answer::OK;
+        return question.buttons == Question::Buttons::YesNo ? Question::Answer::Yes
+                                                            : Question::Answer::OK;
     }
     QString executablePath() override { return m_path; }
 

@@ -13,8 +13,8 @@ namespace {
 
 [[noreturn]] void saveFailed(const QString& path, const QString& reason)
 {
-    const QString message = QStringLiteral("De instellingen konden niet worden opgeslagen in\r\n")
-                            + QDir::toNativeSeparators(path) + QStringLiteral("\r\n\r\n") + reason;
+    const QString message = QStringLiteral("De instellingen konden niet worden opgeslagen in\r\n") +
+                            QDir::toNativeSeparators(path) + QStringLiteral("\r\n\r\n") + reason;
     // The window's failure report reads the description back as UTF-8, whatever the code page.
     throw std::runtime_error(message.toUtf8().toStdString());
 }

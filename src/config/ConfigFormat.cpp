@@ -1,8 +1,8 @@
 #include "config/ConfigFormat.h"
 
+#include "config/Windows1252.h"
 #include "route/RouteRules.h"
 #include "text/TextRules.h"
-#include "config/Windows1252.h"
 
 #include <QStringDecoder>
 
@@ -118,7 +118,8 @@ QString decodeConfig(const QByteArray& bytes)
         // Saved as "Unicode" by a Windows editor: UTF-16, its order told by the mark. A
         // character cut off at the very end is no character.
         QStringDecoder utf16(QStringConverter::Utf16, QStringConverter::Flag::Stateless);
-        const QString text = utf16.decode(QByteArrayView(bytes).first(bytes.size() & ~qsizetype(1)));
+        const QString text =
+            utf16.decode(QByteArrayView(bytes).first(bytes.size() & ~qsizetype(1)));
         if (!utf16.hasError() && QStringView(text).isValidUtf16())
             return text;
     }
@@ -131,7 +132,8 @@ QString decodeConfig(const QByteArray& bytes)
     }
     // A UTF-8 byte order mark before bytes that are not UTF-8 after all is still no text: read
     // as Windows-1252 it would hide the first line's key.
-    const QByteArrayView ansiBytes = bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
+    const QByteArrayView ansiBytes =
+        bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
     return fromWindows1252(ansiBytes);
 }
 

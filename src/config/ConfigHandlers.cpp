@@ -52,7 +52,7 @@ void frmZwervel::CfgOpslaan()
     if (m_configNotLoaded)
         keepConfigCopy(CfgBestand);
     writeConfigBytes(CfgBestand, encodeConfig(configText(RouteGestript(false, false),
-                                                      Plaats.Items(), Routes.Items())));
+                                                         Plaats.Items(), Routes.Items())));
 }
 
 } // namespace zwervel

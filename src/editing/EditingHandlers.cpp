@@ -15,8 +15,7 @@ void frmZwervel::Plaats_Click()
     if (NullIsLeeg(Plaats.Text()).isEmpty())
         return;
     // A modifier held while picking only copies the place into its field.
-    const bool modifierHeld =
-        (platform().modifiersHeld() & (ShiftKey | CtrlKey | AltKey)) != 0;
+    const bool modifierHeld = (platform().modifiersHeld() & (ShiftKey | CtrlKey | AltKey)) != 0;
     tPlaats.setText(NullIsLeeg(Plaats.Text()));
     if (modifierHeld)
         return;
@@ -70,7 +69,10 @@ void frmZwervel::Route_LostFocus()
     RouteSelLengte = Route.SelLength();
 }
 
-void frmZwervel::Route_Change() { knopOngedaan.setVisible(false); }
+void frmZwervel::Route_Change()
+{
+    knopOngedaan.setVisible(false);
+}
 
 void frmZwervel::RouteOpschonen()
 {

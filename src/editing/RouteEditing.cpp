@@ -10,13 +10,13 @@ namespace zwervel {
 qsizetype validCaret(const QString& text, qsizetype position)
 {
     position = qBound(qsizetype(0), position, text.size());
-    const bool betweenCrAndLf = position > 0 && position < text.size() && text[position - 1] == u'\r'
-                              && text[position] == u'\n';
+    const bool betweenCrAndLf = position > 0 && position < text.size() &&
+                                text[position - 1] == u'\r' && text[position] == u'\n';
     return betweenCrAndLf ? position - 1 : position;
 }
 
 RouteWithSelection insertPlace(const QString& text, qsizetype selStart, qsizetype selLength,
-                                const QString& place)
+                               const QString& place)
 {
     const qsizetype begin = validCaret(text, selStart);
     // Bounded before adding, so that a huge length cannot wrap round to a small one.

@@ -20,11 +20,10 @@ qsizetype validCaret(const QString& text, qsizetype position);
 // The place written over the selection (selStart, selLength) of the text, with nothing put
 // around it; one final CR LF of the result is dropped. The place is left selected.
 RouteWithSelection insertPlace(const QString& text, qsizetype selStart, qsizetype selLength,
-                                const QString& place);
+                               const QString& place);
 
 // One place per line: lines split at CR LF, trimmed of spaces (not tabs), empty lines dropped,
 // joined by CR LF with none at the end. Order and repeats stay.
 QString cleanedRoute(const QString& text);
-
 
 } // namespace zwervel

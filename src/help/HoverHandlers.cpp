@@ -21,13 +21,25 @@ void frmZwervel::InfoCaption(const QWidget& Naam)
 
 // ---- General help: the bare window, the route box and the footer strip -------------------
 
-void frmZwervel::Form_MouseMove(int, int, float, float) { Info.setCaption(InfoTekst); }
+void frmZwervel::Form_MouseMove(int, int, float, float)
+{
+    Info.setCaption(InfoTekst);
+}
 
-void frmZwervel::Route_GotFocus() { Info.setCaption(InfoTekst); }
+void frmZwervel::Route_GotFocus()
+{
+    Info.setCaption(InfoTekst);
+}
 
-void frmZwervel::Route_MouseMove(int, int, float, float) { Info.setCaption(InfoTekst); }
+void frmZwervel::Route_MouseMove(int, int, float, float)
+{
+    Info.setCaption(InfoTekst);
+}
 
-void frmZwervel::LabelVoettekst_MouseMove(int, int, float, float) { Info.setCaption(InfoTekst); }
+void frmZwervel::LabelVoettekst_MouseMove(int, int, float, float)
+{
+    Info.setCaption(InfoTekst);
+}
 
 // ---- Right click on the bare window or the footer strip shows the route ------------------
 

@@ -1,7 +1,7 @@
 // The remembered lists: finding, adding and removing entries.
 #include "lists/ListRules.h"
-#include "text/TextRules.h"
 #include "route/RouteRules.h"
+#include "text/TextRules.h"
 #include "window/frmZwervel.h"
 
 namespace zwervel {
@@ -37,8 +37,7 @@ bool frmZwervel::UitLijstVerwijderen(ComboBox& Lijst, const QString& Naam)
     if (m_platform.ask(question) != Question::Answer::Yes)
         return false;
     // Every entry that differs from the shown one in letter case only goes as well.
-    Lijst.RemoveItems(
-        [&shown](QStringView item) { return sameEntry(item, shown); });
+    Lijst.RemoveItems([&shown](QStringView item) { return sameEntry(item, shown); });
     return true;
 }
 
@@ -69,7 +68,7 @@ void frmZwervel::RoutesAanvullen()
     m_platform.beep();
     if (known) {
         m_platform.ask(Question{routeExistsMessage(route), Question::Icon::Information,
-                              Question::Buttons::OK, Question::Answer::OK});
+                                Question::Buttons::OK, Question::Answer::OK});
         return;
     }
     const Question question = yesNoQuestion(addRouteQuestion(route), Question::Answer::Yes);
@@ -80,11 +79,20 @@ void frmZwervel::RoutesAanvullen()
     Routes.setText(route);
 }
 
-void frmZwervel::knopPlaatsToevoegen_Click() { PlaatsAanvullen(Route.SelText()); }
+void frmZwervel::knopPlaatsToevoegen_Click()
+{
+    PlaatsAanvullen(Route.SelText());
+}
 
-void frmZwervel::knopRouteToevoegen_Click() { RoutesAanvullen(); }
+void frmZwervel::knopRouteToevoegen_Click()
+{
+    RoutesAanvullen();
+}
 
-void frmZwervel::LabelRoute_Click() { knopRouteToevoegen_Click(); }
+void frmZwervel::LabelRoute_Click()
+{
+    knopRouteToevoegen_Click();
+}
 
 // ---- Removing ---------------------------------------------------------------------------
 

@@ -69,11 +69,10 @@ void sortEntries(QStringList& items)
 
 qsizetype insertPosition(const QStringList& items, QStringView item)
 {
-    return std::upper_bound(items.cbegin(), items.cend(), item,
-                            [](QStringView a, const QString& b) {
-                                return compareEntries(a, b) < 0;
-                            })
-           - items.cbegin();
+    return std::upper_bound(
+               items.cbegin(), items.cend(), item,
+               [](QStringView a, const QString& b) { return compareEntries(a, b) < 0; }) -
+           items.cbegin();
 }
 
 } // namespace zwervel

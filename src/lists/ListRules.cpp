@@ -5,7 +5,10 @@
 
 namespace zwervel {
 
-QString withoutSeparator(QString text) { return text.remove(EntrySeparator); }
+QString withoutSeparator(QString text)
+{
+    return text.remove(EntrySeparator);
+}
 
 QString placeFromSelection(const QString& selection)
 {
@@ -35,32 +38,32 @@ QStringList entriesWithout(const QStringList& items, const QString& drop)
 
 QString removeEntryQuestion(const QString& name, const QString& item)
 {
-    return name + LineEnd + u' ' + item + LineEnd + LineEnd
-           + QStringLiteral("uit de lijst verwijderen?");
+    return name + LineEnd + u' ' + item + LineEnd + LineEnd +
+           QStringLiteral("uit de lijst verwijderen?");
 }
 
 QString removeAllPlacesQuestion(qsizetype count)
 {
-    return QStringLiteral("Alle plaatsen (") + QString::number(count)
-           + QStringLiteral(") uit de lijst met Plaatsen verwijderen?");
+    return QStringLiteral("Alle plaatsen (") + QString::number(count) +
+           QStringLiteral(") uit de lijst met Plaatsen verwijderen?");
 }
 
 QString removeAllRoutesQuestion(qsizetype count)
 {
-    return QStringLiteral("Alle routes (") + QString::number(count)
-           + QStringLiteral(") uit de lijst met Routes verwijderen?");
+    return QStringLiteral("Alle routes (") + QString::number(count) +
+           QStringLiteral(") uit de lijst met Routes verwijderen?");
 }
 
 QString routeExistsMessage(const QString& route)
 {
-    return QStringLiteral("Route") + LineEnd + u' ' + route + LineEnd
-           + QStringLiteral("komt al voor in de lijst met Routes.");
+    return QStringLiteral("Route") + LineEnd + u' ' + route + LineEnd +
+           QStringLiteral("komt al voor in de lijst met Routes.");
 }
 
 QString addRouteQuestion(const QString& route)
 {
-    return QStringLiteral("Route") + LineEnd + u' ' + route + LineEnd
-           + QStringLiteral("aan de lijst met Routes toevoegen?");
+    return QStringLiteral("Route") + LineEnd + u' ' + route + LineEnd +
+           QStringLiteral("aan de lijst met Routes toevoegen?");
 }
 
 } // namespace zwervel

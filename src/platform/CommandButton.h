@@ -10,7 +10,10 @@ namespace zwervel {
 // The one captioned push button.
 class CommandButton : public Control<QPushButton> {
 public:
-    explicit CommandButton(QWidget* parent) : Control<QPushButton>(parent) { setAutoDefault(false); }
+    explicit CommandButton(QWidget* parent) : Control<QPushButton>(parent)
+    {
+        setAutoDefault(false);
+    }
 };
 
 } // namespace zwervel

@@ -42,8 +42,7 @@ void reportMouse(ControlEvents& g, QMouseEvent* event, bool released);
 // A Qt widget that reports its events through `gebeurtenissen` after handling them itself,
 // and keeps its geometry in twips. It accepts its mouse events, so that they never reach
 // the window beneath it. A left press and release inside it is a Click.
-template <class Widget>
-class Control : public Widget, public TwipsGeometry {
+template <class Widget> class Control : public Widget, public TwipsGeometry {
 public:
     explicit Control(QWidget* parent) : Widget(parent), TwipsGeometry(this)
     {
@@ -64,8 +63,8 @@ protected:
     {
         Widget::mouseReleaseEvent(event);
         event->accept();
-        const bool click = event->button() == Qt::LeftButton && m_leftPressed
-                          && this->rect().contains(event->position().toPoint());
+        const bool click = event->button() == Qt::LeftButton && m_leftPressed &&
+                           this->rect().contains(event->position().toPoint());
         if (event->button() == Qt::LeftButton)
             m_leftPressed = false;
         detail::reportMouse(events, event, true);

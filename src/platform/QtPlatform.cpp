@@ -12,7 +12,10 @@
 
 namespace zwervel {
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
 
 void QtPlatform::returnToWindow()
 {
@@ -28,9 +31,15 @@ Question::Answer QtPlatform::ask(const Question& question)
     box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
     box.setText(question.text);
     switch (question.icon) {
-    case Question::Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Question::Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Question::Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Question::Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Question::Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Question::Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     // Dutch captions whatever the system language is: the whole program speaks Dutch.
     if (question.buttons == Question::Buttons::YesNo) {
@@ -61,9 +70,15 @@ int QtPlatform::modifiersHeld()
     return modifierState(QGuiApplication::queryKeyboardModifiers());
 }
 
-bool QtPlatform::fileExists(const QString& path) { return QFileInfo::exists(path); }
+bool QtPlatform::fileExists(const QString& path)
+{
+    return QFileInfo::exists(path);
+}
 
-QString QtPlatform::executablePath() { return QCoreApplication::applicationFilePath(); }
+QString QtPlatform::executablePath()
+{
+    return QCoreApplication::applicationFilePath();
+}
 
 void QtPlatform::terminate(int code)
 {

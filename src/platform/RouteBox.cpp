@@ -28,9 +28,15 @@ QString RouteBox::Text() const
     return text.replace(DocumentLineBreak, QStringLiteral("\r\n"));
 }
 
-QString RouteBox::documentText() const { return document()->toRawText(); }
+QString RouteBox::documentText() const
+{
+    return document()->toRawText();
+}
 
-void RouteBox::setText(const QString& text) { setPlainText(text); }
+void RouteBox::setText(const QString& text)
+{
+    setPlainText(text);
+}
 
 int RouteBox::TextLength() const
 {
@@ -75,7 +81,10 @@ void RouteBox::keyPressEvent(QKeyEvent* event)
     Control<QPlainTextEdit>::keyPressEvent(event);
 }
 
-int RouteBox::SelStart() const { return toTextPosition(textCursor().selectionStart()); }
+int RouteBox::SelStart() const
+{
+    return toTextPosition(textCursor().selectionStart());
+}
 
 void RouteBox::setSelStart(int position)
 {

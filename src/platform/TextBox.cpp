@@ -20,7 +20,10 @@ void TextBox::setSelStart(int position)
     setCursorPosition(qBound(0, position, int(text().size())));
 }
 
-int TextBox::SelLength() const { return hasSelectedText() ? selectionLength() : 0; }
+int TextBox::SelLength() const
+{
+    return hasSelectedText() ? selectionLength() : 0;
+}
 
 void TextBox::setSelLength(int length)
 {

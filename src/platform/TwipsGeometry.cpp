@@ -6,7 +6,10 @@
 
 namespace zwervel {
 
-int twipsToPixels(double twips) { return int(std::lround(twips / TwipsPerPixel)); }
+int twipsToPixels(double twips)
+{
+    return int(std::lround(twips / TwipsPerPixel));
+}
 
 void TwipsGeometry::place(float left, float top, float width, float height)
 {
@@ -19,8 +22,8 @@ void TwipsGeometry::place(float left, float top, float width, float height)
 
 void TwipsGeometry::apply()
 {
-    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top),
-                          twipsToPixels(m_width), twipsToPixels(m_height));
+    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
+                          twipsToPixels(m_height));
 }
 
 } // namespace zwervel

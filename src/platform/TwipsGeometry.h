@@ -20,10 +20,26 @@ public:
     float Top() const { return m_top; }
     float Width() const { return m_width; }
     float Height() const { return m_height; }
-    void setLeft(float v) { m_left = v; apply(); }
-    void setTop(float v) { m_top = v; apply(); }
-    void setWidth(float v) { m_width = v; apply(); }
-    void setHeight(float v) { m_height = v; apply(); }
+    void setLeft(float v)
+    {
+        m_left = v;
+        apply();
+    }
+    void setTop(float v)
+    {
+        m_top = v;
+        apply();
+    }
+    void setWidth(float v)
+    {
+        m_width = v;
+        apply();
+    }
+    void setHeight(float v)
+    {
+        m_height = v;
+        apply();
+    }
     void place(float left, float top, float width, float height);
 
 private:

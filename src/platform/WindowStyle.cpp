@@ -5,12 +5,10 @@
 
 namespace zwervel {
 
-WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
-{
-}
+WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
 
 int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                            QStyleHintReturn* answer) const
+                           QStyleHintReturn* answer) const
 {
     if (hint == QStyle::SH_ComboBox_Popup)
         return 0;

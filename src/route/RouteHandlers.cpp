@@ -26,7 +26,10 @@ void frmZwervel::knopGoogleMaps_MouseUp(int, int, float, float)
     m_platform.openAddress(routeAddress(RouteGestript(true, true)));
 }
 
-void frmZwervel::knopGoogleMapsOpenen_Click() { m_platform.openAddress(startPageAddress()); }
+void frmZwervel::knopGoogleMapsOpenen_Click()
+{
+    m_platform.openAddress(startPageAddress());
+}
 
 void frmZwervel::Info_MouseUp(int Button, int, float, float)
 {
@@ -37,8 +40,7 @@ void frmZwervel::Info_MouseUp(int Button, int, float, float)
     // The example is what follows the first ":" of the general help's last line.
     const QString lastLine = InfoTekst.split(LineEnd).constLast();
     const qsizetype colon = lastLine.indexOf(u':');
-    const QString example =
-        trimSpaces(QStringView(lastLine).mid(colon + 1)).toString();
+    const QString example = trimSpaces(QStringView(lastLine).mid(colon + 1)).toString();
 
     OngedaanTekst = Route.Text();
     Route.setText(example);

@@ -29,7 +29,10 @@ void appendPlace(QString& out, QStringView place)
 
 } // namespace
 
-QString routeAsLines(QString route) { return route.replace(Slash, LineEnd); }
+QString routeAsLines(QString route)
+{
+    return route.replace(Slash, LineEnd);
+}
 
 QString routeNormalForm(const QString& routeText, bool doubleLonePlace, bool dropBracketed)
 {
@@ -51,9 +54,8 @@ QString routeNormalForm(const QString& routeText, bool doubleLonePlace, bool dro
                 continue;
             }
             const QStringView current = QStringView(out).sliced(begin);
-            if (previous >= 0
-                && sameEntry(QStringView(out).sliced(previous, previousEnd - previous),
-                                                  current)) {
+            if (previous >= 0 &&
+                sameEntry(QStringView(out).sliced(previous, previousEnd - previous), current)) {
                 out.remove(previous, begin - previous);
                 continue;
             }
@@ -106,6 +108,9 @@ QString routeAddress(const QString& normalForm)
     return QString::fromLatin1(address);
 }
 
-QString startPageAddress() { return QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps"); }
+QString startPageAddress()
+{
+    return QString::fromLatin1(MapBaseAddress) + QStringLiteral("/maps");
+}
 
 } // namespace zwervel

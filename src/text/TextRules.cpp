@@ -19,14 +19,17 @@ qsizetype lowerCaseLength(QStringView text)
 // The rule itself: both texts lowered whole and compared.
 bool equalWhenLowered(QStringView a, QStringView b)
 {
-    return lowerCaseLength(a) == lowerCaseLength(b)
-           && a.toString().toLower() == b.toString().toLower();
+    return lowerCaseLength(a) == lowerCaseLength(b) &&
+           a.toString().toLower() == b.toString().toLower();
 }
 
 // A code unit that lowers on its own into the one unit the whole text's lowering puts in its
 // place: not the capital I with dot above, and not half of a surrogate pair (a lone half may
 // even come out as a replacement character, depending on the rest of the text).
-bool lowersAlone(QChar c) { return !c.isSurrogate() && c != CapitalIWithDot; }
+bool lowersAlone(QChar c)
+{
+    return !c.isSurrogate() && c != CapitalIWithDot;
+}
 
 } // namespace
 

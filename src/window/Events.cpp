@@ -10,15 +10,14 @@ namespace {
 
 using G = ControlEvents;
 
-template <class... A>
-using Handler = void (frmZwervel::*)(A...);
+template <class... A> using Handler = void (frmZwervel::*)(A...);
 
 } // namespace
 
 void frmZwervel::connectEvents()
 {
     const auto wire = [this]<class... S, class... A>(ControlEvents& source, void (G::*sig)(S...),
-                                                      Handler<A...> handler) {
+                                                     Handler<A...> handler) {
         connect(&source, sig, this, [this, handler](S... values) {
             runHandler([=, this] { (this->*handler)(values...); });
         });

@@ -6,14 +6,13 @@
 #include <QFont>
 #include <QPalette>
 
-
 namespace zwervel {
 
 namespace {
 
-const QColor Background(0xF4, 0xFF, 0xF7);   // pale mint
+const QColor Background(0xF4, 0xFF, 0xF7); // pale mint
 const QColor ListBackground(0xE6, 0xFF, 0xEC);
-const QColor Strip(0xC6, 0xD9, 0xF1);         // the information label, footer and push button
+const QColor Strip(0xC6, 0xD9, 0xF1); // the information label, footer and push button
 const QColor InfoTextColour(0x00, 0x80, 0x00);
 
 // The window's designed client area.
@@ -136,11 +135,25 @@ void frmZwervel::buildForm()
 
     // Earlier in the description lies on top: the fields over their lists, the push button
     // and the map picture over the footer strip.
-    const QList<QWidget*> order{
-        &tRoutes, &tPlaats, &Routes, &knopGoogleMaps, &Route, &Plaats, &knopRouteOpschonen,
-        &KnopRouteLeegmaken, &knopGoogleMapsOpenen, &LabelVoettekst, &knopPlaatsToevoegen,
-        &knopRouteToevoegen, &knopRouteVerwijderen, &Info, &knopOngedaan, &knopPlaatsVerwijderen,
-        &LabelRoutes, &LabelPlaatsen, &LabelRoute};
+    const QList<QWidget*> order{&tRoutes,
+                                &tPlaats,
+                                &Routes,
+                                &knopGoogleMaps,
+                                &Route,
+                                &Plaats,
+                                &knopRouteOpschonen,
+                                &KnopRouteLeegmaken,
+                                &knopGoogleMapsOpenen,
+                                &LabelVoettekst,
+                                &knopPlaatsToevoegen,
+                                &knopRouteToevoegen,
+                                &knopRouteVerwijderen,
+                                &Info,
+                                &knopOngedaan,
+                                &knopPlaatsVerwijderen,
+                                &LabelRoutes,
+                                &LabelPlaatsen,
+                                &LabelRoute};
     for (auto it = order.crbegin(); it != order.crend(); ++it)
         (*it)->raise();
 

@@ -10,9 +10,18 @@ namespace zwervel {
 void frmZwervel::VakSelecteren(TextField& Vak)
 {
     // Each step is tried on its own; a box that cannot take the focus is still selected.
-    try { Vak.SetFocus(); } catch (...) {}
-    try { Vak.setSelStart(0); } catch (...) {}
-    try { Vak.setSelLength(Vak.TextLength()); } catch (...) {}
+    try {
+        Vak.SetFocus();
+    } catch (...) {
+    }
+    try {
+        Vak.setSelStart(0);
+    } catch (...) {
+    }
+    try {
+        Vak.setSelLength(Vak.TextLength());
+    } catch (...) {
+    }
 }
 
 void frmZwervel::Form_Load()
@@ -22,8 +31,8 @@ void frmZwervel::Form_Load()
     MinBreedte = toWholeTwips(Width());
     StartBreedte = toWholeTwips(Width());
     const QFileInfo program(m_platform.executablePath());
-    CfgBestand = QDir::toNativeSeparators(program.absolutePath()) + QDir::separator()
-                 + program.completeBaseName() + QStringLiteral(".cfg");
+    CfgBestand = QDir::toNativeSeparators(program.absolutePath()) + QDir::separator() +
+                 program.completeBaseName() + QStringLiteral(".cfg");
     VoorbeeldTekst = exampleText();
     InfoTekst = generalHelpText(VoorbeeldTekst);
     Info.setCaption(InfoTekst);
@@ -33,7 +42,10 @@ void frmZwervel::Form_Load()
     setAccessibleTexts();
 }
 
-void frmZwervel::Form_Activate() { VakSelecteren(Route); }
+void frmZwervel::Form_Activate()
+{
+    VakSelecteren(Route);
+}
 
 void frmZwervel::Form_Unload(int& Cancel)
 {
@@ -49,8 +61,14 @@ void frmZwervel::tPlaatstRoutesPositioneren()
     tRoutes.setWidth(Routes.Width() - 280);
 }
 
-void frmZwervel::tPlaats_GotFocus() { Plaats.SetFocus(); }
+void frmZwervel::tPlaats_GotFocus()
+{
+    Plaats.SetFocus();
+}
 
-void frmZwervel::tRoutes_GotFocus() { Routes.SetFocus(); }
+void frmZwervel::tRoutes_GotFocus()
+{
+    Routes.SetFocus();
+}
 
 } // namespace zwervel

@@ -14,8 +14,7 @@ qint32 toWholeTwips(double twips)
     return static_cast<qint32>(std::nearbyint(twips));
 }
 
-frmZwervel::frmZwervel(Platform& platform, QWidget* parent)
-    : QWidget(parent), m_platform(platform)
+frmZwervel::frmZwervel(Platform& platform, QWidget* parent) : QWidget(parent), m_platform(platform)
 {
     buildForm();
     connectEvents();
@@ -24,10 +23,22 @@ frmZwervel::frmZwervel(Platform& platform, QWidget* parent)
 
 frmZwervel::~frmZwervel() = default;
 
-float frmZwervel::Width() const { return float(width() * TwipsPerPixel); }
-float frmZwervel::Height() const { return float(height() * TwipsPerPixel); }
-void frmZwervel::setWidth(float twips) { resize(twipsToPixels(twips), height()); }
-void frmZwervel::setHeight(float twips) { resize(width(), twipsToPixels(twips)); }
+float frmZwervel::Width() const
+{
+    return float(width() * TwipsPerPixel);
+}
+float frmZwervel::Height() const
+{
+    return float(height() * TwipsPerPixel);
+}
+void frmZwervel::setWidth(float twips)
+{
+    resize(twipsToPixels(twips), height());
+}
+void frmZwervel::setHeight(float twips)
+{
+    resize(width(), twipsToPixels(twips));
+}
 
 frmZwervel::WindowStatus frmZwervel::WindowState() const
 {
@@ -55,8 +66,8 @@ void frmZwervel::runHandler(const std::function<void()>& handler)
     // finished change never reaches the configuration file.
     m_aborted = true;
     Question message;
-    message.text = QStringLiteral("Er is een onverwachte fout opgetreden:\r\n") + description
-                    + QStringLiteral("\r\n\r\nZwervel wordt afgesloten.");
+    message.text = QStringLiteral("Er is een onverwachte fout opgetreden:\r\n") + description +
+                   QStringLiteral("\r\n\r\nZwervel wordt afgesloten.");
     message.icon = Question::Icon::Error;
     m_platform.beep();
     m_platform.ask(message);

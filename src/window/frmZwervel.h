@@ -7,9 +7,9 @@
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
 #include "platform/PictureButton.h"
+#include "platform/Platform.h"
 #include "platform/RouteBox.h"
 #include "platform/TextBox.h"
-#include "platform/Platform.h"
 
 #include <QString>
 #include <QWidget>
@@ -89,7 +89,8 @@ public:
     void knopGoogleMapsOpenen_Click();
     void Info_MouseUp(int Button, int Shift, float X, float Y);
 
-    // ---- Place and route lists (lists/) ----------------------------------------------------------
+    // ---- Place and route lists (lists/)
+    // ----------------------------------------------------------
     bool InLijst(ComboBox& Lijst, const QString& Item) const;
     bool UitLijstVerwijderen(ComboBox& Lijst, const QString& Naam);
     void VakLijstLeegmaken(ComboBox& Lijst);
@@ -103,7 +104,8 @@ public:
     void LabelPlaatsen_Click();
     void LabelRoutes_Click();
 
-    // ---- Route box editing (editing/) --------------------------------------------------------------
+    // ---- Route box editing (editing/)
+    // --------------------------------------------------------------
     void Plaats_Click();
     void Routes_Click();
     void knopOngedaan_Click();
@@ -115,11 +117,13 @@ public:
     void Route_KeyUp(int KeyCode, int Shift);
     void Route_MouseUp(int Button, int Shift, float X, float Y);
 
-    // ---- Configuration file (config/) ----------------------------------------------------------------
+    // ---- Configuration file (config/)
+    // ----------------------------------------------------------------
     void CfgOpenen();
     void CfgOpslaan();
 
-    // ---- Help texts and hover routing (help/) ------------------------------------------------------
+    // ---- Help texts and hover routing (help/)
+    // ------------------------------------------------------
     QString Tip(const QWidget& Ctrl) const;
     void InfoCaption(const QWidget& Naam);
     void Form_MouseMove(int Button, int Shift, float X, float Y);

@@ -25,6 +25,9 @@ bool FormFixture::show()
     return QTest::qWaitForWindowActive(form.get());
 }
 
-QString FormFixture::configPath() const { return dir.filePath(QStringLiteral("zwervel.cfg")); }
+QString FormFixture::configPath() const
+{
+    return dir.filePath(QStringLiteral("zwervel.cfg"));
+}
 
 } // namespace zwervel

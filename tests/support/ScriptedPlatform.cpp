@@ -11,12 +11,16 @@ Question::Answer ScriptedPlatform::ask(const Question& question)
     if (question.buttons == Question::Buttons::OK)
         return Question::Answer::OK;
     if (answers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + question.text), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + question.text), __FILE__,
+                     __LINE__);
         return question.defaultAnswer;
     }
     return answers.takeFirst();
 }
 
-bool ScriptedPlatform::fileExists(const QString& path) { return QFileInfo::exists(path); }
+bool ScriptedPlatform::fileExists(const QString& path)
+{
+    return QFileInfo::exists(path);
+}
 
 } // namespace zwervel

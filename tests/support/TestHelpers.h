@@ -20,7 +20,10 @@
 namespace zwervel {
 
 // A text as the test source writes it: UTF-8.
-inline QString s(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString s(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 inline QStringList list(std::initializer_list<const char*> texts)
 {
