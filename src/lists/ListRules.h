@@ -18,7 +18,7 @@ QString placeFromSelection(const QString& selection);
 // normal form once that is gone.
 QString routeAsEntry(const QString& normalForm);
 
-// The entries that stay when every entry that is the same entry as `weg` (letter case
+// The entries that stay when every entry that is the same entry as `drop` (letter case
 // ignored, nothing else) is removed, in their order.
 QStringList entriesWithout(const QStringList& items, const QString& drop);
 

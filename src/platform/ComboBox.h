@@ -29,7 +29,7 @@ public:
     // Several entries at once, as the configuration file brings them: sorted once.
     void AddItems(const QStringList& items);
     void Clear() { clear(); }
-    // Removes every entry `weg` picks; like Clear, the list then shows nothing.
+    // Removes every entry `drop` picks; like Clear, the list then shows nothing.
     void RemoveItems(const std::function<bool(QStringView)>& drop);
     // The shown text: the entry the user last picked or the program last set; empty if none.
     QString Text() const { return currentText(); }

@@ -39,7 +39,7 @@ namespace detail {
 void reportMouse(ControlEvents& g, QMouseEvent* event, bool released);
 }
 
-// A Qt widget that reports its events through `gebeurtenissen` after handling them itself,
+// A Qt widget that reports its events through `events` after handling them itself,
 // and keeps its geometry in twips. It accepts its mouse events, so that they never reach
 // the window beneath it. A left press and release inside it is a Click.
 template <class Widget> class Control : public Widget, public TwipsGeometry {
