@@ -5,27 +5,13 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace zwervel {
 
 namespace {
 
 constexpr QChar Slash(u'/');
-
-// Appends a place with every run of spaces made one space and none at its ends.
-void appendPlace(QString& out, QStringView place)
-{
-    bool space = false;
-    for (const QChar ch : trimSpaces(place)) {
-        if (ch == u' ') {
-            space = true;
-            continue;
-        }
-        if (space)
-            out += u' ';
-        space = false;
-        out += ch;
-    }
-}
 
 } // namespace
 
@@ -36,35 +22,55 @@ QString routeAsLines(QString route)
 
 QString routeNormalForm(const QString& routeText, bool doubleLonePlace, bool dropBracketed)
 {
-    // Each place is written after a "/" and then compared with the place before it: an empty
-    // place is taken back, and so is the earlier of two neighbours that are the same place.
-    QString out;
-    out.reserve(routeText.size());
-    qsizetype previous = -1; // where the place before the current one starts
+    // One pass over the text, writing into a buffer of its length, which the result never
+    // outgrows: each "/" written stands for at least one separator read. Within a place a run
+    // of spaces is written as one space, and only when more of the place follows. An empty
+    // place is not written, and of two neighbours that are the same place only the later one
+    // stays.
+    QString out(routeText.size(), Qt::Uninitialized);
+    QChar* const begin = out.data();
+    QChar* end = begin;        // the end of the places written so far
+    QChar* previous = nullptr; // where the last place written starts
+    QChar* start = begin;      // where the place being read is written
+    QChar* write = start;
+    bool space = false;
     qsizetype places = 0;
-    for (const QStringView line : QStringView(routeText).tokenize(LineEnd)) {
-        for (const QStringView piece : line.tokenize(Slash)) {
-            const qsizetype previousEnd = out.size();
-            if (previous >= 0)
-                out += Slash;
-            const qsizetype begin = out.size();
-            appendPlace(out, piece);
-            if (out.size() == begin) {
-                out.truncate(previousEnd);
-                continue;
+    const auto placeDone = [&] {
+        if (write != start) {
+            if (previous && sameEntry(QStringView(previous, end), QStringView(start, write))) {
+                end = std::copy(start, write, previous);
+            } else {
+                if (previous)
+                    *end = Slash;
+                previous = start;
+                end = write;
+                ++places;
             }
-            const QStringView current = QStringView(out).sliced(begin);
-            if (previous >= 0 &&
-                sameEntry(QStringView(out).sliced(previous, previousEnd - previous), current)) {
-                out.remove(previous, begin - previous);
-                continue;
-            }
-            previous = begin;
-            ++places;
+        }
+        start = write = previous ? end + 1 : end;
+        space = false;
+    };
+    const QChar* const last = routeText.cend();
+    for (const QChar* read = routeText.cbegin(); read != last; ++read) {
+        const QChar ch = *read;
+        if (ch == Slash) {
+            placeDone();
+        } else if (ch == u'\r' && read + 1 != last && read[1] == u'\n') {
+            placeDone();
+            ++read;
+        } else if (ch == u' ') {
+            space = write != start;
+        } else {
+            if (space)
+                *write++ = u' ';
+            space = false;
+            *write++ = ch;
         }
     }
-    if (out.isEmpty())
+    placeDone();
+    if (end == begin)
         return {};
+    out.truncate(end - begin);
     if (doubleLonePlace && places == 1)
         out = out + Slash + out;
     if (dropBracketed)
