@@ -6,18 +6,19 @@
 #include <QString>
 
 #include <cstdio>
+#include <functional>
 #include <set>
 
 namespace zwervel::bench {
 
 namespace {
 
-// The figures of one screen, run by run.
+// The figures of one screen, run by run: each kind of run beside the baseline runs made in
+// turns with it.
 struct Figures {
-    std::vector<double> baseStart, basePaint, basePeak;
-    std::vector<double> noneStart, nonePaint;
-    std::vector<double> heavyStart, heavyPaint;
-    std::vector<double> fullStart, fullPaint, fullPeak;
+    std::vector<double> noneBase, noneBasePaint, noneStart, nonePaint;
+    std::vector<double> heavyBase, heavyBasePaint, heavyStart, heavyPaint;
+    std::vector<double> fullBase, fullBasePaint, fullStart, fullPaint, basePeak, fullPeak;
     std::vector<double> baseClose, baseClosePeak, fullClose, fullClosePeak;
 };
 
@@ -49,77 +50,104 @@ void StartupBenchmarks::run(const std::vector<Screen>& screens, Table& table) co
                      (r.moments.count("paint") ? "" : ", before its first paint"));
         return r;
     };
-    // One run of each kind on one screen; `figures` null for the untimed round.
-    const auto runEachKind = [&](size_t s, Figures* figures) {
+    using List = std::vector<double> Figures::*;
+    // One baseline run and one run of the program on one screen; `figures` null for the
+    // untimed round.
+    const auto startPair = [&](size_t s, Figures* figures, const std::string& config,
+                               const std::string& what, List base, List basePaint, List start,
+                               List paint, List peakBase, List peak) {
         const std::vector<std::string>& env = environments[s];
         const std::string on = " (" + screens[s].name + ")";
-        const auto keep = [figures](std::vector<double> Figures::*list, double value) {
-            if (figures)
-                (figures->*list).push_back(value);
-        };
-        ProcessRun r = check(runProcess(p.baseline, {"start"}, env), "the baseline" + on);
-        keep(&Figures::baseStart, r.wallMs());
-        keep(&Figures::basePaint, r.untilMs("paint"));
-        keep(&Figures::basePeak, r.peakMiB());
-        r = check(runProcess(p.window, {"start", p.noConfig}, env), "Zwervel" + on);
-        keep(&Figures::noneStart, r.wallMs());
-        keep(&Figures::nonePaint, r.untilMs("paint"));
-        r = check(runProcess(p.window, {"start", p.heavyConfig}, env), "Zwervel, 2 x 5,000" + on);
-        keep(&Figures::heavyStart, r.wallMs());
-        keep(&Figures::heavyPaint, r.untilMs("paint"));
-        r = check(runProcess(p.window, {"start", p.fullConfig}, env), "Zwervel, 2 x 32,767" + on);
-        keep(&Figures::fullStart, r.wallMs());
-        keep(&Figures::fullPaint, r.untilMs("paint"));
-        keep(&Figures::fullPeak, r.peakMiB());
-        r = check(runProcess(p.baseline, {"close"}, env), "the baseline closing" + on);
-        keep(&Figures::baseClose, r.fromMs("close"));
-        keep(&Figures::baseClosePeak, r.peakMiB());
+        const ProcessRun b = check(runProcess(p.baseline, {"start"}, env), "the baseline" + on);
+        const ProcessRun r = check(runProcess(p.window, {"start", config}, env), what + on);
+        if (!figures)
+            return;
+        (figures->*base).push_back(b.wallMs());
+        (figures->*basePaint).push_back(b.untilMs("paint"));
+        (figures->*start).push_back(r.wallMs());
+        (figures->*paint).push_back(r.untilMs("paint"));
+        if (peak) {
+            (figures->*peakBase).push_back(b.peakMiB());
+            (figures->*peak).push_back(r.peakMiB());
+        }
+    };
+    const auto closePair = [&](size_t s, Figures* figures) {
+        const std::vector<std::string>& env = environments[s];
+        const std::string on = " (" + screens[s].name + ")";
+        const ProcessRun b =
+            check(runProcess(p.baseline, {"close"}, env), "the baseline closing" + on);
         if (!writeFile(closingFile, p.fullConfigBytes))
             tellOnce("cannot write " + closingFile);
-        r = check(runProcess(p.window, {"close", p.closingConfig}, env),
-                  "Zwervel closing, 2 x 32,767" + on);
-        keep(&Figures::fullClose, r.fromMs("close"));
-        keep(&Figures::fullClosePeak, r.peakMiB());
+        const ProcessRun r = check(runProcess(p.window, {"close", p.closingConfig}, env),
+                                   "Zwervel closing, 2 x 32,767" + on);
         // The save keeps every entry: the same entries in the same code page, the same size.
         const qint64 saved = QFile(QString::fromStdString(closingFile)).size();
         if (saved != p.fullConfigBytes.size())
             tellOnce("Zwervel closing, 2 x 32,767" + on + ", saved " + std::to_string(saved) +
                      " bytes where " + std::to_string(p.fullConfigBytes.size()) + " were read");
+        if (!figures)
+            return;
+        figures->baseClose.push_back(b.fromMs("close"));
+        figures->baseClosePeak.push_back(b.peakMiB());
+        figures->fullClose.push_back(r.fromMs("close"));
+        figures->fullClosePeak.push_back(r.peakMiB());
     };
-
-    // One untimed round first, so that every run finds the libraries in the page cache and
-    // the X server has seen a client.
-    for (size_t s = 0; s < screens.size(); ++s)
-        runEachKind(s, nullptr);
+    // Each kind in a block of its own, in turns with the baseline: a run with full lists leaves
+    // the X server slower for a while, which would fall on whatever kind ran next.
+    const std::vector<std::function<void(size_t, Figures*)>> blocks{
+        [&](size_t s, Figures* f) {
+            startPair(s, f, p.noConfig, "Zwervel", &Figures::noneBase, &Figures::noneBasePaint,
+                      &Figures::noneStart, &Figures::nonePaint, nullptr, nullptr);
+        },
+        [&](size_t s, Figures* f) {
+            startPair(s, f, p.heavyConfig, "Zwervel, 2 x 5,000", &Figures::heavyBase,
+                      &Figures::heavyBasePaint, &Figures::heavyStart, &Figures::heavyPaint, nullptr,
+                      nullptr);
+        },
+        [&](size_t s, Figures* f) {
+            startPair(s, f, p.fullConfig, "Zwervel, 2 x 32,767", &Figures::fullBase,
+                      &Figures::fullBasePaint, &Figures::fullStart, &Figures::fullPaint,
+                      &Figures::basePeak, &Figures::fullPeak);
+        },
+        closePair,
+    };
     std::vector<Figures> figures(screens.size());
-    // Interleaved, so that a slow moment of the machine falls on every kind alike.
-    for (int i = 0; i < m_repeats; ++i)
+    for (const auto& block : blocks) {
+        // One untimed pair first, so that every run finds the libraries in the page cache and
+        // the X server has seen a client.
         for (size_t s = 0; s < screens.size(); ++s)
-            runEachKind(s, &figures[s]);
+            block(s, nullptr);
+        for (int i = 0; i < m_repeats; ++i)
+            for (size_t s = 0; s < screens.size(); ++s)
+                block(s, &figures[s]);
+    }
 
     const auto firstPaint = [](const std::vector<double>& window, const std::vector<double>& base) {
         return "to the first paint alone: " + format("%.1f ms", series(window).median) + " vs " +
                format("%.1f ms", series(base).median) + " (medians)";
     };
-    const auto startRows = [&](const char* what, std::vector<double> Figures::*start,
-                               std::vector<double> Figures::*paint, double limit) {
+    const auto startRows = [&](const char* what, List base, List basePaint, List start, List paint,
+                               double limit) {
         for (size_t s = 0; s < screens.size(); ++s) {
             const Figures& f = figures[s];
             Row& row = table.add(std::string("start-up, ") + what + " (" + screens[s].name + ")",
-                                 series(f.*start), series(f.baseStart), "ms");
+                                 series(f.*start), series(f.*base), "ms");
             row.comparison = ratio(row.figure.median, row.baseline.median);
             row.goal = format("<= %.1f x", limit);
             row.met = row.figure.median <= limit * row.baseline.median;
-            row.note = firstPaint(f.*paint, f.basePaint);
+            row.note = firstPaint(f.*paint, f.*basePaint);
         }
     };
-    startRows("no configuration file", &Figures::noneStart, &Figures::nonePaint, 1.5);
+    startRows("no configuration file", &Figures::noneBase, &Figures::noneBasePaint,
+              &Figures::noneStart, &Figures::nonePaint, 1.5);
     table.last().note += "; each row: the whole process until it ends after its first paint, " +
                          std::to_string(m_repeats) +
                          " runs in turns with the baseline window (the same size, one line "
-                         "of text)";
-    startRows("2 x 5,000 entries", &Figures::heavyStart, &Figures::heavyPaint, 1.6);
-    startRows("2 x 32,767 entries", &Figures::fullStart, &Figures::fullPaint, 2.5);
+                         "of text), each kind in a block of its own";
+    startRows("2 x 5,000 entries", &Figures::heavyBase, &Figures::heavyBasePaint,
+              &Figures::heavyStart, &Figures::heavyPaint, 1.6);
+    startRows("2 x 32,767 entries", &Figures::fullBase, &Figures::fullBasePaint,
+              &Figures::fullStart, &Figures::fullPaint, 2.5);
 
     for (size_t s = 0; s < screens.size(); ++s) {
         const Figures& f = figures[s];
