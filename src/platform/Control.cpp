@@ -71,6 +71,10 @@ bool isFocusWithinWindow(const QFocusEvent* event)
 void detail::reportMouse(ControlEvents& g, QMouseEvent* event, bool released)
 {
     const int button = int(released ? event->button() : event->buttons()) & 7;
+    // Only the left, right and middle buttons are the form's: a side button's release
+    // raises nothing, rather than passing for "any other button".
+    if (released && button == 0)
+        return;
     const int shift = modifierState(event->modifiers());
     const float x = float(event->position().x() * TwipsPerPixel);
     const float y = float(event->position().y() * TwipsPerPixel);

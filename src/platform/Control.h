@@ -63,6 +63,11 @@ protected:
     {
         Widget::mouseReleaseEvent(event);
         event->accept();
+        if (event->button() == m_doubleClickButton) {
+            m_doubleClickButton = Qt::NoButton;
+            m_leftPressed = false;
+            return;
+        }
         const bool click = event->button() == Qt::LeftButton && m_leftPressed &&
                            this->rect().contains(event->position().toPoint());
         if (event->button() == Qt::LeftButton)
@@ -71,13 +76,14 @@ protected:
         if (click && m_clickOnRelease)
             emit events.Click();
     }
-    // The second press of a double click arms no second Click: one click, one action, so a
-    // double click on the empty button cannot overwrite the undo slot with the empty text.
+    // The second press of a double click is no second click: its release raises nothing, so
+    // that a double click acts once (the empty button keeps the undo slot, the information
+    // label loads the example once and keeps the route box's own undo history).
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         Widget::mouseDoubleClickEvent(event);
         event->accept();
-        m_leftPressed = false;
+        m_doubleClickButton = event->button();
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -109,6 +115,7 @@ protected:
 
 private:
     bool m_leftPressed = false;
+    Qt::MouseButton m_doubleClickButton = Qt::NoButton;
 };
 
 } // namespace zwervel

@@ -88,7 +88,18 @@ void frmZwervel::mouseMoveEvent(QMouseEvent* event)
 void frmZwervel::mouseReleaseEvent(QMouseEvent* event)
 {
     QWidget::mouseReleaseEvent(event);
+    // As on the controls, the release that ends a double click raises nothing.
+    if (event->button() == m_doubleClickButton) {
+        m_doubleClickButton = Qt::NoButton;
+        return;
+    }
     detail::reportMouse(m_bareWindow, event, true);
+}
+
+void frmZwervel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    m_doubleClickButton = event->button();
 }
 
 } // namespace zwervel

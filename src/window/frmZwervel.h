@@ -158,6 +158,7 @@ protected:
     bool event(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -170,6 +171,7 @@ private:
     Platform& m_platform;
     // The events of the bare window, where no control lies.
     ControlEvents m_bareWindow;
+    Qt::MouseButton m_doubleClickButton = Qt::NoButton;
     bool m_aborted = false;
     // Set when the configuration file held a text too large for the window to take.
     bool m_configNotLoaded = false;
