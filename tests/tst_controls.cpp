@@ -10,11 +10,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QPainter>
+#include <QClipboard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStringList>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -46,10 +45,10 @@ private slots:
     void routeBoxNeverBetweenCrAndLf();
     void routeBoxBeyondTheText();
     void routeBoxLongText();
-    void routeBoxScrollBarAsTheStyleDraws_data();
-    void routeBoxScrollBarAsTheStyleDraws();
-    void routeBoxScrollBarAtEveryScale_data();
-    void routeBoxScrollBarAtEveryScale();
+    void routeBoxNeverInsideACharacter();
+    void routeBoxCaretAtSelectionStart();
+    void routeBoxLineSeparatorIsLineBreak_data();
+    void routeBoxLineSeparatorIsLineBreak();
     void textBox();
     void textBoxLongText();
     void comboBoxList();
@@ -60,7 +59,10 @@ private slots:
     void changeAtOnce();
     void focusAtOnce();
     void shiftEnterIsLineBreak();
+    void doubleClickIsOneClick_data();
     void doubleClickIsOneClick();
+    void sideButtonsRaiseNothing_data();
+    void sideButtonsRaiseNothing();
 };
 
 void TestControls::routeBoxKeepsText_data()
@@ -213,77 +215,61 @@ void TestControls::routeBoxLongText()
     QCOMPARE(box.SelStart(), 3 * lines - 2);
 }
 
-void TestControls::routeBoxScrollBarAsTheStyleDraws_data()
+void TestControls::routeBoxNeverInsideACharacter()
 {
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("lines");
-    QTest::newRow("lower than a band") << 60 << 0;
-    QTest::newRow("the route box, empty") << 241 << 0;
-    QTest::newRow("handle across band edges") << 241 << 300;
-    QTest::newRow("tall") << 700 << 40;
-}
-
-void TestControls::routeBoxScrollBarAsTheStyleDraws()
-{
-    QFETCH(int, height);
-    QFETCH(int, lines);
-    // The route box draws its scroll bar a band at a time; the pixels must be the style's own,
-    // in a window as in a picture of the bar alone.
-    const auto grabBoth = [&](bool inBands) {
-        QWidget window;
-        window.resize(300, height + 50);
-        RouteBox box(&window);
-        if (!inBands)
-            box.verticalScrollBar()->setStyle(QApplication::style());
-        box.setGeometry(37, 23, 200, height);
-        box.setText(QStringList(lines, QStringLiteral("Utrecht")).join(QStringLiteral("\r\n")));
-        window.show();
-        QCoreApplication::processEvents();
-        QScrollBar* bar = box.verticalScrollBar();
-        bar->setValue(bar->maximum() / 3);
-        return std::pair(window.grab().toImage(), bar->grab().toImage());
-    };
-    const auto [windowInBands, barInBands] = grabBoth(true);
-    const auto [windowAtOnce, barAtOnce] = grabBoth(false);
-    QVERIFY(!barInBands.isNull());
-    QCOMPARE(windowInBands, windowAtOnce);
-    QCOMPARE(barInBands, barAtOnce);
-}
-
-void TestControls::routeBoxScrollBarAtEveryScale_data()
-{
-    QTest::addColumn<qreal>("scale");
-    QTest::addColumn<int>("height");
-    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-        for (const int height : {241, 700})
-            QTest::addRow("%g x, %d px", scale, height) << scale << height;
-    }
-}
-
-void TestControls::routeBoxScrollBarAtEveryScale()
-{
-    QFETCH(qreal, scale);
-    QFETCH(int, height);
-    // On a screen of more device pixels to the pixel, the bar is the style's own as well.
-    struct Bar : QScrollBar {
-        using QScrollBar::initStyleOption;
-    } bar;
-    bar.resize(16, height);
-    bar.setRange(0, 1000);
-    bar.setPageStep(80);
-    bar.setValue(333);
-    QStyleOptionSlider option;
-    bar.initStyleOption(&option);
+    // "a", a character beyond U+FFFF (two code units), "b": positions 0, 1, 3, 4.
     RouteBox box(nullptr);
-    const auto paint = [&](const QStyle* style) {
-        QImage image((QSizeF(bar.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        style->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
-        return image;
-    };
-    QCOMPARE(paint(box.verticalScrollBar()->style()), paint(QApplication::style()));
+    const QString clef = s("\U0001D11E");
+    box.setText(s("a") + clef + s("b"));
+    box.setSelStart(2);
+    QCOMPARE(box.SelStart(), 1);
+    box.setSelLength(1);
+    QCOMPARE(box.SelLength(), 0);
+    box.setSelLength(2);
+    QCOMPARE(box.SelText(), clef);
+    // A selection that would end inside the character ends before it.
+    box.setSelStart(0);
+    box.setSelLength(2);
+    QCOMPARE(box.SelText(), s("a"));
+    QVERIFY(QStringView(box.Text()).isValidUtf16());
+}
+
+void TestControls::routeBoxCaretAtSelectionStart()
+{
+    // A long route selected whole shows its first places: the caret, which the view follows,
+    // stays at the start of the selection.
+    RouteBox box(nullptr);
+    box.resize(200, 60);
+    box.setText(QStringList(200, s("Utrecht")).join(s("\r\n")));
+    box.setSelStart(0);
+    box.setSelLength(box.TextLength());
+    QCOMPARE(box.textCursor().position(), 0);
+    QCOMPARE(box.textCursor().anchor(), box.document()->characterCount() - 1);
+    QCOMPARE(box.SelText(), box.Text());
+    QCOMPARE(box.verticalScrollBar()->value(), 0);
+}
+
+void TestControls::routeBoxLineSeparatorIsLineBreak_data()
+{
+    QTest::addColumn<bool>("pasted");
+    QTest::newRow("set") << false;
+    QTest::newRow("pasted") << true;
+}
+
+void TestControls::routeBoxLineSeparatorIsLineBreak()
+{
+    // The box shows a line separator as a new line, so it is one of its line breaks.
+    QFETCH(bool, pasted);
+    RouteBox box(nullptr);
+    const QString text = s("Amsterdam\u2028Utrecht");
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        box.paste();
+    } else {
+        box.setText(text);
+    }
+    QCOMPARE(box.Text(), s("Amsterdam\r\nUtrecht"));
+    QCOMPARE(box.TextLength(), 18);
 }
 
 void TestControls::textBox()
@@ -477,22 +463,62 @@ void TestControls::shiftEnterIsLineBreak()
     QCOMPARE(route->Text(), s("Utrecht\r\nZeist"));
 }
 
+void TestControls::doubleClickIsOneClick_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("expectedClicks");
+    QTest::newRow("left") << int(Qt::LeftButton) << 1;
+    QTest::newRow("right") << int(Qt::RightButton) << 0;
+}
+
 void TestControls::doubleClickIsOneClick()
 {
-    PictureButton button(nullptr);
-    button.place(0, 0, 240, 240);
-    button.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&button));
-    QSignalSpy clicks(&button.events, &ControlEvents::Click);
-    QSignalSpy releases(&button.events, &ControlEvents::MouseUp);
+    // A double click acts once: the release that ends it raises neither MouseUp nor Click.
+    QFETCH(int, button);
+    QFETCH(int, expectedClicks);
+    PictureButton picture(nullptr);
+    picture.place(0, 0, 240, 240);
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picture));
+    QSignalSpy clicks(&picture.events, &ControlEvents::Click);
+    QSignalSpy releases(&picture.events, &ControlEvents::MouseUp);
     // A double click arrives as press, release, double click, release.
+    const auto which = Qt::MouseButton(button);
     const QPoint middle(8, 8);
-    QTest::mousePress(&button, Qt::LeftButton, {}, middle);
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, middle);
-    QTest::mouseDClick(&button, Qt::LeftButton, {}, middle);
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, middle);
-    QCOMPARE(clicks.count(), 1);
+    QTest::mousePress(&picture, which, {}, middle);
+    QTest::mouseRelease(&picture, which, {}, middle);
+    QTest::mouseDClick(&picture, which, {}, middle);
+    QTest::mouseRelease(&picture, which, {}, middle);
+    QCOMPARE(clicks.count(), expectedClicks);
+    QCOMPARE(releases.count(), 1);
+    QCOMPARE(releases.at(0).at(0).toInt(), button);
+    // The next click counts again.
+    QTest::mouseClick(&picture, which, {}, middle);
     QCOMPARE(releases.count(), 2);
+}
+
+void TestControls::sideButtonsRaiseNothing_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("back") << int(Qt::BackButton);
+    QTest::newRow("forward") << int(Qt::ForwardButton);
+    QTest::newRow("extra") << int(Qt::ExtraButton3);
+}
+
+void TestControls::sideButtonsRaiseNothing()
+{
+    // Only the left, right and middle buttons are the form's; a side button would otherwise
+    // pass for "another button" (remove everything, load the example).
+    QFETCH(int, button);
+    Label label(nullptr);
+    label.place(0, 0, 1200, 600);
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+    QSignalSpy releases(&label.events, &ControlEvents::MouseUp);
+    QSignalSpy clicks(&label.events, &ControlEvents::Click);
+    QTest::mouseClick(&label, Qt::MouseButton(button), {}, QPoint(10, 10));
+    QCOMPARE(releases.count(), 0);
+    QCOMPARE(clicks.count(), 0);
 }
 
 QTEST_MAIN(TestControls)

@@ -96,6 +96,11 @@ void TestEditing::validCaret_data()
     QTest::newRow("negative") << QStringLiteral("ab") << qsizetype(-1) << qsizetype(0);
     QTest::newRow("empty") << QString() << qsizetype(5) << qsizetype(0);
     QTest::newRow("lone CR") << QStringLiteral("a\rb") << qsizetype(2) << qsizetype(2);
+    // Two code units, one character: a caret between them goes to its start.
+    QTest::newRow("inside a character")
+        << QString::fromUtf8("a\U0001D11Eb") << qsizetype(2) << qsizetype(1);
+    QTest::newRow("after a character")
+        << QString::fromUtf8("a\U0001D11Eb") << qsizetype(3) << qsizetype(3);
 }
 
 void TestEditing::validCaret()

@@ -113,6 +113,8 @@ private slots:
     void undoHiddenAfterStart();
     void undoCaretPastTheEnd_data();
     void undoCaretPastTheEnd();
+    void undoNeverSplitsACharacter();
+    void placeWithParagraphEndSelectedWhole();
     void caretPast32767();
     void emptyRoute();
     void emptyThenType();
@@ -376,6 +378,48 @@ void TestEditingWindow::undoCaretPastTheEnd()
     QCOMPARE(f.Route.Text(), text);
     QCOMPARE(f.Route.SelStart(), expectedStart);
     QCOMPARE(f.Route.SelLength(), expectedLength);
+}
+
+void TestEditingWindow::undoNeverSplitsACharacter()
+{
+    // The caret recorded when the box last lost the focus belongs to an older text than the
+    // one the undo brings back; it must not land inside a character of that text.
+    FormFixture fx;
+    QVERIFY(fx.show());
+    frmZwervel& f = fx.f();
+    f.Route.SetFocus();
+    QTest::keyClicks(&f.Route, QStringLiteral("ab"));
+    QTest::keyClick(&f.Route, Qt::Key_End);
+    QTest::keyClick(&f.Route, Qt::Key_Left);
+    QTest::keyClick(&f.Route, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTRY_VERIFY(f.Route.hasFocus());
+    QCOMPARE(f.RouteSelStart, 1);
+    QTest::keyClick(&f.Route, Qt::Key_Home);
+    const QString clef = QString::fromUtf8("\U0001D11E");
+    QTest::sendKeyEvent(QTest::Press, &f.Route, Qt::Key_unknown, clef, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, &f.Route, Qt::Key_unknown, clef, Qt::NoModifier);
+    QCOMPARE(f.Route.Text(), clef + QStringLiteral("ab"));
+    QTest::mouseClick(&f.KnopRouteLeegmaken, Qt::LeftButton);
+    QTest::mouseClick(&f.knopOngedaan, Qt::LeftButton);
+    QTest::keyClicks(&f.Route, QStringLiteral("x"));
+    QVERIFY(QStringView(f.Route.Text()).isValidUtf16());
+    QCOMPARE(f.Route.Text(), QStringLiteral("x") + clef + QStringLiteral("ab"));
+}
+
+void TestEditingWindow::placeWithParagraphEndSelectedWhole()
+{
+    // A place that holds a paragraph end goes into the route box as two lines; the selection
+    // covers it as the box holds it, CR LF and all.
+    FormFixture fx;
+    QVERIFY(fx.show());
+    frmZwervel& f = fx.f();
+    setRoute(f, QStringLiteral("Utrecht"), 7);
+    pick(f.Plaats,
+         QStringLiteral("Ede") + QChar(QChar::ParagraphSeparator) + QStringLiteral("Epe"));
+    QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtEde\r\nEpe"));
+    QCOMPARE(f.Route.SelStart(), 7);
+    QCOMPARE(f.Route.SelText(), QStringLiteral("Ede\r\nEpe"));
 }
 
 void TestEditingWindow::caretPast32767()

@@ -347,10 +347,11 @@ void TestReliability::charactersWithTheirOwnMeaning()
     QVERIFY(writeFile(p.configPath(), file));
     QVERIFY(p.start());
     QCOMPARE(sorted(items(p.f().Plaats)), sorted(special));
-    // The route box makes a line break of a paragraph separator and of the frame markers
-    // U+FDD0/U+FDD1 (no characters, by Unicode's own rule); the other places stand as given.
+    // The route box makes a line break of a line or paragraph separator, as it shows them, and
+    // of the frame markers U+FDD0/U+FDD1 (no characters, by Unicode's own rule); the other
+    // places stand as given.
     const QStringList inRoute = p.f().RouteGestript(false, false).split(u'/');
-    for (const char* place : {"a\u2028b", "\uFFFCe", "h\ti", "\U0001F600j", "k\u0085l"})
+    for (const char* place : {"a", "b", "\uFFFCe", "h\ti", "\U0001F600j", "k\u0085l"})
         QVERIFY2(inRoute.contains(u8(place)), place);
     QVERIFY(p.platform.questions.isEmpty());
     saveAndRestart(p);

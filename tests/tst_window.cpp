@@ -106,6 +106,9 @@ private slots:
     void infoShowsExample_data();
     void infoShowsExample();
     void infoTwice();
+    void infoDoubleClickIsOneClick();
+    void sideButtonsDoNothing_data();
+    void sideButtonsDoNothing();
     void infoRightClick();
     void startPage();
     void failureInHandler();
@@ -378,7 +381,8 @@ void TestWindow::selectsWholeBox()
     QCOMPARE(f.Route.SelStart(), 0);
     QCOMPARE(f.Route.SelLength(), 12);
     QCOMPARE(f.Route.SelText(), f.Route.Text());
-    QCOMPARE(f.Route.textCursor().anchor(), 0);
+    // The caret at the start, so that a long route shows its first places.
+    QCOMPARE(f.Route.textCursor().position(), 0);
     QVERIFY(fx.platform.questions.isEmpty());
 }
 
@@ -430,9 +434,8 @@ void TestWindow::strippedRouteFollowsBoxText_data()
     QTest::newRow("CR before line break") << s("a\r\r\nb") << QStringList() << s("a/b");
     QTest::newRow("paragraph end pasted")
         << s("Ede\u2029 Zeist") << QStringList() << s("Ede/Zeist");
-    // A line separator is no line break in the text, so it stays within its place.
-    QTest::newRow("line separator")
-        << s("Ede\u2028Zeist / x") << QStringList() << s("Ede\u2028Zeist/x");
+    // The box shows a line separator as a new line: it separates places like any line break.
+    QTest::newRow("line separator") << s("Ede\u2028Zeist / x") << QStringList() << s("Ede/Zeist/x");
     QTest::newRow("typed") << QString()
                            << QStringList{s("  Utrecht"), s("utrecht / Ede  "), s(""), s(" Zeist")}
                            << s("utrecht/Ede/Zeist");
@@ -563,6 +566,54 @@ void TestWindow::infoTwice()
     QCOMPARE(f.OngedaanTekst, Example);
     QCOMPARE(f.Route.Text(), Example);
     QVERIFY(f.knopOngedaan.isVisible());
+}
+
+void TestWindow::infoDoubleClickIsOneClick()
+{
+    // Both releases of a double click would load the example: the undo would then bring back
+    // only the example, and the route box's own undo history would be gone.
+    FormFixture fx;
+    QVERIFY(fx.show());
+    frmZwervel& f = fx.f();
+    f.Route.setText(s("Delft\r\nGouda"));
+    QTest::mouseClick(&f.Info, Qt::LeftButton);
+    QTest::mouseDClick(&f.Info, Qt::LeftButton);
+    QTest::mouseRelease(&f.Info, Qt::LeftButton);
+    QCOMPARE(f.Route.Text(), Example);
+    QCOMPARE(f.OngedaanTekst, s("Delft\r\nGouda"));
+    QTest::mouseClick(&f.knopOngedaan, Qt::LeftButton);
+    QCOMPARE(f.Route.Text(), s("Delft\r\nGouda"));
+}
+
+void TestWindow::sideButtonsDoNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("Info") << s("Info");
+    QTest::newRow("knopPlaatsVerwijderen") << s("knopPlaatsVerwijderen");
+    QTest::newRow("knopRouteVerwijderen") << s("knopRouteVerwijderen");
+    QTest::newRow("knopGoogleMaps") << s("knopGoogleMaps");
+    QTest::newRow("bare window") << s("frmZwervel");
+}
+
+void TestWindow::sideButtonsDoNothing()
+{
+    // A mouse's back and forward buttons are none of the form's: no example, no question, no
+    // address.
+    QFETCH(QString, control);
+    FormFixture fx;
+    QVERIFY(fx.show());
+    frmZwervel& f = fx.f();
+    f.Route.setText(s("Delft"));
+    f.Plaats.AddItems({s("Ede")});
+    QWidget* target = control == s("frmZwervel") ? &f : f.findChild<QWidget*>(control);
+    QVERIFY(target);
+    const QPoint where = target == &f ? QPoint(2, 100) : QPoint(3, 3);
+    for (const Qt::MouseButton button : {Qt::BackButton, Qt::ForwardButton})
+        QTest::mouseClick(target, button, {}, where);
+    QCOMPARE(f.Route.Text(), s("Delft"));
+    QVERIFY(fx.platform.questions.isEmpty());
+    QVERIFY(fx.platform.addresses.isEmpty());
+    QCOMPARE(fx.platform.beeps, 0);
 }
 
 void TestWindow::infoRightClick()

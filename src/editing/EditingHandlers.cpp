@@ -23,8 +23,9 @@ void frmZwervel::Plaats_Click()
     OngedaanTekst = Route.Text();
     const QString text = Route.Text();
     Route.SetFocus();
-    const RouteWithSelection updated =
-        insertPlace(text, Route.SelStart(), Route.SelLength(), NullIsLeeg(Plaats.Text()));
+    // The place as the route box will hold it, so that the selection covers it whole.
+    const RouteWithSelection updated = insertPlace(text, Route.SelStart(), Route.SelLength(),
+                                                   RouteBox::asShown(NullIsLeeg(Plaats.Text())));
     Route.setText(updated.text);
     Route.setSelStart(int(updated.selStart));
     Route.setSelLength(int(updated.selLength));

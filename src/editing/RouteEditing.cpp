@@ -10,9 +10,12 @@ namespace zwervel {
 qsizetype validCaret(const QString& text, qsizetype position)
 {
     position = qBound(qsizetype(0), position, text.size());
-    const bool betweenCrAndLf = position > 0 && position < text.size() &&
-                                text[position - 1] == u'\r' && text[position] == u'\n';
-    return betweenCrAndLf ? position - 1 : position;
+    if (position == 0 || position == text.size())
+        return position;
+    const QChar before = text.at(position - 1), after = text.at(position);
+    const bool betweenCrAndLf = before == u'\r' && after == u'\n';
+    const bool inCharacter = before.isHighSurrogate() && after.isLowSurrogate();
+    return betweenCrAndLf || inCharacter ? position - 1 : position;
 }
 
 RouteWithSelection insertPlace(const QString& text, qsizetype selStart, qsizetype selLength,

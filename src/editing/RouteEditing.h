@@ -14,7 +14,8 @@ struct RouteWithSelection {
 };
 
 // A caret position that fits the text: below 0 goes to 0, beyond the end to the end, and a
-// position between CR and LF to the end of its line.
+// position between CR and LF to the end of its line, and one inside a character beyond U+FFFF
+// to the start of that character.
 qsizetype validCaret(const QString& text, qsizetype position);
 
 // The place written over the selection (selStart, selLength) of the text, with nothing put

@@ -2,13 +2,25 @@
 
 #include "text/TextRules.h"
 
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 
 namespace zwervel {
 
 namespace {
+
 constexpr QChar DocumentLineBreak(0x2029); // how Qt's document marks the end of a line
+
+// Every line break the box shows, as the one Qt's plain text setter reads as a new line.
+QString withNewlines(QString text)
+{
+    text.replace(LineEnd, QStringLiteral("\n"));
+    for (const QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator), DocumentLineBreak})
+        text.replace(lineBreak, u'\n');
+    return text;
+}
+
 } // namespace
 
 RouteBox::RouteBox(QWidget* parent) : Control<QPlainTextEdit>(parent)
@@ -24,18 +36,26 @@ RouteBox::RouteBox(QWidget* parent) : Control<QPlainTextEdit>(parent)
 
 QString RouteBox::Text() const
 {
-    QString text = documentText();
-    return text.replace(DocumentLineBreak, QStringLiteral("\r\n"));
-}
-
-QString RouteBox::documentText() const
-{
-    return document()->toRawText();
+    return document()->toRawText().replace(DocumentLineBreak, LineEnd);
 }
 
 void RouteBox::setText(const QString& text)
 {
-    setPlainText(text);
+    setPlainText(withNewlines(text));
+}
+
+QString RouteBox::asShown(QString text)
+{
+    return withNewlines(std::move(text)).replace(u'\n', LineEnd);
+}
+
+void RouteBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText()) {
+        Control<QPlainTextEdit>::insertFromMimeData(source);
+        return;
+    }
+    insertPlainText(withNewlines(source->text()));
 }
 
 int RouteBox::TextLength() const
@@ -67,7 +87,10 @@ int RouteBox::toDocumentPosition(int textPosition) const
     const QTextBlock line = doc->findBlockByNumber(low);
     const int inLine = textPosition - (line.position() + low);
     const int lineLength = line.length() - 1;
-    return qMin(line.position() + qMin(inLine, lineLength), last);
+    const int position = qMin(line.position() + qMin(inLine, lineLength), last);
+    const bool inCharacter = position > 0 && doc->characterAt(position).isLowSurrogate() &&
+                             doc->characterAt(position - 1).isHighSurrogate();
+    return inCharacter ? position - 1 : position;
 }
 
 void RouteBox::keyPressEvent(QKeyEvent* event)
@@ -106,8 +129,10 @@ void RouteBox::setSelLength(int length)
     // Past the end is the end; the sum must not overflow on the way there.
     const int startInText = toTextPosition(start);
     const int end = toDocumentPosition(startInText + qBound(0, length, TextLength() - startInText));
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    // The caret stays at the start of the selection, and the view with it: a long route that
+    // is selected whole shows its first places.
+    cursor.setPosition(end);
+    cursor.setPosition(start, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 

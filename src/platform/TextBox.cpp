@@ -28,7 +28,9 @@ int TextBox::SelLength() const
 void TextBox::setSelLength(int length)
 {
     const int start = SelStart();
-    setSelection(start, qBound(0, length, int(text().size()) - start));
+    const int end = start + qBound(0, length, int(text().size()) - start);
+    // From the end back to the start, so that the caret stays at the start, as in the route box.
+    setSelection(end, start - end);
 }
 
 } // namespace zwervel
