@@ -166,6 +166,7 @@ private slots:
     void notARegularFile_data();
     void notARegularFile();
     void fileWithoutReadPermission();
+    void writableFileInClosedFolder();
 
     // ---- faults while saving --------------------------------------------------------------------
     void fullDisk_data();
@@ -451,6 +452,34 @@ void TestReliability::fileWithoutReadPermission()
     QVERIFY(
         QFile::setPermissions(p.configPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QCOMPARE(readFile(p.configPath()), old);
+    QVERIFY(leftovers(p.dir.path()).isEmpty());
+#else
+    QSKIP("needs Unix file permissions");
+#endif
+}
+
+void TestReliability::writableFileInClosedFolder()
+{
+    // An administrator may close the folder to new files and still let the user write the
+    // settings file itself: then the file is written in place.
+#ifdef Q_OS_UNIX
+    Program p;
+    QVERIFY(writeFile(p.configPath(), ValidStart));
+    const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QVERIFY(QFile::setPermissions(p.dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto reopen = qScopeGuard([&] { QFile::setPermissions(p.dir.path(), open); });
+    {
+        QFile probe(p.dir.filePath(u8("probe")));
+        if (probe.open(QIODevice::WriteOnly))
+            QSKIP("this user writes into every folder (root); e2e_permissions.sh runs this case "
+                  "as another user");
+    }
+    QVERIFY(p.start());
+    p.f().PlaatsAanvullen(u8("Zeist"));
+    p.f().close();
+    QVERIFY(p.platform.questions.isEmpty());
+    QVERIFY(p.platform.terminated.isEmpty());
+    QVERIFY(parseConfig(decodeConfig(readFile(p.configPath()))).places.contains(u8("Zeist")));
     QVERIFY(leftovers(p.dir.path()).isEmpty());
 #else
     QSKIP("needs Unix file permissions");

@@ -40,6 +40,9 @@ QByteArray readConfigBytes(const QString& path)
 void writeConfigBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
+    // Where the folder is closed to new files but the file itself may be written (settings an
+    // administrator opened for the user), the file is written in place.
+    file.setDirectWriteFallback(true);
     // Unbuffered: a failing write reports its own reason, which a later flush would lose.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         saveFailed(path, file.errorString());

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# A configuration file without read permission, tried by a user who has no way around it: root
-# reads every file, so as root the case runs as the user "nobody". The check itself is the test
-# function fileWithoutReadPermission in tst_reliability, which lies beside the program's tests.
+# File permissions, tried by a user who has no way around them: root reads and writes every
+# file, so as root the cases run as the user "nobody". The checks themselves are test functions
+# of tst_reliability, which lies beside the program's tests: a configuration file without read
+# permission, and a writable file in a folder closed to new files.
 # Argument: the built program. Exit 77 (skipped) where no such user can be taken on.
 set -euo pipefail
 
-program=${1:?usage: e2e_unreadable_config.sh path/to/zwervel}
+program=${1:?usage: e2e_permissions.sh path/to/zwervel}
 test_program="$(dirname "$program")/tests/tst_reliability"
 if [ ! -x "$test_program" ]; then
     echo "SKIP: $test_program is not built"
@@ -30,10 +31,12 @@ if [ "$(id -u)" -eq 0 ]; then
              QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}")
 fi
 
-output=$("${run_env[@]}" "$test_program" fileWithoutReadPermission 2>&1) || { echo "$output"; exit 1; }
-echo "$output"
-# The case must really have run, not have been skipped for lack of a permission check.
-if ! grep -q '^PASS   : .*fileWithoutReadPermission' <<<"$output"; then
-    echo "FAIL: fileWithoutReadPermission did not run"
-    exit 1
-fi
+for case in fileWithoutReadPermission writableFileInClosedFolder; do
+    output=$("${run_env[@]}" "$test_program" "$case" 2>&1) || { echo "$output"; exit 1; }
+    echo "$output"
+    # The case must really have run, not have been skipped for lack of a permission check.
+    if ! grep -q "^PASS   : .*$case" <<<"$output"; then
+        echo "FAIL: $case did not run"
+        exit 1
+    fi
+done
