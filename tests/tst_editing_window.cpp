@@ -132,6 +132,8 @@ private slots:
     void pickWithEnterInOpenList();
     void escapePicksNothing();
     void arrowsInClosedList();
+    void enterOnClosedListPicks_data();
+    void enterOnClosedListPicks();
     void wheelOverClosedList();
 };
 
@@ -779,7 +781,6 @@ void TestEditingWindow::arrowsInClosedList()
     QTest::keyClick(&f.Plaats, Qt::Key_Home);
     QTest::keyClick(&f.Plaats, Qt::Key_Z); // typing finds an entry without picking it
     QCOMPARE(f.tPlaats.Text(), QStringLiteral("Zeist"));
-    QTest::keyClick(&f.Plaats, Qt::Key_Return);
     QCOMPARE(picks.count(), 0);
     QCOMPARE(f.Route.Text(), QStringLiteral("Utrecht"));
     QVERIFY(f.OngedaanTekst.isEmpty());
@@ -793,6 +794,36 @@ void TestEditingWindow::arrowsInClosedList()
     QTRY_VERIFY(!view->isVisible());
     QCOMPARE(picks.count(), 1);
     QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtZeist"));
+    QVERIFY(undoVisible(f));
+}
+
+void TestEditingWindow::enterOnClosedListPicks_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+}
+
+void TestEditingWindow::enterOnClosedListPicks()
+{
+    // After browsing the closed list, Enter picks the entry shown, as in the open list; with
+    // nothing shown it does nothing.
+    QFETCH(int, key);
+    FormFixture fx;
+    QVERIFY(fx.show());
+    frmZwervel& f = fx.f();
+    f.Plaats.AddItems({QStringLiteral("Ede"), QStringLiteral("Zeist")});
+    setRoute(f, QStringLiteral("Utrecht"), 7);
+    QSignalSpy picks(&f.Plaats.events, &ControlEvents::Click);
+    f.Plaats.SetFocus();
+    QTest::keyClick(&f.Plaats, Qt::Key(key));
+    QCOMPARE(picks.count(), 0);
+    QTest::keyClick(&f.Plaats, Qt::Key_Down);
+    QTest::keyClick(&f.Plaats, Qt::Key_Down);
+    QTest::keyClick(&f.Plaats, Qt::Key(key));
+    QCOMPARE(picks.count(), 1);
+    QCOMPARE(f.Route.Text(), QStringLiteral("UtrechtZeist"));
+    QCOMPARE(f.Route.SelText(), QStringLiteral("Zeist"));
     QVERIFY(undoVisible(f));
 }
 

@@ -346,6 +346,15 @@ void TestWindow::tabOrder()
     QCOMPARE(QApplication::focusWidget(), &f.Plaats);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &f.Routes);
+    // The fields take no Tab (they would hand the focus back to their list for ever): Tab goes
+    // round to the route box, and Shift+Tab the other way.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &f.Route);
+    for (QWidget* expected :
+         std::initializer_list<QWidget*>{&f.Routes, &f.Plaats, &f.knopGoogleMaps, &f.Route}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
     // Tab in the route box moves on; it never types a tab.
     QVERIFY(f.Route.Text().isEmpty());
 }

@@ -36,6 +36,13 @@ void ComboBox::picked()
 
 void ComboBox::keyPressEvent(QKeyEvent* event)
 {
+    // Enter on the closed list picks the entry it shows, as Enter in the open list does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentIndex() >= 0) {
+        event->accept();
+        picked();
+        return;
+    }
     const QScopedValueRollback browsing(m_browsing, true);
     Control<QComboBox>::keyPressEvent(event);
 }

@@ -43,7 +43,7 @@ public:
 
 protected:
     // Arrow keys, typing and the wheel on the closed list only show another entry; a pick, and
-    // so a Click, is a choice in the open list, by mouse or Enter.
+    // so a Click, is a choice in the open list, by mouse or Enter, or Enter on the closed list.
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

@@ -64,6 +64,15 @@ void frmZwervel::buildForm()
 
     const auto name = [](QWidget& w, const char* n) { w.setObjectName(QString::fromLatin1(n)); };
 
+    // The fields show what their list shows and never take typing: no paste, no drop, no menu,
+    // and only a click reaches them (which hands the focus on to the list), not Tab.
+    for (TextBox* field : {&tRoutes, &tPlaats}) {
+        field->setReadOnly(true);
+        field->setContextMenuPolicy(Qt::NoContextMenu);
+        field->setAcceptDrops(false);
+        field->setFocusPolicy(Qt::ClickFocus);
+    }
+
     name(tRoutes, "tRoutes");
     tRoutes.place(2640, 6000, 1815, 380);
     tRoutes.setCursor(Qt::ArrowCursor);
@@ -157,7 +166,8 @@ void frmZwervel::buildForm()
     for (auto it = order.crbegin(); it != order.crend(); ++it)
         (*it)->raise();
 
-    // Tab order: the route box, the push button, the place list, the route list, the fields.
+    // Tab order: the route box, the push button, the place list, the route list; the fields come
+    // last but take no Tab, so that Tab and Shift+Tab go round the other four.
     setTabOrder(&Route, &knopGoogleMaps);
     setTabOrder(&knopGoogleMaps, &Plaats);
     setTabOrder(&Plaats, &Routes);
