@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -89,6 +90,8 @@ private slots:
     void decode_data();
     void decode();
     void everyByteComesBack();
+    void keptAsideWrittenBack();
+    void keptAsideMessage();
     void fortyThousandEntries();
 
     // ---- the file on disk ----------------------------------------------------------------------
@@ -290,6 +293,16 @@ void TestConfig::decode_data()
     QTest::newRow("byte order mark dropped") << bytes("\xEF\xBB\xBF"
                                                       "abc")
                                              << u8("abc");
+    // Saved as "Unicode" without a byte order mark: a zero byte in every other place.
+    const QString text = u8("route=Zürich/東京\r\nplaats=Ede\x0F\r\n");
+    QStringEncoder littleEndian(QStringEncoder::Utf16LE);
+    QStringEncoder bigEndian(QStringEncoder::Utf16BE);
+    QTest::newRow("UTF-16 without mark") << QByteArray(littleEndian.encode(text)) << text;
+    QTest::newRow("UTF-16, high byte first, without mark")
+        << QByteArray(bigEndian.encode(text)) << text;
+    QTest::newRow("a few zero bytes are 1252")
+        << QByteArray("route=Utr\0echt\r\n\0\0", 18)
+        << u8("route=Utr") + QChar(0) + u8("echt\r\n") + QChar(0) + QChar(0);
 }
 
 void TestConfig::decode()
@@ -310,6 +323,41 @@ void TestConfig::everyByteComesBack()
         const QByteArray single(1, char(b));
         QCOMPARE(encodeConfig(decodeConfig(single)), single);
     }
+}
+
+void TestConfig::keptAsideWrittenBack()
+{
+    // What the window could not take goes back where it stood: a route after the route, so
+    // that the route stands again when the file is read; entries after their list's entries.
+    ConfigContent keptAside;
+    keptAside.routeValues = QStringList{u8("Lang/Langer")};
+    keptAside.places = QStringList{u8("Breed")};
+    keptAside.routes = QStringList{u8("Ver/Verder")};
+    const QString text = configText(u8("Utrecht/Zeist"), {u8("Ede")}, {u8("Ede/Zeist")}, keptAside);
+    QCOMPARE(text, u8("route=Utrecht/Zeist\r\nroute=Lang/Langer\r\nplaats=Ede\x0F"
+                      "Breed\x0F\r\nroutes=Ede/Zeist\x0FVer/Verder\x0F\r\n"));
+    const ConfigContent reread = parseConfig(text);
+    QCOMPARE(reread.routeValues, (QStringList{u8("Utrecht/Zeist"), u8("Lang/Langer")}));
+    QVERIFY(reread.anyKey);
+    QVERIFY(!parseConfig(u8("hallo\r\nwereld=1\r\n")).anyKey);
+}
+
+void TestConfig::keptAsideMessage()
+{
+    ConfigContent keptAside;
+    keptAside.routeValues = QStringList{u8("x")};
+    keptAside.places = QStringList{u8("a"), u8("b")};
+    keptAside.routes = QStringList{u8("c/d")};
+    QCOMPARE(zwervel::keptAsideMessage(keptAside),
+             u8("Niet alles uit het instellingenbestand is in het venster geladen:\r\n"
+                " de route\r\n 2 plaatsen\r\n 1 route uit de lijst met Routes\r\n\r\n"
+                "Een plaats van meer dan 150000 tekens of een route van meer dan 500000 plaatsen "
+                "zou het venster te lang ophouden. Wat niet geladen is, blijft ongewijzigd in het "
+                "bestand bewaard."));
+    keptAside.routeValues.clear();
+    keptAside.routes.clear();
+    keptAside.places = QStringList{u8("a")};
+    QVERIFY(zwervel::keptAsideMessage(keptAside).contains(u8(":\r\n 1 plaats\r\n\r\n")));
 }
 
 void TestConfig::fortyThousandEntries()

@@ -39,7 +39,6 @@ QStringList leftovers(const QString& dir)
     QStringList names =
         QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     names.removeAll(u8("zwervel.cfg"));
-    names.removeAll(u8("zwervel.cfg.bak"));
     return names;
 }
 
@@ -167,6 +166,9 @@ private slots:
     void notARegularFile();
     void fileWithoutReadPermission();
     void writableFileInClosedFolder();
+    void unknownFileKeptAsCopy();
+    void utf16WithoutMark();
+    void routeOfThreeHundredThousandPlaces();
 
     // ---- faults while saving --------------------------------------------------------------------
     void fullDisk_data();
@@ -309,11 +311,28 @@ void TestReliability::fiftyMegabytesOnOneLine()
     QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
     QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
     QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
+    // The user is told once what the window kept aside.
+    QCOMPARE(p.platform.questions.size(), refused ? 1 : 0);
+    if (refused)
+        QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Information);
+    p.platform.questions.clear();
+    // A text the window refused is written back unchanged, where it stood: nothing is lost and
+    // no copy of the file is needed.
+    const ConfigContent original = parseConfig(decodeConfig(readFile(p.configPath())));
+    p.f().close();
     QVERIFY(p.platform.questions.isEmpty());
-    const QByteArray original = readFile(p.configPath());
-    saveAndRestart(p);
-    // A text the window refused is not lost: the file as it was stays beside the new one.
-    QCOMPARE(readFile(p.configPath() + u8(".bak")), refused ? original : QByteArray());
+    QVERIFY(leftovers(p.dir.path()).isEmpty());
+    QVERIFY(!QFile::exists(p.configPath() + u8(".bak")));
+    const ConfigContent saved = parseConfig(decodeConfig(readFile(p.configPath())));
+    QVERIFY(sorted(saved.places) == sorted(original.places));
+    QVERIFY(sorted(saved.routes) == sorted(original.routes));
+    QVERIFY(saved.routeValues.constLast() == original.routeValues.constLast());
+    // The next start takes and refuses the same.
+    p.window.reset();
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
+    QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
+    QCOMPARE(p.platform.questions.size(), refused ? 1 : 0);
 }
 
 void TestReliability::fiftyMegabytesOfPlaces()
@@ -456,6 +475,50 @@ void TestReliability::fileWithoutReadPermission()
 #else
     QSKIP("needs Unix file permissions");
 #endif
+}
+
+void TestReliability::unknownFileKeptAsCopy()
+{
+    // A file that holds something, but none of the three keys, is kept as a copy before the
+    // first save replaces it; a copy kept before is never replaced.
+    Program p;
+    const QByteArray unknown("Dit is geen instellingenbestand.\r\n");
+    QVERIFY(writeFile(p.configPath(), unknown));
+    QVERIFY(writeFile(p.configPath() + u8(".bak"), "older copy"));
+    QVERIFY(p.start());
+    p.f().close();
+    QVERIFY(p.platform.questions.isEmpty());
+    QCOMPARE(readFile(p.configPath() + u8(".bak")), QByteArray("older copy"));
+    QCOMPARE(readFile(p.configPath() + u8(".bak2")), unknown);
+    QCOMPARE(readFile(p.configPath()), QByteArray("route=\r\nplaats=\r\nroutes=\r\n"));
+    // A file the program wrote itself is not copied again.
+    p.window.reset();
+    QVERIFY(p.start());
+    p.f().close();
+    QVERIFY(!QFile::exists(p.configPath() + u8(".bak3")));
+}
+
+void TestReliability::utf16WithoutMark()
+{
+    Program p;
+    QStringEncoder littleEndian(QStringEncoder::Utf16LE);
+    QVERIFY(writeFile(p.configPath(), littleEndian.encode(QString::fromLatin1(ValidStart))));
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.Text(), u8("Utrecht\r\nZeist"));
+    QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amersfoort"), u8("Ede")}));
+    QCOMPARE(items(p.f().Routes), QStringList{u8("Ede/Zeist")});
+    saveAndRestart(p);
+}
+
+void TestReliability::routeOfThreeHundredThousandPlaces()
+{
+    // A long route is taken whole, not refused.
+    Program p;
+    QVERIFY(
+        writeFile(p.configPath(), "route=" + QByteArray("Ede/").repeated(299999) + "Zeist\r\n"));
+    QVERIFY(p.start());
+    QCOMPARE(p.f().Route.TextLength(), 299999 * 5 + 5);
+    QVERIFY(p.platform.questions.isEmpty());
 }
 
 void TestReliability::writableFileInClosedFolder()

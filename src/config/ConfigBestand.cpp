@@ -61,15 +61,26 @@ void writeConfigBytes(const QString& path, const QByteArray& bytes)
         saveFailed(path, file.errorString());
 }
 
-void keepConfigCopy(const QString& path)
+QString keepConfigCopy(const QString& path)
 {
-    const QString copy = path + QStringLiteral(".bak");
-    if (!QFileInfo(path).isFile())
-        return;
-    QFile::remove(copy);
+    // The first free name of "zwervel.cfg.bak", "zwervel.cfg.bak2", ...: a copy kept before is
+    // never replaced. Copying does not replace a file either, so two windows cannot take one
+    // name.
+    constexpr int MostCopies = 1000;
     QFile file(path);
-    if (!file.copy(copy))
+    for (int n = 1; n <= MostCopies; ++n) {
+        const QString copy =
+            path + QStringLiteral(".bak") + (n > 1 ? QString::number(n) : QString());
+        if (QFileInfo::exists(copy))
+            continue;
+        if (file.copy(copy))
+            return copy;
+        if (QFileInfo::exists(copy))
+            continue;
         saveFailed(copy, file.errorString());
+    }
+    saveFailed(path + QStringLiteral(".bak"),
+               QStringLiteral("Er zijn al %1 kopieën.").arg(MostCopies));
 }
 
 } // namespace zwervel

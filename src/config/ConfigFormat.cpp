@@ -6,6 +6,8 @@
 
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace zwervel {
 
 namespace {
@@ -59,6 +61,9 @@ ConfigContent parseConfig(QStringView text)
             placesText = line.sliced(equalsAt + 1);
         else if (key == RoutesKey)
             routesText = line.sliced(equalsAt + 1);
+        else
+            continue;
+        content.anyKey = true;
     }
     content.places = listEntries(placesText);
     content.routes = listEntries(routesText);
@@ -76,12 +81,38 @@ QStringList listEntries(QStringView listText)
     return pieces;
 }
 
-QString configText(const QString& route, const QStringList& places, const QStringList& routes)
+QString configText(const QString& route, const QStringList& places, const QStringList& routes,
+                   const ConfigContent& keptAside)
 {
     QString out = RouteKey + route + LineEnd;
-    appendListLine(out, PlaceKey, places);
-    appendListLine(out, RoutesKey, routes);
+    for (const QString& value : keptAside.routeValues)
+        out += RouteKey + value + LineEnd;
+    appendListLine(out, PlaceKey, places + keptAside.places);
+    appendListLine(out, RoutesKey, routes + keptAside.routes);
     return out;
+}
+
+QString keptAsideMessage(const ConfigContent& keptAside)
+{
+    const auto count = [](qsizetype n, const char* one, const char* more) {
+        return QStringLiteral(" ") + QString::number(n) + QLatin1Char(' ') +
+               QString::fromUtf8(n == 1 ? one : more);
+    };
+    QStringList what;
+    if (!keptAside.routeValues.isEmpty())
+        what << QStringLiteral(" de route");
+    if (!keptAside.places.isEmpty())
+        what << count(keptAside.places.size(), "plaats", "plaatsen");
+    if (!keptAside.routes.isEmpty())
+        what << count(keptAside.routes.size(), "route uit de lijst met Routes",
+                      "routes uit de lijst met Routes");
+    return QStringLiteral("Niet alles uit het instellingenbestand is in het venster geladen:") +
+           LineEnd + what.join(LineEnd) + LineEnd + LineEnd +
+           QStringLiteral("Een plaats van meer dan %1 tekens of een route van meer dan %2 "
+                          "plaatsen zou het venster te lang ophouden. Wat niet geladen is, blijft "
+                          "ongewijzigd in het bestand bewaard.")
+               .arg(LongestPlace)
+               .arg(MostPlaces);
 }
 
 bool fitsInWindow(QStringView text)
@@ -112,16 +143,52 @@ QByteArray encodeConfig(const QString& text)
     return text.toUtf8();
 }
 
+namespace {
+
+// UTF-16 without a byte order mark, little- or big-endian, by its shape: the high byte of
+// most characters of Latin text is zero, which no 8-bit text has in a quarter of its places.
+std::optional<QStringConverter::Encoding> utf16Shape(QByteArrayView bytes)
+{
+    const qsizetype units = bytes.size() / 2;
+    if (units == 0 || bytes.size() % 2 != 0)
+        return std::nullopt;
+    qsizetype zeroFirst = 0, zeroSecond = 0;
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        zeroFirst += bytes[i] == 0;
+        zeroSecond += bytes[i + 1] == 0;
+    }
+    const auto shape = [units](qsizetype zeroHigh, qsizetype zeroLow) {
+        return zeroHigh * 4 >= units && zeroLow * 8 < zeroHigh;
+    };
+    if (shape(zeroSecond, zeroFirst))
+        return QStringConverter::Utf16LE;
+    if (shape(zeroFirst, zeroSecond))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+std::optional<QString> decodedUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
+{
+    // A character cut off at the very end is no character.
+    QStringDecoder utf16(encoding, QStringConverter::Flag::Stateless);
+    const QString text = utf16.decode(bytes.first(bytes.size() & ~qsizetype(1)));
+    if (utf16.hasError() || !QStringView(text).isValidUtf16())
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
 QString decodeConfig(const QByteArray& bytes)
 {
+    // Saved as "Unicode" by a Windows editor: UTF-16, its order told by the mark.
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        // Saved as "Unicode" by a Windows editor: UTF-16, its order told by the mark. A
-        // character cut off at the very end is no character.
-        QStringDecoder utf16(QStringConverter::Utf16, QStringConverter::Flag::Stateless);
-        const QString text =
-            utf16.decode(QByteArrayView(bytes).first(bytes.size() & ~qsizetype(1)));
-        if (!utf16.hasError() && QStringView(text).isValidUtf16())
-            return text;
+        if (const auto text = decodedUtf16(bytes, QStringConverter::Utf16))
+            return *text;
+    }
+    if (const auto encoding = utf16Shape(bytes)) {
+        if (const auto text = decodedUtf16(bytes, *encoding))
+            return *text;
     }
     // Checked before decoding: a big file that is not UTF-8 is then decoded only once.
     if (bytes.isValidUtf8()) {

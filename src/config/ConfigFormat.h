@@ -17,6 +17,8 @@ struct ConfigContent {
     // The entries of the last "plaats=" and the last "routes=" line, trimmed, none empty.
     QStringList places;
     QStringList routes;
+    // Whether any line held one of the three keys.
+    bool anyKey = false;
 };
 
 // The lines of a text: CR LF, a lone CR and a lone LF each end a line; a terminator at the very
@@ -32,24 +34,31 @@ ConfigContent parseConfig(QStringView text);
 QStringList listEntries(QStringView listText);
 
 // The longest place and the most places the window takes from the file into its route box or
-// a list. Past them the text controls need minutes to lay a text out (a place of megabytes
-// without a space, millions of lines), so the box or the list refuses such a text, as a box or a
-// list may refuse what it is given; everything else in the file still comes in.
-inline constexpr qsizetype LongestPlace = 100000;
-inline constexpr qsizetype MostPlaces = 100000;
+// a list: past them the text controls need more than a couple of seconds to lay a text out (a
+// place without a space grows dear fastest). The window keeps such a text aside, unchanged,
+// and writes it back where it stood; everything else in the file still comes in.
+inline constexpr qsizetype LongestPlace = 150000;
+inline constexpr qsizetype MostPlaces = 500000;
 // Whether a route or an entry ("/" between places) stays within those bounds.
 bool fitsInWindow(QStringView text);
 
 // The three lines "route=", "plaats=", "routes=", each ended by CR LF; every entry is written
-// as it stands, followed by the entry separator.
-QString configText(const QString& route, const QStringList& places, const QStringList& routes);
+// as it stands, followed by the entry separator. What the window kept aside goes back where it
+// stood: its route values as "route=" lines after the route (so that the route stands when the
+// file is read again), its entries after the entries of their list.
+QString configText(const QString& route, const QStringList& places, const QStringList& routes,
+                   const ConfigContent& keptAside = {});
+
+// What the user is told, once, of a configuration file the window could not take whole.
+QString keptAsideMessage(const ConfigContent& keptAside);
 
 // The bytes of the file: Windows-1252 when that keeps every character (older copies of the
 // program read it), otherwise the whole text as UTF-8.
 QByteArray encodeConfig(const QString& text);
 // Valid UTF-8 is read as UTF-8 (an initial byte order mark dropped); anything else as
-// Windows-1252, where every byte stands for a character. A file that starts with a UTF-16 byte
-// order mark and is valid UTF-16 is read as UTF-16, as a Windows editor saves "Unicode".
+// Windows-1252, where every byte stands for a character. Valid UTF-16 is read as UTF-16 where
+// a byte order mark says so, as a Windows editor saves "Unicode", or where the bytes have its
+// shape without one: a zero byte in every other place, as text mostly of Latin letters has.
 QString decodeConfig(const QByteArray& bytes);
 
 } // namespace zwervel

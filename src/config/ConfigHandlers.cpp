@@ -13,15 +13,19 @@ void frmZwervel::CfgOpenen()
     // From here on a failure is passed over: the window opens with whatever could be read.
     ConfigContent content;
     try {
-        content = parseConfig(decodeConfig(readConfigBytes(CfgBestand)));
+        const QByteArray bytes = readConfigBytes(CfgBestand);
+        content = parseConfig(decodeConfig(bytes));
+        // A file that holds something, but nothing the window knows, is kept as it is.
+        m_configUnreadable = !bytes.isEmpty() && !content.anyKey;
     } catch (...) {
     }
     // Every "route=" line replaces the box's text in turn, so the last one the box takes is what
     // stands; it alone is set, so that a file of a million such lines does not hold up the start.
+    // A later line the box refuses is kept aside, to be written back after it.
     for (qsizetype i = content.routeValues.size() - 1; i >= 0; --i) {
         if (!fitsInWindow(content.routeValues.at(i))) {
-            m_configNotLoaded = true;
-            continue; // refused: the box keeps the text it had
+            m_keptAside.routeValues.prepend(content.routeValues.at(i));
+            continue;
         }
         try {
             Route.setText(routeAsLines(content.routeValues.at(i)));
@@ -29,10 +33,15 @@ void frmZwervel::CfgOpenen()
         }
         break;
     }
-    // An entry a list refuses is left out; the entries after it still come in.
-    const auto tooLarge = [](const QString& item) { return !fitsInWindow(item); };
-    if (content.places.removeIf(tooLarge) + content.routes.removeIf(tooLarge) > 0)
-        m_configNotLoaded = true;
+    // An entry a list refuses is kept aside; the entries after it still come in.
+    for (QStringList* list : {&content.places, &content.routes}) {
+        QStringList& keptAside = list == &content.places ? m_keptAside.places : m_keptAside.routes;
+        for (const QString& item : std::as_const(*list)) {
+            if (!fitsInWindow(item))
+                keptAside << item;
+        }
+        list->removeIf([](const QString& item) { return !fitsInWindow(item); });
+    }
     // The lists only after the file is read, places before routes.
     try {
         Plaats.AddItems(content.places);
@@ -47,12 +56,23 @@ void frmZwervel::CfgOpenen()
 void frmZwervel::CfgOpslaan()
 {
     // A failed save is not passed over: the window's failure report names the path and why.
-    // What the window could not take from the file is not lost with the save: the file as it
-    // was stays beside it.
-    if (m_configNotLoaded)
+    if (m_configUnreadable) {
         keepConfigCopy(CfgBestand);
-    writeConfigBytes(CfgBestand, encodeConfig(configText(RouteGestript(false, false),
-                                                         Plaats.Items(), Routes.Items())));
+        m_configUnreadable = false;
+    }
+    writeConfigBytes(CfgBestand,
+                     encodeConfig(configText(RouteGestript(false, false), Plaats.Items(),
+                                             Routes.Items(), m_keptAside)));
+}
+
+void frmZwervel::tellKeptAside()
+{
+    if (m_keptAside.routeValues.isEmpty() && m_keptAside.places.isEmpty() &&
+        m_keptAside.routes.isEmpty())
+        return;
+    m_platform.beep();
+    m_platform.ask(Question{keptAsideMessage(m_keptAside), Question::Icon::Information,
+                            Question::Buttons::OK, Question::Answer::OK});
 }
 
 } // namespace zwervel

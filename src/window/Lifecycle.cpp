@@ -45,6 +45,8 @@ void frmZwervel::Form_Load()
 void frmZwervel::Form_Activate()
 {
     VakSelecteren(Route);
+    // Not during the loading itself: the window is there to be seen behind the message.
+    tellKeptAside();
 }
 
 void frmZwervel::Form_Unload(int& Cancel)

@@ -3,6 +3,7 @@
 // folder of their subsystem (window/, route/, lists/, editing/, config/, help/).
 #pragma once
 
+#include "config/ConfigFormat.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
@@ -173,8 +174,13 @@ private:
     ControlEvents m_bareWindow;
     Qt::MouseButton m_doubleClickButton = Qt::NoButton;
     bool m_aborted = false;
-    // Set when the configuration file held a text too large for the window to take.
-    bool m_configNotLoaded = false;
+    // What the configuration file held that the window could not take: written back unchanged.
+    ConfigContent m_keptAside;
+    // Set when the file held something, but none of the three keys: kept as a copy before the
+    // first save replaces it.
+    bool m_configUnreadable = false;
+    // Tells the user, once, what was kept aside.
+    void tellKeptAside();
     bool m_activated = false;
 
     // Layout on resize (window/Layout.cpp): the native size limits a window manager respects,
