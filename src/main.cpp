@@ -1,7 +1,9 @@
 #include "platform/QtPlatform.h"
+#include "platform/SignalWatcher.h"
 #include "window/frmZwervel.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +14,12 @@ int main(int argc, char* argv[])
     platform.setWindow(&window);
     if (window.aborted())
         return 1;
+    // Ctrl+C, kill or a closed terminal end the program as closing its window does, and a
+    // desktop session that ends saves first.
+    zwervel::SignalWatcher endRequests;
+    QObject::connect(&endRequests, &zwervel::SignalWatcher::endRequested, &window, &QWidget::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.saveForSession(); });
     window.show();
     return app.exec();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole program as a user meets it: started beside a prepared configuration file under a
 # real X server and window manager, "Zwervel tonen" clicked, the address caught by a stand-in
-# browser, the window closed through the window manager, and the file on disk compared.
+# browser, the window closed through the window manager, and the file on disk compared. Then
+# ended as a session or a terminal ends it (SIGTERM, SIGINT, SIGHUP): it still saves.
 # Argument: the built program. Exit 77 (skipped) where the X tools are missing.
 set -euo pipefail
 
@@ -125,3 +126,21 @@ if ! cmp -s "$work/zwervel.cfg" "$work/expected.cfg"; then
     fail "the configuration file differs"
 fi
 echo "PASS: address '$expected_address' opened, configuration file written as expected"
+
+# ---- ended from outside: the same shut-down save ---------------------------------------------
+for signal in TERM INT HUP; do
+    rm -f "$work/zwervel.cfg"
+    QT_QPA_PLATFORM=xcb "$work/zwervel" >"$work/zwervel.log" 2>&1 &
+    zwervel_pid=$!
+    pids+=("$zwervel_pid")
+    timeout 20 xdotool search --sync --onlyvisible --name '^Zwervel$' >/dev/null ||
+        fail "the window did not appear: $(cat "$work/zwervel.log")"
+    kill -s "$signal" "$zwervel_pid"
+    wait_for 100 has_ended "$zwervel_pid" || fail "the program did not end after SIG$signal"
+    status=0
+    wait "$zwervel_pid" || status=$?
+    [[ $status -eq 0 ]] || fail "SIG$signal: the program ended with status $status"
+    [[ "$(cat "$work/zwervel.cfg" 2>/dev/null)" == $'route=\r\nplaats=\r\nroutes=\r' ]] ||
+        fail "SIG$signal: no shut-down save: $(od -c "$work/zwervel.cfg" 2>&1)"
+done
+echo "PASS: SIGTERM, SIGINT and SIGHUP end the program with its shut-down save"

@@ -1,12 +1,16 @@
 // The real message boxes: the program's title, Dutch buttons, the icon, and the default button
-// that Enter chooses.
+// that Enter chooses. The requests to end that come from outside the window.
 #include "platform/QtPlatform.h"
+#include "platform/SignalWatcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
 
 using namespace zwervel;
 
@@ -19,6 +23,8 @@ class TestPlatform : public QObject {
 private slots:
     void messageBox_data();
     void messageBox();
+    void endRequests_data();
+    void endRequests();
 };
 
 void TestPlatform::messageBox_data()
@@ -85,6 +91,26 @@ void TestPlatform::messageBox()
     QCOMPARE(seenCaptions, captions);
     QCOMPARE(seenIcon, expectedIcon);
     QCOMPARE(answer, expected);
+}
+
+void TestPlatform::endRequests_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("Ctrl+C in a terminal") << SIGINT;
+    QTest::newRow("kill") << SIGTERM;
+    QTest::newRow("the terminal closed") << SIGHUP;
+}
+
+void TestPlatform::endRequests()
+{
+    // Each arrives as one request on the window's thread, however often it comes, instead of
+    // ending the program on the spot without the shut-down save.
+    QFETCH(int, signal);
+    SignalWatcher watcher;
+    QSignalSpy requests(&watcher, &SignalWatcher::endRequested);
+    QCOMPARE(std::raise(signal), 0);
+    QVERIFY(requests.wait(5000));
+    QCOMPARE(requests.count(), 1);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -38,6 +38,7 @@ private slots:
     void fieldGivesFocusToList();
     void fieldsTakeNoText();
     void closingWritesFile();
+    void sessionEndWritesFile();
 };
 
 void TestStartup::withoutFile()
@@ -234,6 +235,25 @@ void TestStartup::closingWritesFile()
     QFile saved(f.configPath());
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("route=Utrecht/Zeist\r\nplaats=Zeist\x0F\r\nroutes=\r\n"));
+    QVERIFY(f.platform.questions.isEmpty());
+}
+
+void TestStartup::sessionEndWritesFile()
+{
+    // A desktop session may end without closing the window: it saves when asked, and closing
+    // afterwards saves what the window then holds.
+    FormFixture f;
+    QVERIFY(f.show());
+    f.f().PlaatsAanvullen(u8("Zeist"));
+    f.f().saveForSession();
+    QFile saved(f.configPath());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("route=\r\nplaats=Zeist\x0F\r\nroutes=\r\n"));
+    saved.close();
+    f.f().PlaatsAanvullen(u8("Ede"));
+    f.f().close();
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("route=\r\nplaats=Ede\x0FZeist\x0F\r\nroutes=\r\n"));
     QVERIFY(f.platform.questions.isEmpty());
 }
 

@@ -99,11 +99,20 @@ void frmZwervel::resizeEvent(QResizeEvent* event)
 
 void frmZwervel::closeEvent(QCloseEvent* event)
 {
-    if (!m_aborted) {
+    // Once: a request to end from outside may come while the window is closing already.
+    if (!m_aborted && !m_unloaded) {
+        m_unloaded = true;
         int Cancel = 0;
         runHandler([this, &Cancel] { Form_Unload(Cancel); });
     }
     event->accept();
+}
+
+void frmZwervel::saveForSession()
+{
+    // The desktop session may end without closing the window: the shut-down save, ahead of it.
+    if (!m_aborted && !m_unloaded)
+        runHandler([this] { CfgOpslaan(); });
 }
 
 } // namespace zwervel

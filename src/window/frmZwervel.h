@@ -154,6 +154,8 @@ public:
     void runHandler(const std::function<void()>& handler);
     // True once a failure has ended the program; the shut-down save is then skipped.
     bool aborted() const { return m_aborted; }
+    // The shut-down save, when the desktop session asks for it before it ends.
+    void saveForSession();
 
 protected:
     bool event(QEvent* event) override;
@@ -174,6 +176,7 @@ private:
     ControlEvents m_bareWindow;
     Qt::MouseButton m_doubleClickButton = Qt::NoButton;
     bool m_aborted = false;
+    bool m_unloaded = false;
     // What the configuration file held that the window could not take: written back unchanged.
     ConfigContent m_keptAside;
     // Set when the file held something, but none of the three keys: kept as a copy before the

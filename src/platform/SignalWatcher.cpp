@@ -1,0 +1,70 @@
+#include "platform/SignalWatcher.h"
+
+#include <QSocketNotifier>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace zwervel {
+
+#if defined(Q_OS_UNIX)
+
+namespace {
+
+// A signal handler may do next to nothing: it writes one byte into a socket, which the event
+// loop then reads on the window's thread.
+int signalSockets[2] = {-1, -1};
+constexpr int EndSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+}
+
+} // namespace
+
+SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
+        return;
+    m_notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &SignalWatcher::readSignal);
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : EndSignals)
+        ::sigaction(signal, &action, nullptr);
+}
+
+SignalWatcher::~SignalWatcher()
+{
+    if (!m_notifier)
+        return;
+    for (const int signal : EndSignals)
+        ::signal(signal, SIG_DFL);
+    ::close(signalSockets[0]);
+    ::close(signalSockets[1]);
+    signalSockets[0] = signalSockets[1] = -1;
+}
+
+void SignalWatcher::readSignal()
+{
+    char byte = 0;
+    if (::read(signalSockets[1], &byte, 1) == 1)
+        emit endRequested();
+}
+
+#else
+
+SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {}
+SignalWatcher::~SignalWatcher() = default;
+void SignalWatcher::readSignal() {}
+
+#endif
+
+} // namespace zwervel
