@@ -56,7 +56,11 @@ struct Program {
     ScriptedPlatform platform;
     std::unique_ptr<frmZwervel> window;
 
-    Program() { platform.path = dir.filePath(u8("zwervel")); }
+    Program()
+    {
+        platform.path = dir.filePath(u8("zwervel"));
+        platform.userFolder = dir.filePath(u8("user/zwervel"));
+    }
     QString configPath() const { return dir.filePath(u8("zwervel.cfg")); }
     frmZwervel& f() { return *window; }
 
@@ -164,6 +168,7 @@ private slots:
     void charactersWithTheirOwnMeaning();
     void notARegularFile_data();
     void notARegularFile();
+    void fileWithoutReadPermission_data();
     void fileWithoutReadPermission();
     void writableFileInClosedFolder();
     void unknownFileKeptAsCopy();
@@ -444,17 +449,26 @@ void TestReliability::notARegularFile()
         QVERIFY(QFileInfo(path).isSymLink());
 }
 
+void TestReliability::fileWithoutReadPermission_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("closed") << false;
+    QTest::newRow("write only") << true;
+}
+
 void TestReliability::fileWithoutReadPermission()
 {
 #ifdef Q_OS_UNIX
+    QFETCH(bool, writable);
     Program p;
     const QByteArray old = ValidStart;
     QVERIFY(writeFile(p.configPath(), old));
-    QVERIFY(QFile::setPermissions(p.configPath(), QFileDevice::Permissions()));
+    QVERIFY(QFile::setPermissions(p.configPath(),
+                                  writable ? QFileDevice::WriteOwner : QFileDevice::Permissions()));
     {
         QFile probe(p.configPath());
         if (probe.open(QIODevice::ReadOnly))
-            QSKIP("this user reads every file (root); e2e_unreadable_config.sh runs this case as "
+            QSKIP("this user reads every file (root); e2e_permissions.sh runs this case as "
                   "another user");
     }
     QVERIFY(p.start());
@@ -462,16 +476,24 @@ void TestReliability::fileWithoutReadPermission()
     QCOMPARE(p.f().Plaats.ListCount(), 0);
     QVERIFY(p.platform.questions.isEmpty());
     QVERIFY(p.platform.terminated.isEmpty());
-    // The file that could not be read is not replaced by an empty one behind the user's back.
+    p.f().PlaatsAanvullen(u8("Zeist"));
     p.f().close();
-    QCOMPARE(p.platform.questions.size(), 1);
-    QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
-    QVERIFY(
-        p.platform.questions.constFirst().text.contains(QDir::toNativeSeparators(p.configPath())));
+    if (writable) {
+        // The file that could not be read is not replaced by an empty one behind the user's
+        // back: the save is refused and says so.
+        QCOMPARE(p.platform.questions.size(), 1);
+        QCOMPARE(p.platform.questions.constFirst().icon, Question::Icon::Error);
+        QVERIFY(p.platform.questions.constFirst().text.contains(
+            QDir::toNativeSeparators(p.configPath())));
+    } else {
+        // A file this user may neither read nor write is not theirs: they get their own.
+        QVERIFY(p.platform.questions.isEmpty());
+        const QString own = p.platform.userFolder + u8("/zwervel.cfg");
+        QCOMPARE(parseConfig(decodeConfig(readFile(own))).places, QStringList{u8("Zeist")});
+    }
     QVERIFY(
         QFile::setPermissions(p.configPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QCOMPARE(readFile(p.configPath()), old);
-    QVERIFY(leftovers(p.dir.path()).isEmpty());
 #else
     QSKIP("needs Unix file permissions");
 #endif

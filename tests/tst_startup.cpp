@@ -1,6 +1,7 @@
 // The life of the window: what the user finds when it opens, the two fields over their lists,
 // and the file written when it closes.
 #include "support/FormFixture.h"
+#include "support/TestHelpers.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -30,6 +31,8 @@ private slots:
     void onlyFirstActivationSelects();
     void configFileBesideProgram_data();
     void configFileBesideProgram();
+    void whereTheSettingsLive_data();
+    void whereTheSettingsLive();
     void toWholeTwips_data();
     void toWholeTwips();
     void startSizes();
@@ -131,6 +134,69 @@ void TestStartup::configFileBesideProgram()
     frmZwervel window(platform);
     QCOMPARE(window.CfgBestand, QDir::toNativeSeparators(dir.path()) + QDir::separator() + cfg);
     QCOMPARE(window.Route.Text(), u8("Zeist"));
+}
+
+void TestStartup::whereTheSettingsLive_data()
+{
+    // What lies beside the program, whether this user may write there, and where the window
+    // then reads and writes its settings.
+    QTest::addColumn<bool>("fileBeside");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("ownFileBefore");
+    QTest::addColumn<QString>("shownRoute");
+    QTest::addColumn<bool>("writesOwn");
+    QTest::newRow("a copy in a folder of its own")
+        << true << true << true << false << u8("Beside") << false;
+    QTest::newRow("first start in a folder of its own")
+        << false << false << true << false << QString() << false;
+    QTest::newRow("writable file in a closed folder")
+        << true << true << false << false << u8("Beside") << false;
+    QTest::newRow("installed, first start")
+        << false << false << false << false << QString() << true;
+    QTest::newRow("installed with the administrator's file")
+        << true << false << false << false << u8("Beside") << true;
+    QTest::newRow("installed, the user's own file since")
+        << true << false << false << true << u8("Own") << true;
+}
+
+void TestStartup::whereTheSettingsLive()
+{
+    QFETCH(bool, fileBeside);
+    QFETCH(bool, fileWritable);
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, ownFileBefore);
+    QFETCH(QString, shownRoute);
+    QFETCH(bool, writesOwn);
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    platform.path = dir.filePath(u8("zwervel"));
+    platform.userFolder = dir.filePath(u8("home/.config/zwervel"));
+    const QString beside = dir.filePath(u8("zwervel.cfg"));
+    const QString own = platform.userFolder + u8("/zwervel.cfg");
+    if (fileBeside)
+        QVERIFY(writeFile(beside, "route=Beside\r\n"));
+    if (ownFileBefore) {
+        QVERIFY(QDir().mkpath(platform.userFolder));
+        QVERIFY(writeFile(own, "route=Own\r\n"));
+    }
+    if (!fileWritable)
+        platform.closed << beside;
+    if (!folderWritable)
+        platform.closed << dir.path();
+    {
+        frmZwervel window(platform);
+        QCOMPARE(window.Route.Text(), shownRoute);
+        QCOMPARE(window.CfgBestand, QDir::toNativeSeparators(writesOwn ? own : beside));
+        window.Route.setText(u8("Saved"));
+        window.close();
+    }
+    QVERIFY(platform.questions.isEmpty());
+    QCOMPARE(readFile(writesOwn ? own : beside),
+             QByteArray("route=Saved\r\nplaats=\r\nroutes=\r\n"));
+    // The file the user may only read stays as the administrator left it.
+    if (writesOwn && fileBeside)
+        QCOMPARE(readFile(beside), QByteArray("route=Beside\r\n"));
 }
 
 void TestStartup::toWholeTwips_data()

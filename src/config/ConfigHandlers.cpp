@@ -4,19 +4,24 @@
 #include "route/RouteRules.h"
 #include "window/frmZwervel.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace zwervel {
 
 void frmZwervel::CfgOpenen()
 {
-    if (!Fso->fileExists(CfgBestand))
+    if (!Fso->fileExists(m_settingsSource))
         return; // no file yet: it is made when the window closes
     // From here on a failure is passed over: the window opens with whatever could be read.
     ConfigContent content;
     try {
-        const QByteArray bytes = readConfigBytes(CfgBestand);
+        const QByteArray bytes = readConfigBytes(m_settingsSource);
         content = parseConfig(decodeConfig(bytes));
-        // A file that holds something, but nothing the window knows, is kept as it is.
-        m_configUnreadable = !bytes.isEmpty() && !content.anyKey;
+        // A file that holds something, but nothing the window knows or can read, is kept as
+        // it is before the save replaces it.
+        const bool holdsSomething = !bytes.isEmpty() || QFileInfo(m_settingsSource).size() > 0;
+        m_configUnreadable = holdsSomething && !content.anyKey && m_settingsSource == CfgBestand;
     } catch (...) {
     }
     // Every "route=" line replaces the box's text in turn, so the last one the box takes is what
@@ -56,6 +61,9 @@ void frmZwervel::CfgOpenen()
 void frmZwervel::CfgOpslaan()
 {
     // A failed save is not passed over: the window's failure report names the path and why.
+    // The user's own folder is made when first needed.
+    if (m_ownSettings)
+        QDir().mkpath(QFileInfo(CfgBestand).absolutePath());
     if (m_configUnreadable) {
         keepConfigCopy(CfgBestand);
         m_configUnreadable = false;

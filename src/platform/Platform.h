@@ -32,7 +32,11 @@ public:
     // Shift/Ctrl/Alt held at this very moment, as the bit set above.
     virtual int modifiersHeld() = 0;
     virtual bool fileExists(const QString& path) = 0;
+    // Whether this user may write the file, or make files in the folder, at `path`.
+    virtual bool canWrite(const QString& path) = 0;
     virtual QString executablePath() = 0;
+    // The user's own folder for the program's settings; it need not exist yet.
+    virtual QString userSettingsFolder() = 0;
     // Ends the program at once, without the shut-down save (after an unexpected failure).
     virtual void terminate(int code) = 0;
 };

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace zwervel {
@@ -73,6 +74,16 @@ int QtPlatform::modifiersHeld()
 bool QtPlatform::fileExists(const QString& path)
 {
     return QFileInfo::exists(path);
+}
+
+bool QtPlatform::canWrite(const QString& path)
+{
+    return QFileInfo(path).isWritable();
+}
+
+QString QtPlatform::userSettingsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 
 QString QtPlatform::executablePath()

@@ -17,7 +17,9 @@ public:
     void openAddress(const QString& address) override;
     int modifiersHeld() override;
     bool fileExists(const QString& path) override;
+    bool canWrite(const QString& path) override;
     QString executablePath() override;
+    QString userSettingsFolder() override;
     void terminate(int code) override;
 
 private:

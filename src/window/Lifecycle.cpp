@@ -24,15 +24,37 @@ void frmZwervel::VakSelecteren(TextField& Vak)
     }
 }
 
+void frmZwervel::chooseSettingsFile()
+{
+    // The file beside the program, as a copy in a folder of its own has always kept it, where
+    // this user may write it (or make it). An installed copy's folder is closed to its users:
+    // then each user has a file of their own, and a file beside the program that they may only
+    // read (an administrator's list of places) is where their first start begins.
+    const QFileInfo program(m_platform.executablePath());
+    const QString name = program.completeBaseName() + QStringLiteral(".cfg");
+    const QString besideProgram =
+        QDir::toNativeSeparators(program.absolutePath()) + QDir::separator() + name;
+    const bool besideExists = m_platform.fileExists(besideProgram);
+    if (besideExists ? m_platform.canWrite(besideProgram)
+                     : m_platform.canWrite(program.absolutePath())) {
+        CfgBestand = besideProgram;
+        m_settingsSource = CfgBestand;
+        return;
+    }
+    m_ownSettings = true;
+    CfgBestand =
+        QDir::toNativeSeparators(m_platform.userSettingsFolder()) + QDir::separator() + name;
+    m_settingsSource =
+        m_platform.fileExists(CfgBestand) || !besideExists ? CfgBestand : besideProgram;
+}
+
 void frmZwervel::Form_Load()
 {
     Fso = &m_platform;
     StartHoogte = toWholeTwips(Height());
     MinBreedte = toWholeTwips(Width());
     StartBreedte = toWholeTwips(Width());
-    const QFileInfo program(m_platform.executablePath());
-    CfgBestand = QDir::toNativeSeparators(program.absolutePath()) + QDir::separator() +
-                 program.completeBaseName() + QStringLiteral(".cfg");
+    chooseSettingsFile();
     VoorbeeldTekst = exampleText();
     InfoTekst = generalHelpText(VoorbeeldTekst);
     Info.setCaption(InfoTekst);

@@ -177,6 +177,11 @@ private:
     Qt::MouseButton m_doubleClickButton = Qt::NoButton;
     bool m_aborted = false;
     bool m_unloaded = false;
+    // Where the settings are written (CfgBestand) and read from: the file beside the program,
+    // or the user's own (see chooseSettingsFile).
+    void chooseSettingsFile();
+    QString m_settingsSource;
+    bool m_ownSettings = false;
     // What the configuration file held that the window could not take: written back unchanged.
     ConfigContent m_keptAside;
     // Set when the file held something, but none of the three keys: kept as a copy before the

@@ -8,6 +8,7 @@ namespace zwervel {
 FormFixture::FormFixture(const QByteArray* cfg)
 {
     platform.path = dir.filePath(QStringLiteral("zwervel"));
+    platform.userFolder = dir.filePath(QStringLiteral("user/zwervel"));
     if (cfg) {
         QFile file(configPath());
         if (file.open(QIODevice::WriteOnly))

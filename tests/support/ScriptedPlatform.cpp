@@ -23,4 +23,9 @@ bool ScriptedPlatform::fileExists(const QString& path)
     return QFileInfo::exists(path);
 }
 
+bool ScriptedPlatform::canWrite(const QString& path)
+{
+    return QFileInfo(path).isWritable() && !closed.contains(path);
+}
+
 } // namespace zwervel

@@ -18,6 +18,10 @@ public:
     int modifiers = 0;
     // The program's own path; the configuration file lies beside it.
     QString path;
+    // The user's own settings folder, and paths that act as closed to this user (root may
+    // write everywhere).
+    QString userFolder;
+    QStringList closed;
 
     int beeps = 0;
     QList<Question> questions;
@@ -29,7 +33,9 @@ public:
     void openAddress(const QString& address) override { addresses << address; }
     int modifiersHeld() override { return modifiers; }
     bool fileExists(const QString& path) override;
+    bool canWrite(const QString& path) override;
     QString executablePath() override { return path; }
+    QString userSettingsFolder() override { return userFolder; }
     void terminate(int code) override { terminated << code; }
 };
 
