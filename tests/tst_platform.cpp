@@ -2,15 +2,18 @@
 // that Enter chooses. The requests to end that come from outside the window.
 #include "platform/QtPlatform.h"
 #include "platform/SignalWatcher.h"
+#include "platform/SingleInstance.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <csignal>
+#include <memory>
 
 using namespace zwervel;
 
@@ -25,6 +28,7 @@ private slots:
     void messageBox();
     void endRequests_data();
     void endRequests();
+    void oneWindowPerSettingsFile();
 };
 
 void TestPlatform::messageBox_data()
@@ -111,6 +115,26 @@ void TestPlatform::endRequests()
     QCOMPARE(std::raise(signal), 0);
     QVERIFY(requests.wait(5000));
     QCOMPARE(requests.count(), 1);
+}
+
+void TestPlatform::oneWindowPerSettingsFile()
+{
+    // The second start on a file finds the first and asks it to come to the front; a start on
+    // another file runs beside them; once the first is gone, its file is free again.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("zwervel.cfg"));
+    auto first = std::make_unique<SingleInstance>(file);
+    QVERIFY(first->isFirst());
+    QSignalSpy shown(first.get(), &SingleInstance::showRequested);
+    SingleInstance second(file);
+    QVERIFY(!second.isFirst());
+    QVERIFY(second.askFirstToShow());
+    QVERIFY(shown.wait(5000));
+    QCOMPARE(shown.count(), 1);
+    SingleInstance elsewhere(dir.filePath(QStringLiteral("other/zwervel.cfg")));
+    QVERIFY(elsewhere.isFirst());
+    first.reset();
+    QVERIFY(SingleInstance(file).isFirst());
 }
 
 QTEST_MAIN(TestPlatform)
