@@ -12,9 +12,11 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QSvgRenderer>
 #include <QTest>
 
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -158,6 +160,9 @@ private slots:
     void fonts();
     void picturesAsDrawn_data();
     void picturesAsDrawn();
+    void atScale_data();
+    void atScale();
+    void scaleInEffect();
     void tabOrder();
     void helpTexts();
     void selectsWholeBox();
@@ -437,12 +442,15 @@ void TestWindow::picturesAsDrawn_data()
 
 void TestWindow::picturesAsDrawn()
 {
-    // A button shows exactly what its drawing gives at its size, and the window's icon what
-    // it gives at every size a desktop asks for.
+    // A button shows exactly what its drawing gives at its size in device pixels, and the
+    // window's icon what it gives at every size a desktop asks for: drawn at the screen's scale,
+    // not a 16 × 16 picture enlarged.
     QFETCH(QString, button);
     QFETCH(QString, picture);
     FormFixture fx;
     frmZwervel& f = fx.f();
+    QVERIFY(fx.show());
+    const qreal scale = f.devicePixelRatioF();
     QSvgRenderer drawing(QStringLiteral(ZWERVEL_PICTURES_DIR "/") + picture +
                          QStringLiteral(".svg"));
     QVERIFY(drawing.isValid());
@@ -454,13 +462,15 @@ void TestWindow::picturesAsDrawn()
         drawing.render(&painter);
         return image;
     };
+    const auto scaled = [scale](int size) { return int(std::lround(size * scale)); };
     if (button == s("frmZwervel")) {
         for (const int size : {16, 24, 32, 48, 64}) {
             const QImage icon = f.windowIcon()
-                                    .pixmap(QSize(size, size))
+                                    .pixmap(QSize(size, size), scale)
                                     .toImage()
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            QVERIFY2(samePicture(icon, drawn(size, Qt::transparent)),
+            QCOMPARE(icon.size(), QSize(scaled(size), scaled(size)));
+            QVERIFY2(samePicture(icon, drawn(scaled(size), Qt::transparent)),
                      qPrintable(QString::number(size)));
         }
         return;
@@ -469,8 +479,50 @@ void TestWindow::picturesAsDrawn()
     QVERIFY(widget);
     const QImage shown =
         widget->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QCOMPARE(shown.size(), QSize(16, 16));
-    QVERIFY(samePicture(shown, drawn(16, f.palette().color(QPalette::Window))));
+    const QColor background = f.palette().color(QPalette::Window);
+    QCOMPARE(shown.size(), QSize(scaled(16), scaled(16)));
+    QVERIFY(samePicture(shown, drawn(scaled(16), background)));
+    if (scale > 1) {
+        // The comparison tells the two apart: the small picture enlarged is not the same.
+        const QImage enlarged = drawn(16, background).scaled(shown.size());
+        QVERIFY(!samePicture(shown, enlarged));
+    }
+}
+
+void TestWindow::atScale_data()
+{
+    QTest::addColumn<QByteArray>("scale");
+    for (const char* scale : {"1.25", "1.5", "2"})
+        QTest::newRow(scale) << QByteArray(scale);
+}
+
+void TestWindow::atScale()
+{
+    // Qt reads its scale factor once, when the application starts: the pictures and colours
+    // are checked again in a child process of this program started at each scale.
+    QFETCH(QByteArray, scale);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(s("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+    environment.remove(s("ZWERVEL_SCREENSHOT"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {s("-silent"), s("picturesAsDrawn"), s("colours"), s("scaleInEffect")});
+    QVERIFY(child.waitForFinished(120000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output);
+}
+
+void TestWindow::scaleInEffect()
+{
+    // Run by atScale at each scale: the window is drawn at the scale the process was given.
+    FormFixture fx;
+    QVERIFY(fx.show());
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    QCOMPARE(fx.f().devicePixelRatioF(), scale);
 }
 
 void TestWindow::tabOrder()
