@@ -503,7 +503,6 @@ void TestWindow::atScale()
     QFETCH(QByteArray, scale);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(s("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
-    environment.remove(s("ZWERVEL_SCREENSHOT"));
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
