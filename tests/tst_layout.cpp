@@ -3,6 +3,8 @@
 #include "support/FormFixture.h"
 
 #include <QDir>
+#include <QImage>
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
@@ -106,12 +108,17 @@ void resizeTo(frmZwervel& f, const QByteArray& source, int widthTwips, int heigh
     QCoreApplication::processEvents();
 }
 
+// A picture of the window, named "<name>.png", or "<name>@<scale>x.png" when the window is drawn
+// at another scale than 1.
 void saveScreenshot(QWidget& window, const char* name)
 {
     const QString dir = qEnvironmentVariable("ZWERVEL_SCREENSHOT_DIR");
     if (dir.isEmpty())
         return;
-    QVERIFY(window.grab().save(QDir(dir).filePath(QString::fromLatin1(name))));
+    QString file = QString::fromLatin1(name);
+    if (window.devicePixelRatioF() != 1.0)
+        file += QStringLiteral("@%1x").arg(window.devicePixelRatioF());
+    QVERIFY(window.grab().save(QDir(dir).filePath(file + QStringLiteral(".png"))));
 }
 
 } // namespace
@@ -130,6 +137,9 @@ private slots:
     void maximiseReturnsToNormal();
     void withoutResizeEvent();
     void screenshots();
+    void devicePixels();
+    void atScale_data();
+    void atScale();
 };
 
 void TestLayout::afterStartUp()
@@ -267,10 +277,68 @@ void TestLayout::screenshots()
     frmZwervel& f = fx.f();
     f.Route.setText(QStringLiteral("Nieuwegein\r\nUtrecht\r\nAmersfoort"));
     f.knopOngedaan.setVisible(true);
-    saveScreenshot(f, "zwervel-start.png");
+    saveScreenshot(f, "zwervel-start");
     resizeTo(f, "platform", StartWidthTwips + 600, StartHeightTwips);
     compareWindow(f, 600);
-    saveScreenshot(f, "zwervel-wide.png");
+    saveScreenshot(f, "zwervel-wide");
+}
+
+void TestLayout::devicePixels()
+{
+    // The window as drawn at the scale the process runs at (see atScale): its picture is the
+    // designed size times the scale, and the edges of the information label's and the footer's
+    // strips lie where the design puts them, times the scale.
+    FormFixture fx;
+    QVERIFY(fx.show());
+    frmZwervel& f = fx.f();
+    const double scale = f.devicePixelRatioF();
+    const QImage image = f.grab().toImage();
+    QCOMPARE(image.size(), QSize(px(StartWidthTwips), px(StartHeightTwips)) * scale);
+
+    const QColor mint(0xF4, 0xFF, 0xF7), strip(0xC6, 0xD9, 0xF1);
+    const int x = int(px(3000) * scale);
+    const auto edge = [&](int twips, const QColor& above, const QColor& below) {
+        const double y = px(twips) * scale;
+        const QByteArray where = "edge at " + QByteArray::number(twips) + " twips";
+        QVERIFY2(image.pixelColor(x, int(std::floor(y)) - 1) == above, where + " above");
+        QVERIFY2(image.pixelColor(x, int(std::ceil(y)) + 1) == below, where + " below");
+    };
+    edge(1095, strip, mint); // the bottom of Info
+    edge(6400, mint, strip); // the top of LabelVoettekst
+    // Info reaches past the window's right edge.
+    QCOMPARE(image.pixelColor(image.width() - 1, 2), strip);
+}
+
+void TestLayout::atScale_data()
+{
+    QTest::addColumn<QByteArray>("scale");
+    for (const char* scale : {"1", "1.25", "1.5", "2"})
+        QTest::newRow(scale) << QByteArray(scale);
+}
+
+void TestLayout::atScale()
+{
+    // Qt reads its scale factor once, when the application starts: the layout is checked again
+    // in a child process of this program started at each scale. Twips map to logical pixels,
+    // so every twips and pixel figure is the same at every scale.
+    QFETCH(QByteArray, scale);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    const QStringList functions{QStringLiteral("-silent"),
+                                QStringLiteral("afterStartUp"),
+                                QStringLiteral("windowLimits"),
+                                QStringLiteral("sizeChanges"),
+                                QStringLiteral("minimiseAndRestore"),
+                                QStringLiteral("screenshots"),
+                                QStringLiteral("devicePixels")};
+    child.start(QCoreApplication::applicationFilePath(), functions);
+    QVERIFY(child.waitForFinished(120000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output);
+    QVERIFY2(output.contains("Totals: "), output);
 }
 
 QTEST_MAIN(TestLayout)

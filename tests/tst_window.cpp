@@ -6,13 +6,17 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QSvgRenderer>
 #include <QTest>
 
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -76,6 +80,69 @@ bool samePicture(const QImage& a, const QImage& b)
     return true;
 }
 
+// A desktop colour scheme by name: "desktop" leaves the application's own palette alone.
+QPalette colourScheme(const QString& name)
+{
+    QPalette scheme = QApplication::palette();
+    const auto set = [&scheme](QColor window, QColor base, QColor text, QColor button) {
+        scheme.setColor(QPalette::Window, window);
+        scheme.setColor(QPalette::WindowText, text);
+        scheme.setColor(QPalette::Base, base);
+        scheme.setColor(QPalette::AlternateBase, window);
+        scheme.setColor(QPalette::Text, text);
+        scheme.setColor(QPalette::Button, button);
+        scheme.setColor(QPalette::ButtonText, text);
+        scheme.setColor(QPalette::ToolTipBase, window);
+        scheme.setColor(QPalette::ToolTipText, text);
+        scheme.setColor(QPalette::Light, button.lighter(150));
+        scheme.setColor(QPalette::Midlight, button.lighter(120));
+        scheme.setColor(QPalette::Mid, button.darker(120));
+        scheme.setColor(QPalette::Dark, button.darker(150));
+        scheme.setColor(QPalette::Shadow, Qt::black);
+        scheme.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+        scheme.setColor(QPalette::HighlightedText, Qt::black);
+    };
+    if (name == s("dark"))
+        set(QColor(0x35, 0x35, 0x35), QColor(0x1E, 0x1E, 0x1E), QColor(0xEE, 0xEE, 0xEE),
+            QColor(0x45, 0x45, 0x45));
+    else if (name == s("high contrast"))
+        set(Qt::black, Qt::black, Qt::yellow, QColor(0x00, 0x00, 0x80));
+    return scheme;
+}
+
+// The application's palette for as long as the guard lives; the one before comes back after.
+class SchemeGuard {
+public:
+    explicit SchemeGuard(const QPalette& scheme) { QApplication::setPalette(scheme); }
+    ~SchemeGuard() { QApplication::setPalette(m_before); }
+    SchemeGuard(const SchemeGuard&) = delete;
+    SchemeGuard& operator=(const SchemeGuard&) = delete;
+
+private:
+    QPalette m_before = QApplication::palette();
+};
+
+// How many pixels of a picture lie within `tolerance` of a colour in each channel.
+int pixelsNear(const QImage& image, const QColor& colour, int tolerance)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            count += std::abs(p.red() - colour.red()) <= tolerance &&
+                     std::abs(p.green() - colour.green()) <= tolerance &&
+                     std::abs(p.blue() - colour.blue()) <= tolerance;
+        }
+    }
+    return count;
+}
+
+// The window as it is drawn, cut to one rectangle of it (in the window's logical pixels).
+QImage drawn(QWidget& window, const QRect& area)
+{
+    return window.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Kind)
@@ -88,10 +155,14 @@ private slots:
     void controls();
     void nineteenControls();
     void captions();
+    void colours_data();
     void colours();
     void fonts();
     void picturesAsDrawn_data();
     void picturesAsDrawn();
+    void atScale_data();
+    void atScale();
+    void scaleInEffect();
     void tabOrder();
     void helpTexts();
     void selectsWholeBox();
@@ -112,6 +183,7 @@ private slots:
     void infoRightClick();
     void startPage();
     void failureInHandler();
+    void screenshot_data();
     void screenshot();
 };
 
@@ -230,33 +302,105 @@ void TestWindow::captions()
     QVERIFY(f.tRoutes.Text().isEmpty());
 }
 
+void TestWindow::colours_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("desktop") << s("desktop");
+    QTest::newRow("dark") << s("dark");
+    QTest::newRow("high contrast") << s("high contrast");
+}
+
 void TestWindow::colours()
 {
+    // The design's colours, whatever scheme the desktop hands the application: every text and
+    // background a control uses is its own, none is inherited.
+    QFETCH(QString, scheme);
+    const SchemeGuard guard(colourScheme(scheme));
     FormFixture fx;
     frmZwervel& f = fx.f();
     const QColor mint(0xF4, 0xFF, 0xF7), list(0xE6, 0xFF, 0xEC), strip(0xC6, 0xD9, 0xF1);
+    const QColor white(Qt::white), black(Qt::black), green(0x00, 0x80, 0x00);
     QVERIFY(f.autoFillBackground());
-    QCOMPARE(f.palette().color(QPalette::Window), mint);
     QVERIFY(fx.show());
-    for (ComboBox* l : {&f.Plaats, &f.Routes}) {
-        QCOMPARE(l->palette().color(QPalette::Base), list);
-        QCOMPARE(l->palette().color(QPalette::Button), list);
-        // The open list too, which the platform would draw in its menu colours.
-        l->AddItem(s("Utrecht"));
-        l->OpenList();
-        QTRY_VERIFY(l->view()->isVisible());
-        QCOMPARE(l->view()->palette().color(QPalette::Base), list);
-        QCOMPARE(l->view()->palette().color(QPalette::Window), list);
-        l->hidePopup();
+
+    using P = QPalette;
+    const QList<std::tuple<QWidget*, P::ColorRole, QColor>> roles{
+        {&f, P::Window, mint},
+        {&f.Info, P::Window, strip},
+        {&f.Info, P::WindowText, green},
+        {&f.LabelVoettekst, P::Window, strip},
+        {&f.LabelRoute, P::WindowText, black},
+        {&f.LabelPlaatsen, P::WindowText, black},
+        {&f.LabelRoutes, P::WindowText, black},
+        {&f.Route, P::Base, white},
+        {&f.Route, P::Text, black},
+        {&f.tPlaats, P::Base, white},
+        {&f.tPlaats, P::Text, black},
+        {&f.tRoutes, P::Base, white},
+        {&f.tRoutes, P::Text, black},
+        {&f.Plaats, P::Base, list},
+        {&f.Plaats, P::Button, list},
+        {&f.Plaats, P::Text, black},
+        {&f.Plaats, P::ButtonText, black},
+        {&f.Routes, P::Base, list},
+        {&f.Routes, P::Button, list},
+        {&f.Routes, P::Text, black},
+        {&f.Routes, P::ButtonText, black},
+        {&f.knopGoogleMaps, P::Button, strip},
+        {&f.knopGoogleMaps, P::ButtonText, black},
+    };
+    for (const auto& [w, role, colour] : roles) {
+        for (const P::ColorGroup group : {P::Active, P::Inactive}) {
+            const QByteArray what = w->objectName().toLatin1() + " role " +
+                                    QByteArray::number(role) + " group " +
+                                    QByteArray::number(group);
+            QVERIFY2(w->palette().color(group, role) == colour, what);
+        }
     }
-    QCOMPARE(f.knopGoogleMaps.palette().color(QPalette::Button), strip);
-    for (Label* l : {&f.Info, &f.LabelVoettekst}) {
+    for (Label* l : {&f.Info, &f.LabelVoettekst})
         QVERIFY(l->autoFillBackground());
-        QCOMPARE(l->palette().color(QPalette::Window), strip);
-    }
-    QCOMPARE(f.Info.palette().color(QPalette::WindowText), QColor(0x00, 0x80, 0x00));
+    // The captions lie on the window's mint.
     for (Label* l : {&f.LabelRoutes, &f.LabelPlaatsen, &f.LabelRoute})
         QVERIFY(!l->autoFillBackground());
+
+    // And so they are drawn: dark captions and texts, the green help text, white boxes.
+    f.Route.setText(s("Nieuwegein"));
+    f.tPlaats.setText(s("Utrecht"));
+    f.tRoutes.setText(s("Nieuwegein/Utrecht"));
+    const auto darkPixels = [&f](QWidget& w) {
+        return pixelsNear(drawn(f, w.geometry()), Qt::black, 0x40);
+    };
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{&f.LabelRoute, &f.LabelPlaatsen, &f.LabelRoutes,
+                                         &f.knopGoogleMaps, &f.Route, &f.tPlaats, &f.tRoutes})
+        QVERIFY2(darkPixels(*w) >= 10, qPrintable(w->objectName()));
+    QVERIFY(pixelsNear(drawn(f, f.Info.geometry()), green, 0x30) >= 10);
+    const QRect routeInside = f.Route.viewport()->geometry().translated(f.Route.pos());
+    QCOMPARE(drawn(f, routeInside).pixelColor(routeInside.width() / 2, routeInside.height() / 2),
+             white);
+    for (TextBox* field : {&f.tPlaats, &f.tRoutes}) {
+        const QRect end(field->geometry().right() - 8, field->geometry().center().y(), 1, 1);
+        QCOMPARE(drawn(f, end).pixelColor(0, 0), white);
+    }
+    QCOMPARE(drawn(f, QRect(f.Info.geometry().center(), QSize(1, 1))).pixelColor(0, 0), strip);
+
+    for (ComboBox* l : {&f.Plaats, &f.Routes}) {
+        // The open list too, which the platform would draw in its menu colours.
+        l->AddItems({s("Utrecht"), s("Zeist")});
+        l->OpenList();
+        QTRY_VERIFY(l->view()->isVisible());
+        for (QWidget* part : {static_cast<QWidget*>(l->view()), l->view()->parentWidget()}) {
+            QCOMPARE(part->palette().color(P::Base), list);
+            QCOMPARE(part->palette().color(P::Window), list);
+            QCOMPARE(part->palette().color(P::Text), black);
+        }
+        const QImage open = l->view()->viewport()->grab().toImage();
+        // The row the pointer rests on is the desktop's; the other shows the list's colours.
+        QCOMPARE(open.pixelColor(open.width() - 2, open.height() - 2), list);
+        QVERIFY(pixelsNear(open.copy(0, open.height() / 2, open.width(), open.height() / 2),
+                           Qt::black, 0x40) >= 10);
+        l->hidePopup();
+    }
 }
 
 void TestWindow::fonts()
@@ -298,12 +442,15 @@ void TestWindow::picturesAsDrawn_data()
 
 void TestWindow::picturesAsDrawn()
 {
-    // A button shows exactly what its drawing gives at its size, and the window's icon what
-    // it gives at every size a desktop asks for.
+    // A button shows exactly what its drawing gives at its size in device pixels, and the
+    // window's icon what it gives at every size a desktop asks for: drawn at the screen's scale,
+    // not a 16 × 16 picture enlarged.
     QFETCH(QString, button);
     QFETCH(QString, picture);
     FormFixture fx;
     frmZwervel& f = fx.f();
+    QVERIFY(fx.show());
+    const qreal scale = f.devicePixelRatioF();
     QSvgRenderer drawing(QStringLiteral(ZWERVEL_PICTURES_DIR "/") + picture +
                          QStringLiteral(".svg"));
     QVERIFY(drawing.isValid());
@@ -315,13 +462,15 @@ void TestWindow::picturesAsDrawn()
         drawing.render(&painter);
         return image;
     };
+    const auto scaled = [scale](int size) { return int(std::lround(size * scale)); };
     if (button == s("frmZwervel")) {
         for (const int size : {16, 24, 32, 48, 64}) {
             const QImage icon = f.windowIcon()
-                                    .pixmap(QSize(size, size))
+                                    .pixmap(QSize(size, size), scale)
                                     .toImage()
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            QVERIFY2(samePicture(icon, drawn(size, Qt::transparent)),
+            QCOMPARE(icon.size(), QSize(scaled(size), scaled(size)));
+            QVERIFY2(samePicture(icon, drawn(scaled(size), Qt::transparent)),
                      qPrintable(QString::number(size)));
         }
         return;
@@ -330,8 +479,49 @@ void TestWindow::picturesAsDrawn()
     QVERIFY(widget);
     const QImage shown =
         widget->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QCOMPARE(shown.size(), QSize(16, 16));
-    QVERIFY(samePicture(shown, drawn(16, f.palette().color(QPalette::Window))));
+    const QColor background = f.palette().color(QPalette::Window);
+    QCOMPARE(shown.size(), QSize(scaled(16), scaled(16)));
+    QVERIFY(samePicture(shown, drawn(scaled(16), background)));
+    if (scale > 1) {
+        // The comparison tells the two apart: the small picture enlarged is not the same.
+        const QImage enlarged = drawn(16, background).scaled(shown.size());
+        QVERIFY(!samePicture(shown, enlarged));
+    }
+}
+
+void TestWindow::atScale_data()
+{
+    QTest::addColumn<QByteArray>("scale");
+    for (const char* scale : {"1.25", "1.5", "2"})
+        QTest::newRow(scale) << QByteArray(scale);
+}
+
+void TestWindow::atScale()
+{
+    // Qt reads its scale factor once, when the application starts: the pictures and colours
+    // are checked again in a child process of this program started at each scale.
+    QFETCH(QByteArray, scale);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(s("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {s("-silent"), s("picturesAsDrawn"), s("colours"), s("scaleInEffect")});
+    QVERIFY(child.waitForFinished(120000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output);
+}
+
+void TestWindow::scaleInEffect()
+{
+    // Run by atScale at each scale: the window is drawn at the scale the process was given.
+    FormFixture fx;
+    QVERIFY(fx.show());
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    QCOMPARE(fx.f().devicePixelRatioF(), scale);
 }
 
 void TestWindow::tabOrder()
@@ -691,15 +881,35 @@ void TestWindow::failureInHandler()
     QCOMPARE(readFile(fx.configPath()), original);
 }
 
+void TestWindow::screenshot_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("desktop") << s("desktop");
+    QTest::newRow("dark") << s("dark");
+}
+
 void TestWindow::screenshot()
 {
-    const QString path = qEnvironmentVariable("ZWERVEL_SCREENSHOT");
+    // ZWERVEL_SCREENSHOT names the picture under the desktop's own scheme; the one under a dark
+    // scheme goes beside it, "-dark" added to its name.
+    QFETCH(QString, scheme);
+    QString path = qEnvironmentVariable("ZWERVEL_SCREENSHOT");
     if (path.isEmpty())
         QSKIP("ZWERVEL_SCREENSHOT names no file for the picture");
+    if (scheme != s("desktop")) {
+        const QFileInfo file(path);
+        path = file.dir().filePath(file.completeBaseName() + s("-") + scheme + s(".png"));
+    }
+    const SchemeGuard guard(colourScheme(scheme));
     FormFixture fx;
     QVERIFY(fx.show());
-    const QPixmap image = fx.f().grab();
-    QCOMPARE(image.size() / image.devicePixelRatio(), fx.f().size());
+    frmZwervel& f = fx.f();
+    f.Route.setText(s("Nieuwegein\r\nUtrecht\r\nAmersfoort"));
+    f.tPlaats.setText(s("Utrecht"));
+    f.tRoutes.setText(s("Nieuwegein/Utrecht/Amersfoort"));
+    f.knopOngedaan.setVisible(true);
+    const QPixmap image = f.grab();
+    QCOMPARE(image.size() / image.devicePixelRatio(), f.size());
     QVERIFY(image.save(path, "PNG"));
 }
 

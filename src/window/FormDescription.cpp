@@ -14,6 +14,8 @@ const QColor Background(0xF4, 0xFF, 0xF7); // pale mint
 const QColor ListBackground(0xE6, 0xFF, 0xEC);
 const QColor Strip(0xC6, 0xD9, 0xF1); // the information label, footer and push button
 const QColor InfoTextColour(0x00, 0x80, 0x00);
+const QColor Black(0x00, 0x00, 0x00);
+const QColor White(0xFF, 0xFF, 0xFF); // the text boxes, as on the desktop the form comes from
 
 // The window's designed client area.
 constexpr int DesignWidth = 6195;
@@ -35,13 +37,33 @@ void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour)
     widget.setPalette(palette);
 }
 
+// A control's text colour is its own, in every role a style may draw text with: a dark desktop
+// scheme would otherwise hand light text to the design's pale backgrounds.
+void setTextColours(QWidget& widget, const QColor& text)
+{
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        setColour(widget, role, text);
+}
+
+void setTextBoxColours(QWidget& box)
+{
+    setColour(box, QPalette::Base, White);
+    setTextColours(box, Black);
+}
+
 void setListColours(ComboBox& list)
 {
     setColour(list, QPalette::Button, ListBackground);
     setColour(list, QPalette::Base, ListBackground);
+    setTextColours(list, Black);
     // The open list is a window of its own, which would take the desktop's menu colours.
-    setColour(*list.view(), QPalette::Base, ListBackground);
-    setColour(*list.view(), QPalette::Window, ListBackground);
+    QWidget* popup = list.view()->parentWidget();
+    for (QWidget* part : {popup, static_cast<QWidget*>(list.view())}) {
+        setColour(*part, QPalette::Base, ListBackground);
+        setColour(*part, QPalette::Window, ListBackground);
+        setTextColours(*part, Black);
+    }
 }
 
 QIcon picture(const char* name)
@@ -76,10 +98,12 @@ void frmZwervel::buildForm()
     name(tRoutes, "tRoutes");
     tRoutes.place(2640, 6000, 1815, 380);
     tRoutes.setCursor(Qt::ArrowCursor);
+    setTextBoxColours(tRoutes);
 
     name(tPlaats, "tPlaats");
     tPlaats.place(2640, 5400, 1815, 380);
     tPlaats.setCursor(Qt::ArrowCursor);
+    setTextBoxColours(tPlaats);
 
     name(Routes, "Routes");
     Routes.place(240, 6000, 5775, 360);
@@ -90,10 +114,12 @@ void frmZwervel::buildForm()
     knopGoogleMaps.setText(QStringLiteral("Zwervel tonen"));
     knopGoogleMaps.place(240, 6480, 5775, 375);
     setColour(knopGoogleMaps, QPalette::Button, Strip);
+    setTextColours(knopGoogleMaps, Black);
     knopGoogleMaps.setCursor(Qt::PointingHandCursor);
 
     name(Route, "Route");
     Route.place(240, 1440, 5775, 3615);
+    setTextBoxColours(Route);
 
     name(Plaats, "Plaats");
     Plaats.place(240, 5400, 5775, 360);
@@ -124,7 +150,7 @@ void frmZwervel::buildForm()
     Info.place(0, 0, 6255, 1095);
     Info.setAutoFillBackground(true);
     setColour(Info, QPalette::Window, Strip);
-    setColour(Info, QPalette::WindowText, InfoTextColour);
+    setTextColours(Info, InfoTextColour);
     Info.setFont(arial(8.25));
     Info.setCursor(Qt::PointingHandCursor);
 
@@ -137,6 +163,7 @@ void frmZwervel::buildForm()
         l.setCaption(QString::fromUtf8(text));
         l.place(240, top, width, 255);
         l.setCursor(Qt::PointingHandCursor);
+        setTextColours(l, Black);
     };
     caption(LabelRoutes, "LabelRoutes", " Lijst met Routes", 5760, 5775);
     caption(LabelPlaatsen, "LabelPlaatsen", " Lijst met Plaatsen", 5160, 5775);
