@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev qt6-svg-dev libgl-dev
-          fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
+          fonts-liberation2 xvfb xauth openbox xdotool x11-utils weston qt6-wayland)
 
 install_missing() {
     local missing=()
