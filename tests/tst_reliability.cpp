@@ -286,7 +286,7 @@ void TestReliability::fiftyMegabytesOnOneLine_data()
                               "Amersfoort\x0F\r\n";
     const QByteArray routes = "routes=Ede/Zeist\x0F\r\n";
     QTest::newRow("without a key") << ValidStart << QByteArray("z") << QByteArray() << false;
-    // A text the window could not lay out in minutes is refused; the rest comes in.
+    // A text the window would take too long to lay out is kept aside; the rest comes in.
     QTest::newRow("a place of 50 MB")
         << QByteArray("route=Utrecht/Zeist\r\nplaats=Ede\x0F") << QByteArray("z")
         << "\x0F"
