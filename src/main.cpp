@@ -16,6 +16,10 @@
 
 namespace {
 
+// The reverse-DNS name of the desktop entry, the icon and the AppStream metadata; Wayland
+// compositors match the window to its entry and icon by it.
+constexpr char ApplicationId[] = "nl.zwervel.Zwervel";
+
 // QCommandLineParser's own words (the usage line, its headings and its errors) in Dutch, like
 // the rest of the program; every other text passes through untouched.
 class DutchCommandLineWords : public QTranslator {
@@ -110,6 +114,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ZWERVEL_VERSION));
     answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
     refuseUnknownArguments(app);
     zwervel::QtPlatform platform;
     zwervel::frmZwervel window(platform);

@@ -6,10 +6,13 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev qt6-svg-dev libgl-dev
           fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
+# The tests also validate the desktop entry and the AppStream metadata.
+test_packages=(desktop-file-utils appstream)
 
+# Installs those of the given packages that are missing.
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -58,7 +61,7 @@ build() {
 
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${packages[@]}"
     build dev
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: Zwervel is a desktop program and needs one." >&2
@@ -69,7 +72,7 @@ run)
     exec build/dev/zwervel
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
     check_format
     build dev
     ctest --preset dev
