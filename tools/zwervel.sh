@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then starts Zwervel (`run`) or checks the formatting and
-# runs every test (`test`). Works on a fresh Debian 12 machine, as root or through sudo.
+# Installs what is missing, builds, and then starts Zwervel (`run`), checks the formatting and
+# runs every test (`test`), or makes the Debian package (`package`). Works on a fresh Debian 12
+# machine, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev qt6-svg-dev libgl-dev
           fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
-# The tests also validate the desktop entry and the AppStream metadata.
-test_packages=(desktop-file-utils appstream)
+# The tests also validate the desktop entry and the AppStream metadata, and build, unpack and
+# start the Debian package.
+test_packages=(desktop-file-utils appstream dpkg-dev file)
+# CPack's Debian generator asks dpkg-shlibdeps (dpkg-dev), which asks file; lintian checks the
+# result.
+package_packages=(dpkg-dev file lintian)
 
 # Installs those of the given packages that are missing.
 install_missing() {
@@ -80,8 +85,22 @@ test)
     build asan
     ctest --preset asan
     ;;
+package)
+    install_missing "${packages[@]}" "${package_packages[@]}"
+    # Only the program: the release preset's benchmarks have no place in the package.
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target zwervel
+    rm -f build/release/zwervel_*.deb
+    (cd build/release && cpack -G DEB)
+    deb=$(ls build/release/zwervel_*.deb)
+    # Errors fail the command; warnings are shown.
+    lintian "$deb"
+    echo "lintian: no errors"
+    echo "Package: $deb"
+    echo "Install it with: sudo apt install ./$deb"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
