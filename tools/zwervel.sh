@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then starts Zwervel (`run`) or checks the formatting and
-# runs every test (`test`). Works on a fresh Debian 12 machine, as root or through sudo.
+# Installs what is missing, builds, and then starts Zwervel (`run`), checks the formatting and
+# runs every test (`test`), or makes the Debian package (`package`). Works on a fresh Debian 12
+# machine, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ ccache clang-format qt6-base-dev qt6-svg-dev libgl-dev
-          fonts-liberation2 xvfb xauth openbox xdotool x11-utils weston qt6-wayland)
+          fonts-liberation2 xvfb xauth openbox xdotool x11-utils)
+# The tests also validate the desktop entry and the AppStream metadata, build, unpack and start
+# the Debian package, and start the program under a headless Wayland compositor.
+test_packages=(desktop-file-utils appstream dpkg-dev file weston qt6-wayland)
+# CPack's Debian generator asks dpkg-shlibdeps (dpkg-dev), which asks file; lintian checks the
+# result.
+package_packages=(dpkg-dev file lintian)
 
+# Installs those of the given packages that are missing.
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -58,7 +66,7 @@ build() {
 
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${packages[@]}"
     build dev
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: Zwervel is a desktop program and needs one." >&2
@@ -69,7 +77,7 @@ run)
     exec build/dev/zwervel
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
     check_format
     build dev
     ctest --preset dev
@@ -77,8 +85,22 @@ test)
     build asan
     ctest --preset asan
     ;;
+package)
+    install_missing "${packages[@]}" "${package_packages[@]}"
+    # Only the program: the release preset's benchmarks have no place in the package.
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target zwervel
+    rm -f build/release/zwervel_*.deb
+    (cd build/release && cpack -G DEB)
+    deb=$(ls build/release/zwervel_*.deb)
+    # Errors fail the command; warnings are shown.
+    lintian "$deb"
+    echo "lintian: no errors"
+    echo "Package: $deb"
+    echo "Install it with: sudo apt install ./$deb"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
