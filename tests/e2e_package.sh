@@ -110,14 +110,14 @@ wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' 
     fail "openbox did not start: $(cat "$work/openbox.log")"
 
 # ---- the program, as the user -----------------------------------------------------------------
-# The program keeps its settings beside itself: the unpacked bin folder is made the user's, so
-# that the save has a place to go.
+# The unpacked bin folder stays root's, as an installed one is: the user's settings go to the
+# user's own folder.
 mkdir -m 700 "$work/home" "$work/runtime"
 echo 'leak:libdbus-1.so' >"$work/lsan.supp"
 if [[ ${#as_user[@]} -gt 0 ]]; then
-    chown 65534:65534 "$work/root/usr/bin" "$work/home" "$work/runtime"
+    chown 65534:65534 "$work/home" "$work/runtime"
 fi
-settings=$work/root/usr/bin/zwervel.cfg
+settings=$work/home/.config/Zwervel/zwervel.cfg
 read -r -a exec_line < <(sed -n 's/^Exec=//p' "$work/root/usr/share/applications/$id.desktop")
 [[ ${#exec_line[@]} -gt 0 ]] || fail "the desktop entry has no Exec line"
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$work/root/usr/share/applications/$id.desktop")
@@ -139,8 +139,13 @@ run_once() {
         fail "the window's class is not '$wm_class': $(xprop -id "$window" WM_CLASS)"
     xdotool windowactivate --sync "$window"
     xdotool key --clearmodifiers "$@"
+    # A busy window manager may miss the keys once.
     xdotool key --clearmodifiers alt+F4
-    wait_for 100 has_ended "$pid" || fail "the program did not end after Alt+F4"
+    if ! wait_for 50 has_ended "$pid"; then
+        xdotool windowactivate --sync "$window" 2>/dev/null || true
+        xdotool key --clearmodifiers alt+F4
+        wait_for 100 has_ended "$pid" || fail "the program did not end after Alt+F4"
+    fi
     local status=0
     wait "$pid" || status=$?
     [[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/zwervel.log")"
@@ -156,5 +161,6 @@ run_once ctrl+End Return G o u d a
     fail "the place was not there again at the second start: $(od -c "$settings" 2>&1)"
 if [[ ${#as_user[@]} -gt 0 ]]; then
     [[ $(stat -c %u "$settings") -eq 65534 ]] || fail "the settings file was not made by the user"
+    [[ ! -e $work/root/usr/bin/zwervel.cfg ]] || fail "settings were written beside the program"
 fi
-echo "PASS: $(basename "$deb") unpacked, started through its desktop entry, kept its place"
+echo "PASS: $(basename "$deb") unpacked, started through its desktop entry, kept its place in the user's own folder"
