@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
+#include <QMap>
 #include <QScopeGuard>
 #include <QStyleHints>
 #include <QTemporaryDir>
@@ -88,6 +89,9 @@ public:
     bool run(qint64 actions);
     QString failure;
     qint64 done = 0;
+    // How often the handlers that change the route box or the lists ran: a soak that never
+    // reaches them proves nothing.
+    QMap<QString, int> reached;
     int starts = 0;
 
 private:
@@ -237,6 +241,25 @@ void Soak::watch()
     frmZwervel* w = m_window.get();
     QObject::connect(&w->Route, &QPlainTextEdit::textChanged, w,
                      [this] { m_undo = Shown::Hidden; });
+    const std::pair<ControlEvents*, const char*> handlers[] = {
+        {&w->Plaats.events, "place picked"},
+        {&w->Routes.events, "route picked"},
+        {&w->knopOngedaan.events, "undo"},
+        {&w->KnopRouteLeegmaken.events, "emptied"},
+        {&w->knopPlaatsToevoegen.events, "add place"},
+        {&w->knopRouteToevoegen.events, "add route"},
+        {&w->LabelRoute.events, "add route"},
+        {&w->knopRouteOpschonen.events, "clean-up"}};
+    for (const auto& [events, name] : handlers) {
+        QObject::connect(events, &ControlEvents::Click, w,
+                         [this, name] { ++reached[QLatin1String(name)]; });
+    }
+    QObject::connect(&w->knopPlaatsVerwijderen.events, &ControlEvents::MouseUp, w,
+                     [this] { ++reached[QStringLiteral("remove place")]; });
+    QObject::connect(&w->knopRouteVerwijderen.events, &ControlEvents::MouseUp, w,
+                     [this] { ++reached[QStringLiteral("remove route")]; });
+    QObject::connect(&w->Info.events, &ControlEvents::MouseUp, w,
+                     [this] { ++reached[QStringLiteral("information label")]; });
     QObject::connect(&w->Plaats.events, &ControlEvents::Click, w, [this] {
         if (!f().Plaats.Text().isEmpty() && (m_platform.modifiers & 7) == 0)
             m_undo = Shown::Visible;
@@ -866,6 +889,10 @@ void TestSoak::longRun()
     Soak soak(seed);
     const bool passed = soak.run(actions);
     const double seconds = double(timer.elapsed()) / 1000.0;
+    QStringList reached;
+    for (auto it = soak.reached.cbegin(); it != soak.reached.cend(); ++it)
+        reached << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    qInfo("soak seed %llu reached: %s", seed, qPrintable(reached.join(QStringLiteral(", "))));
     qInfo("soak seed %llu: %lld actions, %d starts, %.1f s, %.0f actions/s", seed, soak.done,
           soak.starts, seconds, double(soak.done) / qMax(seconds, 0.001));
     QVERIFY2(passed, qPrintable(soak.failure));
