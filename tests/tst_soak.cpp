@@ -69,7 +69,7 @@ enum class Shown { Hidden, Visible };
 // One soak: a folder with the program's path, the window on it, and the dice.
 class Soak {
 public:
-    Soak(quint64 seed) : m_seed(seed), m_dice(seed)
+    explicit Soak(quint64 seed) : m_seed(seed), m_dice(seed)
     {
         m_platform.path = m_dir.filePath(QStringLiteral("zwervel"));
         // Most runs start from a file with lists to pick from, written in another order.
@@ -234,8 +234,8 @@ bool Soak::start()
     return QTest::qWaitForWindowActive(m_window.get());
 }
 
-// The rules of the undo button, followed from the outside: connected after the window's own
-// handlers, these run once a handler has finished.
+// What the rules say of the undo button, followed from the outside, and how often each handler
+// ran: connected after the window's own handlers, these run once a handler has finished.
 void Soak::watch()
 {
     frmZwervel* w = m_window.get();
