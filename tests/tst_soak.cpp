@@ -67,7 +67,7 @@ const std::initializer_list<const char*> StartRoutes = {
 enum class Shown { Hidden, Visible };
 
 // One soak: a folder with the program's path, the window on it, and the dice.
-class Soak {
+class Soak : public QObject {
 public:
     explicit Soak(quint64 seed) : m_seed(seed), m_dice(seed)
     {
@@ -137,6 +137,9 @@ private:
     void resizeWindow();
 
     // ---- the rules ----
+    // The route box's text as each input event starts, so that the text a handler finds is
+    // known: the undo slot must take it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QString broken();
     QString brokenRoute();
     QString brokenList(const ComboBox& list, const char* name);
@@ -151,6 +154,16 @@ private:
     // text, shown after the four changes that offer an undo.
     Shown m_undo = Shown::Hidden;
     bool m_doubleClicked = false;
+    // The text before the input event being handled: the undo slot takes it when the event
+    // makes a change that offers an undo, and the undo brings it back.
+    QString m_textBefore;
+    // What a step started from: an entry leaves a list only by a removal.
+    QStringList m_placesBefore;
+    QStringList m_routesBefore;
+    int m_removals = 0;
+    bool m_started = false;
+    QString m_undoText;
+    QString m_undoRestored;
     QString m_step;
     QStringList m_steps;
 };
@@ -227,6 +240,8 @@ bool Soak::start()
 {
     ++starts;
     m_undo = Shown::Hidden;
+    m_undoText.clear();
+    m_started = true;
     m_window = std::make_unique<frmZwervel>(m_platform);
     watch();
     f().show();
@@ -254,26 +269,40 @@ void Soak::watch()
         QObject::connect(events, &ControlEvents::Click, w,
                          [this, name] { ++reached[QLatin1String(name)]; });
     }
-    QObject::connect(&w->knopPlaatsVerwijderen.events, &ControlEvents::MouseUp, w,
-                     [this] { ++reached[QStringLiteral("remove place")]; });
-    QObject::connect(&w->knopRouteVerwijderen.events, &ControlEvents::MouseUp, w,
-                     [this] { ++reached[QStringLiteral("remove route")]; });
+    QObject::connect(&w->knopPlaatsVerwijderen.events, &ControlEvents::MouseUp, w, [this] {
+        ++reached[QStringLiteral("remove place")];
+        ++m_removals;
+    });
+    QObject::connect(&w->knopRouteVerwijderen.events, &ControlEvents::MouseUp, w, [this] {
+        ++reached[QStringLiteral("remove route")];
+        ++m_removals;
+    });
     QObject::connect(&w->Info.events, &ControlEvents::MouseUp, w,
                      [this] { ++reached[QStringLiteral("information label")]; });
     QObject::connect(&w->Plaats.events, &ControlEvents::Click, w, [this] {
-        if (!f().Plaats.Text().isEmpty() && (m_platform.modifiers & 7) == 0)
+        if (!f().Plaats.Text().isEmpty() && (m_platform.modifiers & 7) == 0) {
             m_undo = Shown::Visible;
+            m_undoText = m_textBefore;
+        }
     });
     QObject::connect(&w->Routes.events, &ControlEvents::Click, w, [this] {
+        // The slot is written even when no route turns out to be chosen.
+        m_undoText = m_textBefore;
         if (!f().Routes.Text().isEmpty())
             m_undo = Shown::Visible;
     });
-    QObject::connect(&w->KnopRouteLeegmaken.events, &ControlEvents::Click, w,
-                     [this] { m_undo = Shown::Visible; });
-    QObject::connect(&w->Info.events, &ControlEvents::MouseUp, w, [this](int button) {
-        if (button != MouseRight)
-            m_undo = Shown::Visible;
+    QObject::connect(&w->KnopRouteLeegmaken.events, &ControlEvents::Click, w, [this] {
+        m_undo = Shown::Visible;
+        m_undoText = m_textBefore;
     });
+    QObject::connect(&w->Info.events, &ControlEvents::MouseUp, w, [this](int button) {
+        if (button != MouseRight) {
+            m_undo = Shown::Visible;
+            m_undoText = m_textBefore;
+        }
+    });
+    QObject::connect(&w->knopOngedaan.events, &ControlEvents::Click, w,
+                     [this] { m_undoRestored = f().Route.Text(); });
 }
 
 // Closes the window as the user does, checks the file it wrote against what it held, and
@@ -709,6 +738,23 @@ void Soak::resizeWindow()
 
 // ---- the rules --------------------------------------------------------------------------------
 
+bool Soak::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (m_window)
+            m_textBefore = f().Route.Text();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 QString Soak::brokenRoute()
 {
     const RouteBox& route = f().Route;
@@ -795,6 +841,23 @@ QString Soak::broken()
         return QStringLiteral("undo button %1, rules say %2")
             .arg(visible ? QStringLiteral("shown") : QStringLiteral("hidden"),
                  m_undo == Shown::Visible ? QStringLiteral("shown") : QStringLiteral("hidden"));
+    if (f().OngedaanTekst != m_undoText)
+        return QStringLiteral("undo slot holds \"%1\", rules say \"%2\"")
+            .arg(f().OngedaanTekst, m_undoText);
+    if (!m_undoRestored.isNull() && m_undoRestored != m_undoText)
+        return QStringLiteral("undo brought back \"%1\", not \"%2\"")
+            .arg(m_undoRestored, m_undoText);
+    if (!m_started && m_removals == 0) {
+        for (const auto& [before, list] :
+             {std::pair{&m_placesBefore, &f().Plaats}, std::pair{&m_routesBefore, &f().Routes}}) {
+            const QStringList now = list->Items();
+            for (const QString& entry : *before) {
+                if (!now.contains(entry))
+                    return QStringLiteral("\"%1\" left %2 without a removal")
+                        .arg(entry, list->objectName());
+            }
+        }
+    }
     QWidget* focus = QApplication::focusWidget();
     if (focus == &f().tPlaats || focus == &f().tRoutes)
         return QStringLiteral("a field over a list kept the focus");
@@ -806,7 +869,11 @@ bool Soak::run(qint64 actions)
     warnings = &m_warnings;
     // The clipboard outlives a window: each run starts without what another one left there.
     QGuiApplication::clipboard()->clear();
-    const auto stop = qScopeGuard([] { warnings = nullptr; });
+    qApp->installEventFilter(this);
+    const auto stop = qScopeGuard([this] {
+        warnings = nullptr;
+        qApp->removeEventFilter(this);
+    });
     if (!start()) {
         failure = QStringLiteral("the window did not become active");
         return false;
@@ -814,6 +881,11 @@ bool Soak::run(qint64 actions)
     for (done = 0; done < actions; ++done) {
         m_step.clear();
         m_doubleClicked = false;
+        m_started = false;
+        m_removals = 0;
+        m_undoRestored = QString();
+        m_placesBefore = f().Plaats.Items();
+        m_routesBefore = f().Routes.Items();
         act();
         QCoreApplication::processEvents();
         // A double click in a text opens a short time in which a third press selects a line: let
