@@ -16,10 +16,12 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QMap>
+#include <QMenu>
 #include <QScopeGuard>
 #include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -748,6 +750,14 @@ bool Soak::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease:
         if (m_window)
             m_textBefore = f().Route.Text();
+        break;
+    case QEvent::Show:
+        // A right click on a scroll bar opens Qt's own menu, which waits for an answer: the
+        // user dismisses it, from inside its wait.
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            m_step += QStringLiteral(" [menu dismissed]");
+            QTimer::singleShot(0, menu, [menu] { menu->close(); });
+        }
         break;
     default:
         break;
