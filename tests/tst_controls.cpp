@@ -49,6 +49,8 @@ private slots:
     void routeBoxCaretAtSelectionStart();
     void routeBoxLineSeparatorIsLineBreak_data();
     void routeBoxLineSeparatorIsLineBreak();
+    void routeBoxHalfCharacter_data();
+    void routeBoxHalfCharacter();
     void textBox();
     void textBoxLongText();
     void comboBoxList();
@@ -270,6 +272,40 @@ void TestControls::routeBoxLineSeparatorIsLineBreak()
     }
     QCOMPARE(box.Text(), s("Amsterdam\r\nUtrecht"));
     QCOMPARE(box.TextLength(), 18);
+}
+
+void TestControls::routeBoxHalfCharacter_data()
+{
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    const QString high(QChar(0xd83d)), low(QChar(0xde00)), replaced(QChar::ReplacementCharacter);
+    for (const bool pasted : {false, true}) {
+        const char* how = pasted ? "pasted" : "set";
+        QTest::addRow("%s: high half at the end", how)
+            << pasted << s("Ede") + high << s("Ede") + replaced;
+        QTest::addRow("%s: low half first", how) << pasted << low + s("Ede") << replaced + s("Ede");
+        QTest::addRow("%s: halves the wrong way round", how)
+            << pasted << low + high << replaced + replaced;
+        QTest::addRow("%s: whole character stays", how) << pasted << s("Ede😀") << s("Ede😀");
+    }
+}
+
+void TestControls::routeBoxHalfCharacter()
+{
+    // Text from a broken source: the box keeps whole characters only, so that the file it is
+    // saved in brings back what the box showed.
+    QFETCH(bool, pasted);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    RouteBox box(nullptr);
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        box.paste();
+    } else {
+        box.setText(text);
+    }
+    QCOMPARE(box.Text(), kept);
 }
 
 void TestControls::textBox()

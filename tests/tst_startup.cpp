@@ -39,6 +39,8 @@ private slots:
     void fieldsOverTheirLists();
     void fieldGivesFocusToList_data();
     void fieldGivesFocusToList();
+    void fieldClickedWhileInactive_data();
+    void fieldClickedWhileInactive();
     void fieldsTakeNoText();
     void closingWritesFile();
     void sessionEndWritesFile();
@@ -271,6 +273,32 @@ void TestStartup::fieldGivesFocusToList()
     QTRY_VERIFY(list->hasFocus());
     QVERIFY(!list->view()->isVisible());
     QCOMPARE(field->Text(), u8("Utrecht"));
+}
+
+void TestStartup::fieldClickedWhileInactive_data()
+{
+    fieldGivesFocusToList_data();
+}
+
+void TestStartup::fieldClickedWhileInactive()
+{
+    // The click arrives before the window is active again; the window then gives the focus back
+    // to the field, which hands it on to its list all the same.
+    QFETCH(QString, fieldName);
+    QFETCH(QString, listName);
+    FormFixture f;
+    QVERIFY(f.show());
+    auto* field = f.f().findChild<TextBox*>(fieldName);
+    auto* list = f.f().findChild<ComboBox*>(listName);
+    QVERIFY(field && list);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(10, 10));
+    f.f().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.f()));
+    QTRY_VERIFY(list->hasFocus());
 }
 
 void TestStartup::fieldsTakeNoText()

@@ -12,9 +12,25 @@ namespace {
 
 constexpr QChar DocumentLineBreak(0x2029); // how Qt's document marks the end of a line
 
-// Every line break the box shows, as the one Qt's plain text setter reads as a new line.
+// Half of a character beyond U+FFFF, as a broken source may paste it, becomes the replacement
+// character: the configuration file could not keep it, and the rules would count it as text.
+QString wholeCharacters(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+// Every line break the box shows, as the one Qt's plain text setter reads as a new line; every
+// character whole.
 QString withNewlines(QString text)
 {
+    text = wholeCharacters(std::move(text));
     text.replace(LineEnd, QStringLiteral("\n"));
     for (const QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator), DocumentLineBreak})
         text.replace(lineBreak, u'\n');

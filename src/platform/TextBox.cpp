@@ -10,6 +10,13 @@ TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
     setMaxLength(std::numeric_limits<int>::max());
 }
 
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    Control<QLineEdit>::focusInEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason)
+        emit events.GotFocus();
+}
+
 int TextBox::SelStart() const
 {
     return hasSelectedText() ? selectionStart() : cursorPosition();

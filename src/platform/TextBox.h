@@ -22,6 +22,11 @@ public:
     QString SelText() const override { return selectedText(); }
     int TextLength() const override { return int(text().size()); }
     void SetFocus() override { setFocus(Qt::OtherFocusReason); }
+
+protected:
+    // A click may reach a field while its window is inactive; the window then gives the field
+    // the focus back when it is activated, and the field must hand it on as after any click.
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 } // namespace zwervel

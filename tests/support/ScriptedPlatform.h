@@ -8,12 +8,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace zwervel {
 
 class ScriptedPlatform : public Platform {
 public:
     // Answers for the coming boxes, used first to last.
     QList<Question::Answer> answers;
+    // Answers a box once `answers` has run out; without it, running out fails the test.
+    std::function<Question::Answer(const Question&)> answerWhenOut;
     // Shift/Ctrl/Alt as the handlers will see them (1 Shift, 2 Ctrl, 4 Alt).
     int modifiers = 0;
     // The program's own path; the configuration file lies beside it.
