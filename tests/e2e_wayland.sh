@@ -17,40 +17,7 @@ if ! ls "$plugins"/platforms/libqwayland*.so >/dev/null 2>&1; then
     exit 77
 fi
 
-work=$(mktemp -d)
-pids=()
-clean_up() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap clean_up EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-wait_for() {
-    local tenths=$1
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
-has_ended() {
-    local state
-    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 0
-    [[ $state == Z* ]]
-}
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
