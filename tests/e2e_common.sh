@@ -37,3 +37,19 @@ has_ended() {
     state=$(ps -o stat= -p "$1" 2>/dev/null) || return 0
     [[ $state == Z* ]]
 }
+
+# An X server on a free display (exported as DISPLAY) and a window manager on it.
+start_x_server_and_window_manager() {
+    local displayfd display
+    exec {displayfd}<> <(:)
+    Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    read -r -t 20 -u "$displayfd" display || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    exec {displayfd}<&-
+    export DISPLAY=":$display"
+
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start: $(cat "$work/openbox.log")"
+}

@@ -39,17 +39,7 @@ EOF
 chmod +x "$work/bin/xdg-open"
 
 # ---- an X server on a free display, and a window manager ------------------------------------
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 20 -u "$displayfd" display || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-exec {displayfd}<&-
-export DISPLAY=":$display"
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start: $(cat "$work/openbox.log")"
+start_x_server_and_window_manager
 
 # ---- the program ----------------------------------------------------------------------------
 # In a sanitizer build the system's D-Bus library leaks a buffer at exit; only that is excused.

@@ -1,10 +1,10 @@
 // The layout when the window is resized, on the real window: the height stays, the width never
 // drops below the start-up width, and the controls along the width follow it.
 #include "support/FormFixture.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
@@ -322,23 +322,14 @@ void TestLayout::atScale()
     // in a child process of this program started at each scale. Twips map to logical pixels,
     // so every twips and pixel figure is the same at every scale.
     QFETCH(QByteArray, scale);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    const QStringList functions{QStringLiteral("-silent"),
-                                QStringLiteral("afterStartUp"),
-                                QStringLiteral("windowLimits"),
-                                QStringLiteral("sizeChanges"),
-                                QStringLiteral("minimiseAndRestore"),
-                                QStringLiteral("screenshots"),
-                                QStringLiteral("devicePixels")};
-    child.start(QCoreApplication::applicationFilePath(), functions);
-    QVERIFY(child.waitForFinished(120000));
-    const QByteArray output = child.readAll();
-    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output);
-    QVERIFY2(output.contains("Totals: "), output);
+    bool passed = false;
+    const QByteArray output =
+        runAtScale(scale,
+                   {QStringLiteral("afterStartUp"), QStringLiteral("windowLimits"),
+                    QStringLiteral("sizeChanges"), QStringLiteral("minimiseAndRestore"),
+                    QStringLiteral("screenshots"), QStringLiteral("devicePixels")},
+                   passed);
+    QVERIFY2(passed, output);
 }
 
 QTEST_MAIN(TestLayout)

@@ -12,7 +12,6 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -501,16 +500,10 @@ void TestWindow::atScale()
     // Qt reads its scale factor once, when the application starts: the pictures and colours
     // are checked again in a child process of this program started at each scale.
     QFETCH(QByteArray, scale);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(s("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {s("-silent"), s("picturesAsDrawn"), s("colours"), s("scaleInEffect")});
-    QVERIFY(child.waitForFinished(120000));
-    const QByteArray output = child.readAll();
-    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output);
+    bool passed = false;
+    const QByteArray output =
+        runAtScale(scale, {s("picturesAsDrawn"), s("colours"), s("scaleInEffect")}, passed);
+    QVERIFY2(passed, output);
 }
 
 void TestWindow::scaleInEffect()

@@ -2,6 +2,10 @@
 // entries, numbered entries.
 #pragma once
 
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
@@ -68,6 +72,25 @@ inline QStringList numbered(const QString& prefix, int count)
     for (int i = 1; i <= count; ++i)
         out << prefix + QStringLiteral(" %1").arg(i, 5, 10, QChar(u'0'));
     return out;
+}
+
+// Runs test functions of this very test program again in a child process with QT_SCALE_FACTOR
+// set: Qt reads the scale once, when the application starts. Returns the child's output; the
+// caller checks `passed`.
+inline QByteArray runAtScale(const QByteArray& scale, const QStringList& functions, bool& passed)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                QStringList{QStringLiteral("-silent")} + functions);
+    passed = child.waitForFinished(120000) && child.exitStatus() == QProcess::NormalExit &&
+             child.exitCode() == 0;
+    const QByteArray output = child.readAll();
+    passed = passed && output.contains("Totals: ");
+    return output;
 }
 
 } // namespace zwervel
