@@ -37,7 +37,7 @@ bool frmZwervel::UitLijstVerwijderen(ComboBox& Lijst, const QString& Naam)
     if (m_platform.ask(question) != Question::Answer::Yes)
         return false;
     // Every entry that differs from the shown one in letter case only goes as well.
-    Lijst.RemoveItems([&shown](QStringView item) { return sameEntry(item, shown); });
+    Lijst.KeepItems(entriesWithout(Lijst.Items(), shown));
     return true;
 }
 

@@ -76,13 +76,6 @@ void ComboBox::AddItems(const QStringList& items)
         setText(shown);
 }
 
-void ComboBox::RemoveItems(const std::function<bool(QStringView)>& drop)
-{
-    QStringList kept = Items();
-    kept.removeIf([&drop](const QString& item) { return drop(item); });
-    replaceAll(kept);
-}
-
 void ComboBox::replaceAll(const QStringList& items)
 {
     m_model->setStringList(items);

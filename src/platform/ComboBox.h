@@ -9,8 +9,6 @@
 #include <QStringListModel>
 #include <QWheelEvent>
 
-#include <functional>
-
 namespace zwervel {
 
 // A drop-down list whose shown entry is picked, not typed. Its entries stay in list order
@@ -29,8 +27,8 @@ public:
     // Several entries at once, as the configuration file brings them: sorted once.
     void AddItems(const QStringList& items);
     void Clear() { clear(); }
-    // Removes every entry `drop` picks; like Clear, the list then shows nothing.
-    void RemoveItems(const std::function<bool(QStringView)>& drop);
+    // Keeps only these entries, already in list order; like Clear, the list then shows nothing.
+    void KeepItems(const QStringList& items) { replaceAll(items); }
     // The shown text: the entry the user last picked or the program last set; empty if none.
     QString Text() const { return currentText(); }
     // Shows the entry with this text (the exact one first, else one that differs in case only);
