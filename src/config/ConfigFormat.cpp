@@ -30,11 +30,13 @@ void appendListLine(QString& out, const QString& key, const QStringList& items)
 
 QStringList configLines(QStringView text)
 {
+    // A file with no CR at all was written with LF line ends: there LF ends a line too.
+    const bool lineFeedEnds = !text.contains(u'\r');
     QStringList lines;
     qsizetype begin = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
-        if (ch != u'\r' && ch != u'\n')
+        if (ch != u'\r' && !(ch == u'\n' && lineFeedEnds))
             continue;
         lines << text.sliced(begin, i - begin).toString();
         if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
@@ -109,14 +111,19 @@ QString keptAsideMessage(const ConfigContent& keptAside)
     return QStringLiteral("Niet alles uit het instellingenbestand is in het venster geladen:") +
            LineEnd + what.join(LineEnd) + LineEnd + LineEnd +
            QStringLiteral("Een plaats van meer dan %1 tekens of een route van meer dan %2 "
-                          "plaatsen zou het venster te lang ophouden. Wat niet geladen is, blijft "
-                          "ongewijzigd in het bestand bewaard.")
+                          "plaatsen zou het venster te lang ophouden, en een los regeleinde (LF) "
+                          "in een plaats kan het niet tonen zoals het is. Wat niet geladen is, "
+                          "blijft ongewijzigd in het bestand bewaard.")
                .arg(LongestPlace)
                .arg(MostPlaces);
 }
 
 bool fitsInWindow(QStringView text)
 {
+    // The route box and the lists would show a line feed as a line break, and give it back as
+    // CR LF or not at all.
+    if (text.contains(u'\n'))
+        return false;
     // A shorter text can hold neither too long a place nor too many: no need to look, which
     // matters for tens of thousands of entries at start-up.
     if (text.size() <= LongestPlace && text.size() < MostPlaces)

@@ -20,8 +20,13 @@ void frmZwervel::CfgOpenen()
         content = parseConfig(decodeConfig(bytes));
         // A file that holds something, but nothing the window knows or can read, is kept as
         // it is before the save replaces it.
-        const bool holdsSomething = !bytes.isEmpty() || QFileInfo(m_settingsSource).size() > 0;
+        // (A folder's size is no content.)
+        const QFileInfo file(m_settingsSource);
+        const bool holdsSomething = !bytes.isEmpty() || (file.isFile() && file.size() > 0);
         m_configUnreadable = holdsSomething && !content.anyKey && m_settingsSource == CfgBestand;
+        // A file that could not be read at all is not said to be misunderstood: its save is
+        // refused at the close, and says why.
+        m_configNotUnderstood = m_configUnreadable && !bytes.isEmpty();
     } catch (...) {
     }
     // Every "route=" line replaces the box's text in turn, so the last one the box takes is what
@@ -75,6 +80,17 @@ void frmZwervel::CfgOpslaan()
 
 void frmZwervel::tellKeptAside()
 {
+    if (m_configNotUnderstood) {
+        m_platform.beep();
+        m_platform.ask(Question{
+            QStringLiteral("Het instellingenbestand\r\n") + QDir::toNativeSeparators(CfgBestand) +
+                QStringLiteral("\r\nis niet begrepen: er staat geen route en geen lijst in. Het "
+                               "blijft zoals het is tot het venster sluit; dan wordt het bewaard "
+                               "als\r\n") +
+                QDir::toNativeSeparators(configCopyName(CfgBestand)) +
+                QStringLiteral("\r\nen vervangen door de instellingen van dit venster."),
+            Question::Icon::Information, Question::Buttons::OK, Question::Answer::OK});
+    }
     if (m_keptAside.routeValues.isEmpty() && m_keptAside.places.isEmpty() &&
         m_keptAside.routes.isEmpty())
         return;
