@@ -126,6 +126,12 @@ status=0
 timeout 20 env QT_QPA_PLATFORM=xcb "$work/zwervel" >>"$work/zwervel.log" 2>&1 || status=$?
 [[ $status -eq 0 ]] || fail "a second start on the same file ended with status $status"
 windows_are 1 || fail "a second start on the same file opened a window"
+# A first copy that does not answer (stopped here) is named in a message box, not passed over.
+kill -s STOP "$first_pid"
+start_copy "$work"
+wait_for 100 windows_are 2 || fail "a second start beside a hung copy said nothing"
+kill "$started_pid"
+kill -s CONT "$first_pid"
 mkdir "$work/other"
 cp "$program" "$work/other/zwervel"
 start_copy "$work/other"

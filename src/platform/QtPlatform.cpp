@@ -91,6 +91,36 @@ QString QtPlatform::executablePath()
     return QCoreApplication::applicationFilePath();
 }
 
+bool QtPlatform::isInstalledCopy()
+{
+    const QString folder = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
+    // The install prefix's and the package's folder, both known when the program was built.
+    for (const char* installed : {ZWERVEL_INSTALL_BINDIR, ZWERVEL_PACKAGE_BINDIR}) {
+        if (!folder.isEmpty() &&
+            QFileInfo(QString::fromUtf8(installed)).canonicalFilePath() == folder)
+            return true;
+    }
+    return false;
+}
+
+Platform::SettingsClaim QtPlatform::claimSettingsFile(const QString& path)
+{
+    // A window made again in the same process lets go of the file first.
+    m_instance.reset();
+    m_instance = std::make_unique<SingleInstance>(path);
+    if (!m_instance->isFirst())
+        return m_instance->askFirstToShow() ? SettingsClaim::ShownElsewhere
+                                            : SettingsClaim::HeldElsewhere;
+    QObject::connect(m_instance.get(), &SingleInstance::showRequested, m_instance.get(), [this] {
+        if (!m_window)
+            return;
+        m_window->showNormal();
+        m_window->raise();
+        m_window->activateWindow();
+    });
+    return SettingsClaim::Taken;
+}
+
 void QtPlatform::terminate(int code)
 {
     if (m_window)

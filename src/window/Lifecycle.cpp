@@ -35,8 +35,9 @@ void frmZwervel::chooseSettingsFile()
     const QString besideProgram =
         QDir::toNativeSeparators(program.absolutePath()) + QDir::separator() + name;
     const bool besideExists = m_platform.fileExists(besideProgram);
-    if (besideExists ? m_platform.canWrite(besideProgram)
-                     : m_platform.canWrite(program.absolutePath())) {
+    if (!m_platform.isInstalledCopy() &&
+        (besideExists ? m_platform.canWrite(besideProgram)
+                      : m_platform.canWrite(program.absolutePath()))) {
         CfgBestand = besideProgram;
         m_settingsSource = CfgBestand;
         return;
@@ -48,6 +49,26 @@ void frmZwervel::chooseSettingsFile()
         m_platform.fileExists(CfgBestand) || !besideExists ? CfgBestand : besideProgram;
 }
 
+bool frmZwervel::claimSettingsFile()
+{
+    const Platform::SettingsClaim claim = m_platform.claimSettingsFile(CfgBestand);
+    if (claim == Platform::SettingsClaim::Taken)
+        return true;
+    // This window reads nothing and is never shown, so it must not save either.
+    m_heldElsewhere = true;
+    m_unloaded = true;
+    if (claim == Platform::SettingsClaim::HeldElsewhere) {
+        m_platform.beep();
+        m_platform.ask(Question{
+            QStringLiteral("Zwervel is al geopend met de instellingen in\r\n") +
+                QDir::toNativeSeparators(CfgBestand) +
+                QStringLiteral("\r\n\r\nDat venster reageert niet. Sluit het, of beëindig dat "
+                               "programma, en start Zwervel dan opnieuw."),
+            Question::Icon::Error, Question::Buttons::OK, Question::Answer::OK});
+    }
+    return false;
+}
+
 void frmZwervel::Form_Load()
 {
     Fso = &m_platform;
@@ -55,6 +76,9 @@ void frmZwervel::Form_Load()
     MinBreedte = toWholeTwips(Width());
     StartBreedte = toWholeTwips(Width());
     chooseSettingsFile();
+    // Before the file is read: a copy that saved and ended a moment ago has written it whole.
+    if (!claimSettingsFile())
+        return;
     VoorbeeldTekst = exampleText();
     InfoTekst = generalHelpText(VoorbeeldTekst);
     Info.setCaption(InfoTekst);
