@@ -2,16 +2,12 @@
 
 #include <QSocketNotifier>
 
-#if defined(Q_OS_UNIX)
 #include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
-#endif
 
 namespace zwervel {
-
-#if defined(Q_OS_UNIX)
 
 namespace {
 
@@ -68,13 +64,5 @@ void SignalWatcher::readSignal()
     if (any)
         emit endRequested();
 }
-
-#else
-
-SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {}
-SignalWatcher::~SignalWatcher() = default;
-void SignalWatcher::readSignal() {}
-
-#endif
 
 } // namespace zwervel
