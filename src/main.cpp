@@ -29,8 +29,14 @@ int main(int argc, char* argv[])
         return 1;
     // One window per settings file: a second start has brought the first to the front, or
     // said that it does not answer.
-    if (window.heldElsewhere())
+    switch (window.settingsClaim()) {
+    case zwervel::Platform::SettingsClaim::Taken:
+        break;
+    case zwervel::Platform::SettingsClaim::ShownElsewhere:
         return 0;
+    case zwervel::Platform::SettingsClaim::HeldElsewhere:
+        return 1;
+    }
     // Ctrl+C, kill or a closed terminal end the program as closing its window does, and a
     // desktop session that ends saves first.
     zwervel::SignalWatcher endRequests;

@@ -245,9 +245,9 @@ void TestReliability::hostileFile_data()
     QTest::newRow("CR only") << QByteArray("route=Utrecht/Zeist\rplaats=Ede\x0F"
                                            "Amersfoort\x0F\rroutes=Ede/Zeist\x0F\r")
                              << route << places << routes;
-    QTest::newRow("CR and CR LF mixed")
-        << QByteArray("\rroute=Utrecht/Zeist\rplaats=Ede\x0F"
-                      "Amersfoort\x0F\r\r\nroutes=Ede/Zeist\x0F\r\n")
+    QTest::newRow("CR, LF and CR LF mixed")
+        << QByteArray("\n\rroute=Utrecht/Zeist\n\rplaats=Ede\x0F"
+                      "Amersfoort\x0F\r\r\nroutes=Ede/Zeist\x0F\n")
         << route << places << routes;
 
     // Bytes without any order behind the good lines, the same on every run.
@@ -527,10 +527,10 @@ void TestReliability::unknownFileKeptAsCopy()
 
 void TestReliability::loneLineFeedKeptUntilRemoved()
 {
-    // A line feed inside a line of a CR LF file ends nothing: the place that holds it is kept
-    // aside and written back, until the user removes all places.
+    // A line feed inside a line of a CR LF file ends nothing: the place or route that holds it
+    // is kept aside and written back, until the user removes all places or empties the route.
     Program p;
-    const QByteArray file = "plaats=Amsterdam\x0F"
+    const QByteArray file = "route=Ede\r\nroute=Den\nBosch\r\nplaats=Amsterdam\x0F"
                             "Den\nHaag\x0FUtrecht\x0F\r\nroutes=A/B\x0F\r\n";
     QVERIFY(writeFile(p.configPath(), file));
     QVERIFY(p.start());
@@ -539,6 +539,7 @@ void TestReliability::loneLineFeedKeptUntilRemoved()
     QCOMPARE(p.platform.questions.size(), 1);
     p.platform.questions.clear();
     p.f().close();
+    QVERIFY(readFile(p.configPath()).startsWith("route=Ede\r\nroute=Den\nBosch\r\n"));
     QVERIFY(readFile(p.configPath())
                 .contains("\x0F"
                           "Den\nHaag\x0F"));
@@ -546,6 +547,7 @@ void TestReliability::loneLineFeedKeptUntilRemoved()
     QVERIFY(p.start());
     p.platform.answers << Question::Answer::Yes;
     p.f().knopPlaatsVerwijderen_MouseUp(MouseRight, 0, 0, 0);
+    p.f().KnopRouteLeegmaken_Click();
     p.f().close();
     QCOMPARE(readFile(p.configPath()), QByteArray("route=\r\nplaats=\r\nroutes=A/B\x0F\r\n"));
 }

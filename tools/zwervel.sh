@@ -69,6 +69,12 @@ build() {
     cmake --build --preset "$1"
 }
 
+# The optimised program alone, without the benchmarks that the release preset also builds.
+build_program() {
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target zwervel
+}
+
 # A Wine prefix of the build's own: Liberation fonts where Windows keeps its fonts (a new prefix
 # has none), and no crash dialog that would wait for a click for ever.
 prepare_wine() {
@@ -97,9 +103,7 @@ windows_build() {
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
-    # The optimised program, without the benchmarks that the release preset also builds.
-    cmake --preset release >/dev/null
-    cmake --build --preset release --target zwervel
+    build_program
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: Zwervel is a desktop program and needs one." >&2
         echo "Start it under a virtual X server instead:" >&2
@@ -127,9 +131,7 @@ test)
     ;;
 package)
     install_missing "${packages[@]}" "${package_packages[@]}"
-    # Only the program: the release preset's benchmarks have no place in the package.
-    cmake --preset release >/dev/null
-    cmake --build --preset release --target zwervel
+    build_program
     rm -f build/release/zwervel_*.deb
     (cd build/release && cpack -G DEB)
     deb=$(ls build/release/zwervel_*.deb)

@@ -30,8 +30,10 @@ QByteArray readConfigBytes(const QString& path)
         return {};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        // A line cut off by the failure might be a list cut short: keep whole lines only.
-        const qsizetype lastEnd = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+        // A line cut off by the failure might be a list cut short: keep whole lines only. Where
+        // lines end in CR, an LF may stand inside one.
+        const qsizetype lastEnd =
+            bytes.contains('\r') ? bytes.lastIndexOf('\r') : bytes.lastIndexOf('\n');
         bytes.truncate(lastEnd + 1);
     }
     return bytes;

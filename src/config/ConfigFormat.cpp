@@ -28,15 +28,35 @@ void appendListLine(QString& out, const QString& key, const QStringList& items)
 
 } // namespace
 
+namespace {
+
+// Whether the lone LF at `at` ends its line. A file with no CR at all was written with LF line
+// ends. Elsewhere LF belongs to its line, except where a key follows it (a line another editor
+// added) or nothing does (before a CR, at the end), where ending the line changes no value.
+bool lineFeedEnds(QStringView text, qsizetype at, bool anyCarriageReturn)
+{
+    if (!anyCarriageReturn)
+        return true;
+    const QStringView rest = text.sliced(at + 1);
+    if (rest.isEmpty() || rest.front() == u'\r')
+        return true;
+    for (const QString& key : {RouteKey, PlaceKey, RoutesKey}) {
+        if (rest.startsWith(key, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QStringList configLines(QStringView text)
 {
-    // A file with no CR at all was written with LF line ends: there LF ends a line too.
-    const bool lineFeedEnds = !text.contains(u'\r');
+    const bool anyCarriageReturn = text.contains(u'\r');
     QStringList lines;
     qsizetype begin = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
-        if (ch != u'\r' && !(ch == u'\n' && lineFeedEnds))
+        if (ch != u'\r' && !(ch == u'\n' && lineFeedEnds(text, i, anyCarriageReturn)))
             continue;
         lines << text.sliced(begin, i - begin).toString();
         if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
@@ -111,9 +131,9 @@ QString keptAsideMessage(const ConfigContent& keptAside)
     return QStringLiteral("Niet alles uit het instellingenbestand is in het venster geladen:") +
            LineEnd + what.join(LineEnd) + LineEnd + LineEnd +
            QStringLiteral("Een plaats van meer dan %1 tekens of een route van meer dan %2 "
-                          "plaatsen zou het venster te lang ophouden, en een los regeleinde (LF) "
-                          "in een plaats kan het niet tonen zoals het is. Wat niet geladen is, "
-                          "blijft ongewijzigd in het bestand bewaard.")
+                          "plaatsen zou het venster te lang ophouden. Een plaats met een los "
+                          "regeleinde (LF) erin kan het venster niet tonen zoals die is. Wat niet "
+                          "geladen is, blijft ongewijzigd in het bestand bewaard.")
                .arg(LongestPlace)
                .arg(MostPlaces);
 }

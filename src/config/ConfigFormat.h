@@ -21,9 +21,9 @@ struct ConfigContent {
     bool anyKey = false;
 };
 
-// The lines of a text: CR LF and a lone CR each end a line, while a lone LF belongs to its line,
-// except in a text without any CR, where LF ends a line too; a terminator at the very end opens
-// no further line.
+// The lines of a text: CR LF and a lone CR each end a line, while a lone LF belongs to its line
+// (but for a text without any CR, and an LF before a key, a CR or the end); a terminator at the
+// very end opens no further line.
 QStringList configLines(QStringView text);
 
 // The keys "route=", "plaats=" and "routes=" in any letter case, each value after the first "="

@@ -17,16 +17,16 @@ void frmZwervel::CfgOpenen()
     ConfigContent content;
     try {
         const QByteArray bytes = readConfigBytes(m_settingsSource);
-        content = parseConfig(decodeConfig(bytes));
+        const QString text = decodeConfig(bytes);
+        content = parseConfig(text);
         // A file that holds something, but nothing the window knows or can read, is kept as
-        // it is before the save replaces it.
-        // (A folder's size is no content.)
+        // it is before the save replaces it. The user is told of one read but not understood;
+        // a save over one that could not be read at all is refused at the close, and says why.
         const QFileInfo file(m_settingsSource);
-        const bool holdsSomething = !bytes.isEmpty() || (file.isFile() && file.size() > 0);
-        m_configUnreadable = holdsSomething && !content.anyKey && m_settingsSource == CfgBestand;
-        // A file that could not be read at all is not said to be misunderstood: its save is
-        // refused at the close, and says why.
-        m_configNotUnderstood = m_configUnreadable && !bytes.isEmpty();
+        const bool unread = bytes.isEmpty() && file.isFile() && file.size() > 0;
+        const bool ours = m_settingsSource == CfgBestand;
+        m_configNotUnderstood = ours && !content.anyKey && !text.trimmed().isEmpty();
+        m_configUnreadable = m_configNotUnderstood || (ours && unread);
     } catch (...) {
     }
     // Every "route=" line replaces the box's text in turn, so the last one the box takes is what
@@ -83,10 +83,10 @@ void frmZwervel::tellKeptAside()
     if (m_configNotUnderstood) {
         m_platform.beep();
         m_platform.ask(Question{
-            QStringLiteral("Het instellingenbestand\r\n") + QDir::toNativeSeparators(CfgBestand) +
-                QStringLiteral("\r\nis niet begrepen: er staat geen route en geen lijst in. Het "
-                               "blijft zoals het is tot het venster sluit; dan wordt het bewaard "
-                               "als\r\n") +
+            QStringLiteral("Zwervel begrijpt het instellingenbestand\r\n") +
+                QDir::toNativeSeparators(CfgBestand) +
+                QStringLiteral("\r\nniet: er staat geen route of lijst in. Het blijft ongewijzigd "
+                               "tot het venster sluit. Dan wordt het als kopie bewaard in\r\n") +
                 QDir::toNativeSeparators(configCopyName(CfgBestand)) +
                 QStringLiteral("\r\nen vervangen door de instellingen van dit venster."),
             Question::Icon::Information, Question::Buttons::OK, Question::Answer::OK});

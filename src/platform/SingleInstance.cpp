@@ -19,7 +19,8 @@ QString nameFor(const QString& settingsFile)
     return QStringLiteral("zwervel-") + QString::fromLatin1(hash);
 }
 
-// Long enough for a copy that is still reading a large settings file.
+// Long enough for a copy that is still reading a large settings file; a second start waits
+// for the connection and for the answer, each this long at most.
 constexpr int AnswerTime = 3000;
 
 QString lockFolder()

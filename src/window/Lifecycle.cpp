@@ -45,25 +45,29 @@ void frmZwervel::chooseSettingsFile()
     m_ownSettings = true;
     CfgBestand =
         QDir::toNativeSeparators(m_platform.userSettingsFolder()) + QDir::separator() + name;
-    m_settingsSource =
-        m_platform.fileExists(CfgBestand) || !besideExists ? CfgBestand : besideProgram;
+    // Which of the two is read is settled once the file is this window's (claimSettingsFile).
+    m_settingsSource = besideExists ? besideProgram : CfgBestand;
 }
 
 bool frmZwervel::claimSettingsFile()
 {
-    const Platform::SettingsClaim claim = m_platform.claimSettingsFile(CfgBestand);
-    if (claim == Platform::SettingsClaim::Taken)
+    m_claim = m_platform.claimSettingsFile(CfgBestand);
+    if (m_claim == Platform::SettingsClaim::Taken) {
+        // The administrator's file starts a user's settings only until their own exists: asked
+        // now, so that what a copy saved a moment ago is what this one reads.
+        if (m_platform.fileExists(CfgBestand))
+            m_settingsSource = CfgBestand;
         return true;
+    }
     // This window reads nothing and is never shown, so it must not save either.
-    m_heldElsewhere = true;
     m_unloaded = true;
-    if (claim == Platform::SettingsClaim::HeldElsewhere) {
+    if (m_claim == Platform::SettingsClaim::HeldElsewhere) {
         m_platform.beep();
         m_platform.ask(Question{
             QStringLiteral("Zwervel is al geopend met de instellingen in\r\n") +
                 QDir::toNativeSeparators(CfgBestand) +
-                QStringLiteral("\r\n\r\nDat venster reageert niet. Sluit het, of beëindig dat "
-                               "programma, en start Zwervel dan opnieuw."),
+                QStringLiteral("\r\nmaar dat venster reageert niet. Sluit het of beëindig dat "
+                               "programma, en start Zwervel daarna opnieuw."),
             Question::Icon::Error, Question::Buttons::OK, Question::Answer::OK});
     }
     return false;

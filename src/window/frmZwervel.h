@@ -154,8 +154,9 @@ public:
     void runHandler(const std::function<void()>& handler);
     // True once a failure has ended the program; the shut-down save is then skipped.
     bool aborted() const { return m_aborted; }
-    // True where another window holds the settings file: this start has handed over to it.
-    bool heldElsewhere() const { return m_heldElsewhere; }
+    // Whether this window has its settings file, or another window holds it (this start has
+    // then handed over to it, or said that it does not answer).
+    Platform::SettingsClaim settingsClaim() const { return m_claim; }
     // The shut-down save, when the desktop session asks for it before it ends.
     void saveForSession();
 
@@ -185,7 +186,7 @@ private:
     QString m_settingsSource;
     bool m_ownSettings = false;
     bool claimSettingsFile();
-    bool m_heldElsewhere = false;
+    Platform::SettingsClaim m_claim = Platform::SettingsClaim::Taken;
     // What the configuration file held that the window could not take: written back unchanged.
     ConfigContent m_keptAside;
     // Set when the file held something, but none of the three keys: kept as a copy before the
