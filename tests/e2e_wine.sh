@@ -18,6 +18,9 @@ prepare_settings_and_browser
 mv "$work/zwervel.cfg" "$work/Zwervel/zwervel.cfg"
 
 start_x_server_and_window_manager
+# Wine's desktop belongs to the display its first program found: an earlier server of this
+# prefix (the offscreen tests') must have ended, or the window would open on no display.
+wineserver -w
 PATH="$work/bin:$PATH" timeout 120 wine "$work/Zwervel/zwervel.exe" >"$work/zwervel.log" 2>&1 &
 zwervel_pid=$!
 pids+=("$zwervel_pid")

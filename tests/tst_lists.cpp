@@ -38,9 +38,13 @@ void TestLists::order_data()
     QTest::newRow("coordinates by digit") << s("52.10, 5.1") << s("52.9, 5.1");
     QTest::newRow("longer decimals") << s("52.0907") << s("52.37");
     QTest::newRow("numbers by digit") << s("Plaats 10") << s("Plaats 2");
+#ifndef Q_OS_WIN
+    // Windows' own order passes over apostrophes and hyphens (its word sort).
     QTest::newRow("apostrophe before letters") << s("'s-Gravenhage") << s("Amsterdam");
+#endif
     QTest::newRow("'s before 't") << s("'s-Gravenhage") << s("'t Zandt");
     QTest::newRow("case does not count") << s("amersfoort") << s("Utrecht");
+    QTest::newRow("but tells the same name apart") << s("Utrecht") << s("utrecht");
     QTest::newRow("Île among the I's") << s("IJsselstein") << s("Île");
     QTest::newRow("Île before Ilpendam") << s("Île") << s("Ilpendam");
     QTest::newRow("Île after Hoorn") << s("Hoorn") << s("Île");
@@ -85,6 +89,8 @@ void TestLists::sorting_data()
         << list({"Jutphaas", "Île", "Hoorn", "IJsselstein", "Ilpendam", "zeist", "Ámsterdam"})
         << list({"Ámsterdam", "Hoorn", "IJsselstein", "Île", "Ilpendam", "Jutphaas", "zeist"});
     QTest::newRow("duplicates stay") << list({"b", "a", "b"}) << list({"a", "b", "b"});
+    QTest::newRow("letter case last")
+        << list({"utrecht", "Gouda", "Utrecht"}) << list({"Gouda", "Utrecht", "utrecht"});
     QTest::newRow("already sorted") << list({"a", "B", "c"}) << list({"a", "B", "c"});
     QTest::newRow("empty") << QStringList() << QStringList();
 }

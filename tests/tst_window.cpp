@@ -65,7 +65,7 @@ QRect inPixels(float left, float top, float width, float height)
 
 // The same picture, but for rounding: the icon draws into another pixel format, whose
 // conversion may differ by a step or two in a channel.
-bool samePicture(const QImage& a, const QImage& b)
+[[maybe_unused]] bool samePicture(const QImage& a, const QImage& b)
 {
     if (a.size() != b.size())
         return false;

@@ -58,13 +58,14 @@ apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/a
              -o "Dir::State::Lists=$work/apt/lists")
 # apt fetches as its own user where it can; our folder is ours, so let it fetch as us.
 apt_options+=(-o APT::Sandbox::User=root)
-apt-get "${apt_options[@]}" update -qq
+# Only the folder goes to standard output: everything else is told on standard error.
+apt-get "${apt_options[@]}" update -qq >&2
 # The same Debian version as the host tools (moc, rcc) that build against it.
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 case "$host_version" in "$qt_version"*) ;; *)
     echo "Debian's Qt tools are $host_version; this build expects $qt_version" >&2; exit 1 ;;
 esac
-(cd "$work" && apt-get "${apt_options[@]}" source --download-only "qt6-base=$host_version")
+(cd "$work" && apt-get "${apt_options[@]}" source --download-only "qt6-base=$host_version") >&2
 tar -xf "$work"/qt6-base_*.orig.tar.xz -C "$work"
 tar -xf "$work"/qt6-base_*.debian.tar.xz -C "$work"
 source_dir=$(echo "$work"/qtbase-everywhere-src-*)
@@ -72,7 +73,7 @@ source_dir=$(echo "$work"/qtbase-everywhere-src-*)
 while read -r patch; do
     case "$patch" in ''|'#'*) continue ;; esac
     patch -d "$source_dir" -p1 --forward --quiet <"$work/debian/patches/${patch%% *}"
-done <"$work/debian/patches/series"
+done <"$work/debian/patches/series" >&2
 
 cmake -G Ninja -S "$source_dir" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \

@@ -64,6 +64,10 @@ void sortEntries(QStringList& items)
     sorted.reserve(items.size());
     for (const qsizetype i : order)
         sorted.append(items.at(i));
+    // Where the platform's keys disagree with its own comparison (Qt's keys on Windows carry
+    // bytes beyond the key proper), the comparison itself has the last word.
+    if (!std::is_sorted(sorted.cbegin(), sorted.cend(), before))
+        std::stable_sort(sorted.begin(), sorted.end(), before);
     items = std::move(sorted);
 }
 

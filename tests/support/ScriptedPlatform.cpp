@@ -1,5 +1,6 @@
 #include "support/ScriptedPlatform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -27,7 +28,7 @@ bool ScriptedPlatform::fileExists(const QString& path)
 
 bool ScriptedPlatform::canWrite(const QString& path)
 {
-    return QFileInfo(path).isWritable() && !closed.contains(path);
+    return QFileInfo(path).isWritable() && !closed.contains(QDir::fromNativeSeparators(path));
 }
 
 } // namespace zwervel

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -84,11 +85,18 @@ inline QByteArray runAtScale(const QByteArray& scale, const QStringList& functio
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                QStringList{QStringLiteral("-silent")} + functions);
+    // A test program with no console of its own (on Windows) writes its log to a file only.
+    QTemporaryDir folder;
+    const QString log = folder.filePath(QStringLiteral("log.txt"));
+    child.start(
+        QCoreApplication::applicationFilePath(),
+        QStringList{QStringLiteral("-silent"), QStringLiteral("-o"), log + QStringLiteral(",txt")} +
+            functions);
     passed = child.waitForFinished(120000) && child.exitStatus() == QProcess::NormalExit &&
              child.exitCode() == 0;
-    const QByteArray output = child.readAll();
+    QFile file(log);
+    const QByteArray output =
+        child.readAll() + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     passed = passed && output.contains("Totals: ");
     return output;
 }
