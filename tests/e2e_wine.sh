@@ -42,7 +42,22 @@ check_address "$(cat "$work/zwervel.log")"
 # Closed as Windows closes a window (WM_CLOSE), then the file on disk.
 wine taskkill /im zwervel.exe >/dev/null 2>&1 || true
 wait_for 300 has_ended "$zwervel_pid" || fail "zwervel.exe did not end after WM_CLOSE"
+cp "$work/Zwervel/zwervel.cfg" "$work/zwervel.cfg"
+check_saved_settings
+
+# The end of a Windows session saves as closing the window does: started on the saved file,
+# which is then spoilt behind the window's back, the session's end writes it whole again.
+PATH="$work/bin:$PATH" timeout 120 wine "$work/Zwervel/zwervel.exe" >>"$work/zwervel.log" 2>&1 &
+zwervel_pid=$!
+pids+=("$zwervel_pid")
+timeout 60 xdotool search --sync --onlyvisible --name '^Zwervel$' >/dev/null ||
+    fail "the window did not appear again"
+printf 'route=\r\n' >"$work/Zwervel/zwervel.cfg"
+timeout 60 wine wineboot --end-session --force >/dev/null 2>&1 || true
+wait_for 300 has_ended "$zwervel_pid" || fail "zwervel.exe did not end with the session"
+# Wine ends what is left of the program once it has saved: no report of that.
+{ wait "$zwervel_pid"; } 2>/dev/null || true
 mv "$work/Zwervel/zwervel.cfg" "$work/zwervel.cfg"
 check_saved_settings
 echo "PASS: zwervel.exe under Wine: window drawn, address '$expected_address' opened," \
-    "configuration file written as expected"
+    "configuration file written as expected at its close and at the session's end"
