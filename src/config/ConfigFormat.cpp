@@ -26,10 +26,6 @@ void appendListLine(QString& out, const QString& key, const QStringList& items)
     out += LineEnd;
 }
 
-} // namespace
-
-namespace {
-
 // Whether the lone LF at `at` ends its line. A file with no CR at all was written with LF line
 // ends. Elsewhere LF belongs to its line, except where a key follows it (a line another editor
 // added) or nothing does (before a CR, at the end), where ending the line changes no value.
