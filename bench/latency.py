@@ -390,7 +390,7 @@ def main():
                                        os.path.join(work, size)).items():
                     samples[size][key].append(t)
 
-        print("\n  %-36s %-20s %-20s" % ("ms: median [min–max] of %d" % args.repeats, "small",
+        print("\n  %-44s %-20s %-20s" % ("ms: median [min–max] of %d" % args.repeats, "small",
                                          "big"))
         for label, key in ROWS:
             print("  %-44s %-20s %-20s" % (label, cell(samples["small"][key]),
