@@ -25,5 +25,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 $latency_only || build/release/bench/zwervel_bench "${driver_args[@]}"
 echo
+if ! /usr/bin/python3 -c 'import Xlib' 2>/dev/null; then
+    echo "The latency table needs python3-xlib: sudo apt install python3-xlib" >&2
+    exit 1
+fi
 /usr/bin/python3 bench/latency.py --program build/release/zwervel \
     --bench build/release/bench/zwervel_bench "${latency_args[@]}"
