@@ -1,7 +1,6 @@
 #include "platform/CommandLine.h"
 #include "platform/QtPlatform.h"
 #include "platform/SignalWatcher.h"
-#include "platform/SingleInstance.h"
 #include "window/frmZwervel.h"
 
 #include <QApplication>
@@ -28,18 +27,16 @@ int main(int argc, char* argv[])
     platform.setWindow(&window);
     if (window.aborted())
         return 1;
-    // One window per settings file: a second start brings the first to the front and ends.
-    zwervel::SingleInstance instance(window.CfgBestand);
-    if (!instance.isFirst()) {
-        if (!instance.askFirstToShow())
-            qWarning("Zwervel is al geopend met deze instellingen.");
+    // One window per settings file: a second start has brought the first to the front, or
+    // said that it does not answer.
+    switch (window.settingsClaim()) {
+    case zwervel::Platform::SettingsClaim::Taken:
+        break;
+    case zwervel::Platform::SettingsClaim::ShownElsewhere:
         return 0;
+    case zwervel::Platform::SettingsClaim::HeldElsewhere:
+        return 1;
     }
-    QObject::connect(&instance, &zwervel::SingleInstance::showRequested, &window, [&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
     // Ctrl+C, kill or a closed terminal end the program as closing its window does, and a
     // desktop session that ends saves first.
     zwervel::SignalWatcher endRequests;

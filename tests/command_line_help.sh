@@ -35,10 +35,16 @@ for option in --version -v; do
     [[ $output == "Zwervel $version" ]] || fail "$option: '$output', expected 'Zwervel $version'"
 done
 
-# Qt's own options may stand beside them; only QApplication would know them.
-run_without_display -platform offscreen --version
-[[ $status -eq 0 && $output == "Zwervel $version" ]] ||
-    fail "-platform offscreen --version: status $status: $output"
+# Qt's own options may stand beside them, whole words that only QApplication knows.
+for qt_options in '-platform offscreen' '-stylesheet x.qss'; do
+    # shellcheck disable=SC2086 # one word each
+    run_without_display $qt_options --version
+    [[ $status -eq 0 && $output == "Zwervel $version" ]] ||
+        fail "$qt_options --version: status $status: $output"
+done
+# Alone, such an option starts the program, which finds no display here.
+run_without_display -reverse
+[[ $status -ne 0 && $output != "Zwervel $version" ]] || fail "-reverse answered: $output"
 
 # With a platform that needs no display the program would start: refusing must end it first.
 for arguments in '--bogus' 'Utrecht'; do

@@ -130,6 +130,8 @@ void TestConfig::lines_data()
     QTest::newRow("last line without an end") << u8("a\r\nb") << QStringList{u8("a"), u8("b")};
     QTest::newRow("LF then CR: two line ends")
         << u8("a\n\rb") << QStringList{u8("a"), u8(""), u8("b")};
+    QTest::newRow("a lone LF belongs to its line where CR ends lines, but before a key")
+        << u8("a\nb\r\nc\nROUTE=d") << QStringList{u8("a\nb"), u8("c"), u8("ROUTE=d")};
     QTest::newRow("CR CR LF") << u8("a\r\r\nb") << QStringList{u8("a"), u8(""), u8("b")};
     QTest::newRow("empty") << QString() << QStringList{};
     QTest::newRow("a line end only") << u8("\r\n") << QStringList{u8("")};
@@ -352,8 +354,9 @@ void TestConfig::keptAsideMessage()
              u8("Niet alles uit het instellingenbestand is in het venster geladen:\r\n"
                 " de route\r\n 2 plaatsen\r\n 1 route uit de lijst met Routes\r\n\r\n"
                 "Een plaats van meer dan 150000 tekens of een route van meer dan 500000 plaatsen "
-                "zou het venster te lang ophouden. Wat niet geladen is, blijft ongewijzigd in het "
-                "bestand bewaard."));
+                "zou het venster te lang ophouden. Een plaats met een los regeleinde (LF) erin kan "
+                "het venster niet tonen zoals die is. Wat niet geladen is, blijft ongewijzigd in "
+                "het bestand bewaard."));
     keptAside.routeValues.clear();
     keptAside.routes.clear();
     keptAside.places = QStringList{u8("a")};

@@ -6,14 +6,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 using namespace zwervel;
 
@@ -100,21 +107,40 @@ void TestPlatform::messageBox()
 void TestPlatform::endRequests_data()
 {
     QTest::addColumn<int>("signal");
+#ifdef Q_OS_UNIX
     QTest::newRow("Ctrl+C in a terminal") << SIGINT;
     QTest::newRow("kill") << SIGTERM;
     QTest::newRow("the terminal closed") << SIGHUP;
+#endif
 }
 
 void TestPlatform::endRequests()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("POSIX signals: on Windows a session's end comes through Qt's session manager");
+#else
     // Each arrives as one request on the window's thread, however often it comes, instead of
     // ending the program on the spot without the shut-down save.
     QFETCH(int, signal);
     SignalWatcher watcher;
     QSignalSpy requests(&watcher, &SignalWatcher::endRequested);
-    QCOMPARE(std::raise(signal), 0);
+    // A storm of them neither blocks in the handler nor changes errno under the code it
+    // interrupts.
+    for (int i = 0; i < 10000; ++i) {
+        errno = 0;
+        QCOMPARE(std::raise(signal), 0);
+        QCOMPARE(errno, 0);
+    }
     QVERIFY(requests.wait(5000));
     QCOMPARE(requests.count(), 1);
+    // Nor does the browser the program starts inherit its sockets.
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files)) {
+        const int number = fd.fileName().toInt();
+        struct stat status = {};
+        if (::fstat(number, &status) == 0 && S_ISSOCK(status.st_mode))
+            QVERIFY(::fcntl(number, F_GETFD) & FD_CLOEXEC);
+    }
+#endif
 }
 
 void TestPlatform::oneWindowPerSettingsFile()
@@ -128,7 +154,8 @@ void TestPlatform::oneWindowPerSettingsFile()
     QSignalSpy shown(first.get(), &SingleInstance::showRequested);
     SingleInstance second(file);
     QVERIFY(!second.isFirst());
-    QVERIFY(second.askFirstToShow());
+    // The first answers from its event loop, which does not run while the second waits.
+    QVERIFY(!second.askFirstToShow());
     QVERIFY(shown.wait(5000));
     QCOMPARE(shown.count(), 1);
     SingleInstance elsewhere(dir.filePath(QStringLiteral("other/zwervel.cfg")));

@@ -172,6 +172,7 @@ private slots:
     void fileWithoutReadPermission();
     void writableFileInClosedFolder();
     void unknownFileKeptAsCopy();
+    void loneLineFeedKeptUntilRemoved();
     void utf16WithoutMark();
     void routeOfThreeHundredThousandPlaces();
 
@@ -395,6 +396,7 @@ void TestReliability::whatTheWindowTakes_data()
     QTest::newRow("one place too many")
         << QString(u8("a/")).repeated(MostPlaces) + u8("a") << false;
     QTest::newRow("slashes only") << QString(MostPlaces, u'/') << false;
+    QTest::newRow("a line feed in a place") << u8("Den\nHaag") << false;
 }
 
 void TestReliability::whatTheWindowTakes()
@@ -508,8 +510,11 @@ void TestReliability::unknownFileKeptAsCopy()
     QVERIFY(writeFile(p.configPath(), unknown));
     QVERIFY(writeFile(p.configPath() + u8(".bak"), "older copy"));
     QVERIFY(p.start());
+    // The user is told, with the copy's name.
+    QCOMPARE(p.platform.questions.size(), 1);
+    QVERIFY(p.platform.questions.constFirst().text.contains(
+        QDir::toNativeSeparators(p.configPath() + u8(".bak2\r\n"))));
     p.f().close();
-    QVERIFY(p.platform.questions.isEmpty());
     QCOMPARE(readFile(p.configPath() + u8(".bak")), QByteArray("older copy"));
     QCOMPARE(readFile(p.configPath() + u8(".bak2")), unknown);
     QCOMPARE(readFile(p.configPath()), QByteArray("route=\r\nplaats=\r\nroutes=\r\n"));
@@ -518,6 +523,33 @@ void TestReliability::unknownFileKeptAsCopy()
     QVERIFY(p.start());
     p.f().close();
     QVERIFY(!QFile::exists(p.configPath() + u8(".bak3")));
+}
+
+void TestReliability::loneLineFeedKeptUntilRemoved()
+{
+    // A line feed inside a line of a CR LF file ends nothing: the place or route that holds it
+    // is kept aside and written back, until the user removes all places or empties the route.
+    Program p;
+    const QByteArray file = "route=Ede\r\nroute=Den\nBosch\r\nplaats=Amsterdam\x0F"
+                            "Den\nHaag\x0FUtrecht\x0F\r\nroutes=A/B\x0F\r\n";
+    QVERIFY(writeFile(p.configPath(), file));
+    QVERIFY(p.start());
+    QCOMPARE(items(p.f().Plaats), (QStringList{u8("Amsterdam"), u8("Utrecht")}));
+    QCOMPARE(items(p.f().Routes), QStringList{u8("A/B")});
+    QCOMPARE(p.platform.questions.size(), 1);
+    p.platform.questions.clear();
+    p.f().close();
+    QVERIFY(readFile(p.configPath()).startsWith("route=Ede\r\nroute=Den\nBosch\r\n"));
+    QVERIFY(readFile(p.configPath())
+                .contains("\x0F"
+                          "Den\nHaag\x0F"));
+    p.window.reset();
+    QVERIFY(p.start());
+    p.platform.answers << Question::Answer::Yes;
+    p.f().knopPlaatsVerwijderen_MouseUp(MouseRight, 0, 0, 0);
+    p.f().KnopRouteLeegmaken_Click();
+    p.f().close();
+    QCOMPARE(readFile(p.configPath()), QByteArray("route=\r\nplaats=\r\nroutes=A/B\x0F\r\n"));
 }
 
 void TestReliability::utf16WithoutMark()

@@ -12,6 +12,8 @@
 
 using namespace zwervel;
 
+Q_DECLARE_METATYPE(Platform::SettingsClaim)
+
 namespace {
 
 QString u8(const char* text)
@@ -33,6 +35,8 @@ private slots:
     void configFileBesideProgram();
     void whereTheSettingsLive_data();
     void whereTheSettingsLive();
+    void secondStart_data();
+    void secondStart();
     void toWholeTwips_data();
     void toWholeTwips();
     void startSizes();
@@ -146,20 +150,23 @@ void TestStartup::whereTheSettingsLive_data()
     QTest::addColumn<bool>("fileWritable");
     QTest::addColumn<bool>("folderWritable");
     QTest::addColumn<bool>("ownFileBefore");
+    QTest::addColumn<bool>("installed");
     QTest::addColumn<QString>("shownRoute");
     QTest::addColumn<bool>("writesOwn");
     QTest::newRow("a copy in a folder of its own")
-        << true << true << true << false << u8("Beside") << false;
+        << true << true << true << false << false << u8("Beside") << false;
     QTest::newRow("first start in a folder of its own")
-        << false << false << true << false << QString() << false;
+        << false << false << true << false << false << QString() << false;
     QTest::newRow("writable file in a closed folder")
-        << true << true << false << false << u8("Beside") << false;
+        << true << true << false << false << false << u8("Beside") << false;
     QTest::newRow("installed, first start")
-        << false << false << false << false << QString() << true;
+        << false << false << false << false << false << QString() << true;
     QTest::newRow("installed with the administrator's file")
-        << true << false << false << false << u8("Beside") << true;
+        << true << false << false << false << false << u8("Beside") << true;
     QTest::newRow("installed, the user's own file since")
-        << true << false << false << true << u8("Own") << true;
+        << true << false << false << true << false << u8("Own") << true;
+    QTest::newRow("installed, started by root")
+        << false << false << true << false << true << QString() << true;
 }
 
 void TestStartup::whereTheSettingsLive()
@@ -168,12 +175,14 @@ void TestStartup::whereTheSettingsLive()
     QFETCH(bool, fileWritable);
     QFETCH(bool, folderWritable);
     QFETCH(bool, ownFileBefore);
+    QFETCH(bool, installed);
     QFETCH(QString, shownRoute);
     QFETCH(bool, writesOwn);
     QTemporaryDir dir;
     ScriptedPlatform platform;
     platform.path = dir.filePath(u8("zwervel"));
     platform.userFolder = dir.filePath(u8("home/.config/zwervel"));
+    platform.installed = installed;
     const QString beside = dir.filePath(u8("zwervel.cfg"));
     const QString own = platform.userFolder + u8("/zwervel.cfg");
     if (fileBeside)
@@ -199,6 +208,36 @@ void TestStartup::whereTheSettingsLive()
     // The file the user may only read stays as the administrator left it.
     if (writesOwn && fileBeside)
         QCOMPARE(readFile(beside), QByteArray("route=Beside\r\n"));
+}
+
+void TestStartup::secondStart_data()
+{
+    QTest::addColumn<Platform::SettingsClaim>("claim");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("the first comes to the front") << Platform::SettingsClaim::ShownElsewhere << 0;
+    QTest::newRow("the first does not answer") << Platform::SettingsClaim::HeldElsewhere << 1;
+}
+
+void TestStartup::secondStart()
+{
+    // Another window has the file: this start reads nothing and, closed, writes nothing over
+    // what the other saves.
+    QFETCH(Platform::SettingsClaim, claim);
+    QFETCH(int, messages);
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    platform.path = dir.filePath(u8("zwervel"));
+    platform.claim = claim;
+    QVERIFY(writeFile(dir.filePath(u8("zwervel.cfg")), "route=Ede\r\n"));
+    {
+        frmZwervel window(platform);
+        QCOMPARE(window.settingsClaim(), claim);
+        QCOMPARE(window.Route.Text(), QString());
+        window.close();
+    }
+    QCOMPARE(platform.questions.size(), messages);
+    QCOMPARE(platform.beeps, messages);
+    QCOMPARE(readFile(dir.filePath(u8("zwervel.cfg"))), QByteArray("route=Ede\r\n"));
 }
 
 void TestStartup::toWholeTwips_data()

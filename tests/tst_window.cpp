@@ -12,7 +12,9 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#ifdef ZWERVEL_SVG
 #include <QSvgRenderer>
+#endif
 #include <QTest>
 
 #include <cmath>
@@ -444,6 +446,9 @@ void TestWindow::picturesAsDrawn()
     // A button shows exactly what its drawing gives at its size in device pixels, and the
     // window's icon what it gives at every size a desktop asks for: drawn at the screen's scale,
     // not a 16 × 16 picture enlarged.
+#ifndef ZWERVEL_SVG
+    QSKIP("this build carries its pictures as PNGs, made from the same drawings when built");
+#else
     QFETCH(QString, button);
     QFETCH(QString, picture);
     FormFixture fx;
@@ -486,6 +491,7 @@ void TestWindow::picturesAsDrawn()
         const QImage enlarged = drawn(16, background).scaled(shown.size());
         QVERIFY(!samePicture(shown, enlarged));
     }
+#endif
 }
 
 void TestWindow::atScale_data()

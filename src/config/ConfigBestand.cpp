@@ -30,8 +30,10 @@ QByteArray readConfigBytes(const QString& path)
         return {};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        // A line cut off by the failure might be a list cut short: keep whole lines only.
-        const qsizetype lastEnd = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+        // A line cut off by the failure might be a list cut short: keep whole lines only. Where
+        // lines end in CR, an LF may stand inside one.
+        const qsizetype lastEnd =
+            bytes.contains('\r') ? bytes.lastIndexOf('\r') : bytes.lastIndexOf('\n');
         bytes.truncate(lastEnd + 1);
     }
     return bytes;
@@ -61,23 +63,32 @@ void writeConfigBytes(const QString& path, const QByteArray& bytes)
         saveFailed(path, file.errorString());
 }
 
-QString keepConfigCopy(const QString& path)
+namespace {
+constexpr int MostCopies = 1000;
+}
+
+QString configCopyName(const QString& path)
 {
-    // The first free name of "zwervel.cfg.bak", "zwervel.cfg.bak2", ...: a copy kept before is
-    // never replaced. Copying does not replace a file either, so two windows cannot take one
-    // name.
-    constexpr int MostCopies = 1000;
-    QFile file(path);
+    // "zwervel.cfg.bak", "zwervel.cfg.bak2", ...: a copy kept before is never replaced.
     for (int n = 1; n <= MostCopies; ++n) {
         const QString copy =
             path + QStringLiteral(".bak") + (n > 1 ? QString::number(n) : QString());
-        if (QFileInfo::exists(copy))
-            continue;
+        if (!QFileInfo::exists(copy))
+            return copy;
+    }
+    return {};
+}
+
+QString keepConfigCopy(const QString& path)
+{
+    QFile file(path);
+    // Copying does not replace a file, so two windows cannot take one name: the one that
+    // finds it taken tries the next.
+    for (QString copy; !(copy = configCopyName(path)).isEmpty();) {
         if (file.copy(copy))
             return copy;
-        if (QFileInfo::exists(copy))
-            continue;
-        saveFailed(copy, file.errorString());
+        if (!QFileInfo::exists(copy))
+            saveFailed(copy, file.errorString());
     }
     saveFailed(path + QStringLiteral(".bak"),
                QStringLiteral("Er zijn al %1 kopieën.").arg(MostCopies));

@@ -16,6 +16,9 @@ QByteArray readConfigBytes(const QString& path);
 // reason when the save fails.
 void writeConfigBytes(const QString& path, const QByteArray& bytes);
 
+// The name the copy below would have now: the first free one, or none past a thousand.
+QString configCopyName(const QString& path);
+
 // Keeps the file as it is under its name + ".bak" (or ".bak2", ".bak3", ... where that is
 // taken; an older copy is never replaced), before a save that would replace a file the window
 // could make nothing of. Returns the copy's path; throws like writeConfigBytes.

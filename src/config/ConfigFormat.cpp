@@ -28,13 +28,35 @@ void appendListLine(QString& out, const QString& key, const QStringList& items)
 
 } // namespace
 
+namespace {
+
+// Whether the lone LF at `at` ends its line. A file with no CR at all was written with LF line
+// ends. Elsewhere LF belongs to its line, except where a key follows it (a line another editor
+// added) or nothing does (before a CR, at the end), where ending the line changes no value.
+bool lineFeedEnds(QStringView text, qsizetype at, bool anyCarriageReturn)
+{
+    if (!anyCarriageReturn)
+        return true;
+    const QStringView rest = text.sliced(at + 1);
+    if (rest.isEmpty() || rest.front() == u'\r')
+        return true;
+    for (const QString& key : {RouteKey, PlaceKey, RoutesKey}) {
+        if (rest.startsWith(key, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QStringList configLines(QStringView text)
 {
+    const bool anyCarriageReturn = text.contains(u'\r');
     QStringList lines;
     qsizetype begin = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
-        if (ch != u'\r' && ch != u'\n')
+        if (ch != u'\r' && !(ch == u'\n' && lineFeedEnds(text, i, anyCarriageReturn)))
             continue;
         lines << text.sliced(begin, i - begin).toString();
         if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
@@ -109,14 +131,19 @@ QString keptAsideMessage(const ConfigContent& keptAside)
     return QStringLiteral("Niet alles uit het instellingenbestand is in het venster geladen:") +
            LineEnd + what.join(LineEnd) + LineEnd + LineEnd +
            QStringLiteral("Een plaats van meer dan %1 tekens of een route van meer dan %2 "
-                          "plaatsen zou het venster te lang ophouden. Wat niet geladen is, blijft "
-                          "ongewijzigd in het bestand bewaard.")
+                          "plaatsen zou het venster te lang ophouden. Een plaats met een los "
+                          "regeleinde (LF) erin kan het venster niet tonen zoals die is. Wat niet "
+                          "geladen is, blijft ongewijzigd in het bestand bewaard.")
                .arg(LongestPlace)
                .arg(MostPlaces);
 }
 
 bool fitsInWindow(QStringView text)
 {
+    // The route box and the lists would show a line feed as a line break, and give it back as
+    // CR LF or not at all.
+    if (text.contains(u'\n'))
+        return false;
     // A shorter text can hold neither too long a place nor too many: no need to look, which
     // matters for tens of thousands of entries at start-up.
     if (text.size() <= LongestPlace && text.size() < MostPlaces)

@@ -21,8 +21,9 @@ struct ConfigContent {
     bool anyKey = false;
 };
 
-// The lines of a text: CR LF, a lone CR and a lone LF each end a line; a terminator at the very
-// end opens no further line.
+// The lines of a text: CR LF and a lone CR each end a line, while a lone LF belongs to its line
+// (but for a text without any CR, and an LF before a key, a CR or the end); a terminator at the
+// very end opens no further line.
 QStringList configLines(QStringView text);
 
 // The keys "route=", "plaats=" and "routes=" in any letter case, each value after the first "="
@@ -39,7 +40,8 @@ QStringList listEntries(QStringView listText);
 // and writes it back where it stood; everything else in the file still comes in.
 inline constexpr qsizetype LongestPlace = 150000;
 inline constexpr qsizetype MostPlaces = 500000;
-// Whether a route or an entry ("/" between places) stays within those bounds.
+// Whether a route or an entry ("/" between places) stays within those bounds and holds no line
+// feed, which the window cannot show as it is.
 bool fitsInWindow(QStringView text);
 
 // The three lines "route=", "plaats=", "routes=", each ended by CR LF; every entry is written

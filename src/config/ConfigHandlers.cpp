@@ -17,11 +17,16 @@ void frmZwervel::CfgOpenen()
     ConfigContent content;
     try {
         const QByteArray bytes = readConfigBytes(m_settingsSource);
-        content = parseConfig(decodeConfig(bytes));
+        const QString text = decodeConfig(bytes);
+        content = parseConfig(text);
         // A file that holds something, but nothing the window knows or can read, is kept as
-        // it is before the save replaces it.
-        const bool holdsSomething = !bytes.isEmpty() || QFileInfo(m_settingsSource).size() > 0;
-        m_configUnreadable = holdsSomething && !content.anyKey && m_settingsSource == CfgBestand;
+        // it is before the save replaces it. The user is told of one read but not understood;
+        // a save over one that could not be read at all is refused at the close, and says why.
+        const QFileInfo file(m_settingsSource);
+        const bool unread = bytes.isEmpty() && file.isFile() && file.size() > 0;
+        const bool ours = m_settingsSource == CfgBestand;
+        m_configNotUnderstood = ours && !content.anyKey && !text.trimmed().isEmpty();
+        m_configUnreadable = m_configNotUnderstood || (ours && unread);
     } catch (...) {
     }
     // Every "route=" line replaces the box's text in turn, so the last one the box takes is what
@@ -75,6 +80,17 @@ void frmZwervel::CfgOpslaan()
 
 void frmZwervel::tellKeptAside()
 {
+    if (m_configNotUnderstood) {
+        m_platform.beep();
+        m_platform.ask(Question{
+            QStringLiteral("Zwervel begrijpt het instellingenbestand\r\n") +
+                QDir::toNativeSeparators(CfgBestand) +
+                QStringLiteral("\r\nniet: er staat geen route of lijst in. Het blijft ongewijzigd "
+                               "tot het venster sluit. Dan wordt het als kopie bewaard in\r\n") +
+                QDir::toNativeSeparators(configCopyName(CfgBestand)) +
+                QStringLiteral("\r\nen vervangen door de instellingen van dit venster."),
+            Question::Icon::Information, Question::Buttons::OK, Question::Answer::OK});
+    }
     if (m_keptAside.routeValues.isEmpty() && m_keptAside.places.isEmpty() &&
         m_keptAside.routes.isEmpty())
         return;

@@ -60,6 +60,8 @@ void frmZwervel::KnopRouteLeegmaken_Click()
     platform().beep();
     OngedaanTekst = Route.Text();
     Route.setText(QString());
+    // Emptied means empty: a route the window kept aside from the file goes too.
+    m_keptAside.routeValues.clear();
     VakSelecteren(Route);
     knopOngedaan.setVisible(true);
 }

@@ -110,6 +110,8 @@ void frmZwervel::knopPlaatsVerwijderen_MouseUp(int Button, int, float, float)
     if (m_platform.ask(question) != Question::Answer::Yes)
         return;
     Plaats.Clear();
+    // All means all: the places the window kept aside from the file go too.
+    m_keptAside.places.clear();
     VakLijstLeegmaken(Plaats);
     tPlaats.setText(QString());
     Plaats.SetFocus();
@@ -128,6 +130,7 @@ void frmZwervel::knopRouteVerwijderen_MouseUp(int Button, int, float, float)
     if (m_platform.ask(question) != Question::Answer::Yes)
         return;
     Routes.Clear();
+    m_keptAside.routes.clear();
     VakLijstLeegmaken(Routes);
     Routes.SetFocus();
 }

@@ -56,6 +56,9 @@ struct Options {
         parser.setApplicationDescription(
             QStringLiteral("Stel een reisroute samen als lijst van plaatsen en toon die als "
                            "routebeschrijving van Google Maps in de browser."));
+        // Qt's own options are single-dash words (-reverse, -stylesheet): whole options, not
+        // runs of letters that would spell -v or -h.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
     }

@@ -35,8 +35,15 @@ public:
     // Whether this user may write the file, or make files in the folder, at `path`.
     virtual bool canWrite(const QString& path) = 0;
     virtual QString executablePath() = 0;
+    // Whether the program runs from the folder it was installed to: such a copy belongs to
+    // the system, so even a user who may write there (root) keeps settings of their own.
+    virtual bool isInstalledCopy() = 0;
     // The user's own folder for the program's settings; it need not exist yet.
     virtual QString userSettingsFolder() = 0;
+    // One window per settings file: takes the file for this window, or hands the start over to
+    // the window that has it (brought to the front), or finds that window not answering.
+    enum class SettingsClaim { Taken, ShownElsewhere, HeldElsewhere };
+    virtual SettingsClaim claimSettingsFile(const QString& path) = 0;
     // Ends the program at once, without the shut-down save (after an unexpected failure).
     virtual void terminate(int code) = 0;
 };

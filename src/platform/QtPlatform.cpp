@@ -91,6 +91,42 @@ QString QtPlatform::executablePath()
     return QCoreApplication::applicationFilePath();
 }
 
+bool QtPlatform::isInstalledCopy()
+{
+    const QString folder = QFileInfo(executablePath()).canonicalPath();
+    // The install prefix's and the package's folder, both known when the program was built.
+    for (const char* installed : {ZWERVEL_INSTALL_BINDIR, ZWERVEL_PACKAGE_BINDIR}) {
+        if (!folder.isEmpty() &&
+            QFileInfo(QString::fromUtf8(installed)).canonicalFilePath() == folder)
+            return true;
+    }
+    return false;
+}
+
+Platform::SettingsClaim QtPlatform::claimSettingsFile(const QString& path)
+{
+    // A window made again in the same process lets go of the file first.
+    m_instance.reset();
+    m_instance = std::make_unique<SingleInstance>(path);
+    if (!m_instance->isFirst()) {
+        if (m_instance->askFirstToShow())
+            return SettingsClaim::ShownElsewhere;
+        // A copy that was saving and ending when asked has let go of the file by now.
+        m_instance.reset();
+        m_instance = std::make_unique<SingleInstance>(path);
+        if (!m_instance->isFirst())
+            return SettingsClaim::HeldElsewhere;
+    }
+    QObject::connect(m_instance.get(), &SingleInstance::showRequested, m_instance.get(), [this] {
+        if (!m_window)
+            return;
+        m_window->showNormal();
+        m_window->raise();
+        m_window->activateWindow();
+    });
+    return SettingsClaim::Taken;
+}
+
 void QtPlatform::terminate(int code)
 {
     if (m_window)

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/SingleInstance.h"
+
+#include <memory>
 
 class QWidget;
 
@@ -19,6 +22,8 @@ public:
     bool fileExists(const QString& path) override;
     bool canWrite(const QString& path) override;
     QString executablePath() override;
+    bool isInstalledCopy() override;
+    SettingsClaim claimSettingsFile(const QString& path) override;
     QString userSettingsFolder() override;
     void terminate(int code) override;
 
@@ -26,6 +31,7 @@ private:
     void returnToWindow();
 
     QWidget* m_window = nullptr;
+    std::unique_ptr<SingleInstance> m_instance;
 };
 
 // The application's short name, which every message box shows as its title.

@@ -19,6 +19,10 @@ QString nameFor(const QString& settingsFile)
     return QStringLiteral("zwervel-") + QString::fromLatin1(hash);
 }
 
+// Long enough for a copy that is still reading a large settings file; a second start waits
+// for the connection and for the answer, each this long at most.
+constexpr int AnswerTime = 3000;
+
 QString lockFolder()
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -43,6 +47,10 @@ SingleInstance::SingleInstance(const QString& settingsFile, QObject* parent)
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             emit showRequested();
+            // The answer tells the second start that this copy is alive, not merely holding
+            // the lock while it hangs.
+            socket->write("1", 1);
+            socket->flush();
         }
     });
 }
@@ -51,10 +59,12 @@ bool SingleInstance::askFirstToShow()
 {
     QLocalSocket socket;
     socket.connectToServer(m_name);
-    if (!socket.waitForConnected(2000))
-        return false;
-    socket.disconnectFromServer();
-    return true;
+    // A copy stopped or hung still has its connection accepted by the system: only its answer
+    // says that it came to the front.
+    const bool answered =
+        socket.waitForConnected(AnswerTime) && socket.waitForReadyRead(AnswerTime);
+    socket.abort();
+    return answered;
 }
 
 } // namespace zwervel

@@ -17,7 +17,8 @@ public:
     explicit SingleInstance(const QString& settingsFile, QObject* parent = nullptr);
 
     bool isFirst() const { return m_first; }
-    // From a second start: asks the running copy to come to the front.
+    // From a second start: asks the running copy to come to the front. False where it does not
+    // answer (it hangs, or was stopped).
     bool askFirstToShow();
 
 signals:

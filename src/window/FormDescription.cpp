@@ -3,6 +3,9 @@
 #include "window/frmZwervel.h"
 
 #include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QPalette>
 
@@ -68,7 +71,15 @@ void setListColours(ComboBox& list)
 
 QIcon picture(const char* name)
 {
-    return QIcon(QStringLiteral(":/pictures/%1.svg").arg(QLatin1StringView(name)));
+    const QString svg = QStringLiteral(":/pictures/%1.svg").arg(QLatin1StringView(name));
+    if (QFile::exists(svg))
+        return QIcon(svg);
+    // A build without Qt's SVG module carries the drawing as PNGs, one a size.
+    QIcon icon;
+    const QString folder = QStringLiteral(":/pictures/%1").arg(QLatin1StringView(name));
+    for (const QFileInfo& png : QDir(folder).entryInfoList(QDir::Files))
+        icon.addFile(png.filePath());
+    return icon;
 }
 
 } // namespace

@@ -35,8 +35,9 @@ void frmZwervel::chooseSettingsFile()
     const QString besideProgram =
         QDir::toNativeSeparators(program.absolutePath()) + QDir::separator() + name;
     const bool besideExists = m_platform.fileExists(besideProgram);
-    if (besideExists ? m_platform.canWrite(besideProgram)
-                     : m_platform.canWrite(program.absolutePath())) {
+    if (!m_platform.isInstalledCopy() &&
+        (besideExists ? m_platform.canWrite(besideProgram)
+                      : m_platform.canWrite(program.absolutePath()))) {
         CfgBestand = besideProgram;
         m_settingsSource = CfgBestand;
         return;
@@ -44,8 +45,32 @@ void frmZwervel::chooseSettingsFile()
     m_ownSettings = true;
     CfgBestand =
         QDir::toNativeSeparators(m_platform.userSettingsFolder()) + QDir::separator() + name;
-    m_settingsSource =
-        m_platform.fileExists(CfgBestand) || !besideExists ? CfgBestand : besideProgram;
+    // Which of the two is read is settled once the file is this window's (claimSettingsFile).
+    m_settingsSource = besideExists ? besideProgram : CfgBestand;
+}
+
+bool frmZwervel::claimSettingsFile()
+{
+    m_claim = m_platform.claimSettingsFile(CfgBestand);
+    if (m_claim == Platform::SettingsClaim::Taken) {
+        // The administrator's file starts a user's settings only until their own exists: asked
+        // now, so that what a copy saved a moment ago is what this one reads.
+        if (m_platform.fileExists(CfgBestand))
+            m_settingsSource = CfgBestand;
+        return true;
+    }
+    // This window reads nothing and is never shown, so it must not save either.
+    m_unloaded = true;
+    if (m_claim == Platform::SettingsClaim::HeldElsewhere) {
+        m_platform.beep();
+        m_platform.ask(Question{
+            QStringLiteral("Zwervel is al geopend met de instellingen in\r\n") +
+                QDir::toNativeSeparators(CfgBestand) +
+                QStringLiteral("\r\nmaar dat venster reageert niet. Sluit het of beëindig dat "
+                               "programma, en start Zwervel daarna opnieuw."),
+            Question::Icon::Error, Question::Buttons::OK, Question::Answer::OK});
+    }
+    return false;
 }
 
 void frmZwervel::Form_Load()
@@ -55,6 +80,9 @@ void frmZwervel::Form_Load()
     MinBreedte = toWholeTwips(Width());
     StartBreedte = toWholeTwips(Width());
     chooseSettingsFile();
+    // Before the file is read: a copy that saved and ended a moment ago has written it whole.
+    if (!claimSettingsFile())
+        return;
     VoorbeeldTekst = exampleText();
     InfoTekst = generalHelpText(VoorbeeldTekst);
     Info.setCaption(InfoTekst);

@@ -154,6 +154,9 @@ public:
     void runHandler(const std::function<void()>& handler);
     // True once a failure has ended the program; the shut-down save is then skipped.
     bool aborted() const { return m_aborted; }
+    // Whether this window has its settings file, or another window holds it (this start has
+    // then handed over to it, or said that it does not answer).
+    Platform::SettingsClaim settingsClaim() const { return m_claim; }
     // The shut-down save, when the desktop session asks for it before it ends.
     void saveForSession();
 
@@ -182,12 +185,15 @@ private:
     void chooseSettingsFile();
     QString m_settingsSource;
     bool m_ownSettings = false;
+    bool claimSettingsFile();
+    Platform::SettingsClaim m_claim = Platform::SettingsClaim::Taken;
     // What the configuration file held that the window could not take: written back unchanged.
     ConfigContent m_keptAside;
     // Set when the file held something, but none of the three keys: kept as a copy before the
     // first save replaces it.
     bool m_configUnreadable = false;
-    // Tells the user, once, what was kept aside.
+    bool m_configNotUnderstood = false;
+    // Tells the user, once, what was kept aside, and of a file not understood.
     void tellKeptAside();
     bool m_activated = false;
 

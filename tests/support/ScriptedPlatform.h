@@ -26,6 +26,10 @@ public:
     // write everywhere).
     QString userFolder;
     QStringList closed;
+    // Whether the program runs from where it was installed; what a start finds of another
+    // window on the same settings file.
+    bool installed = false;
+    SettingsClaim claim = SettingsClaim::Taken;
 
     int beeps = 0;
     QList<Question> questions;
@@ -39,6 +43,8 @@ public:
     bool fileExists(const QString& path) override;
     bool canWrite(const QString& path) override;
     QString executablePath() override { return path; }
+    bool isInstalledCopy() override { return installed; }
+    SettingsClaim claimSettingsFile(const QString&) override { return claim; }
     QString userSettingsFolder() override { return userFolder; }
     void terminate(int code) override { terminated << code; }
 };

@@ -2,15 +2,12 @@
 
 #include <QSocketNotifier>
 
-#if defined(Q_OS_UNIX)
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
-#endif
 
 namespace zwervel {
-
-#if defined(Q_OS_UNIX)
 
 namespace {
 
@@ -21,15 +18,20 @@ constexpr int EndSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 void onSignal(int)
 {
+    // The code the signal interrupted may be about to read errno. A full socket drops the
+    // byte rather than blocking here: a request is waiting already.
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
 
 SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
+    // Not inherited by the browser the program starts.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalSockets) != 0)
         return;
     m_notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SignalWatcher::readSignal);
@@ -54,17 +56,13 @@ SignalWatcher::~SignalWatcher()
 
 void SignalWatcher::readSignal()
 {
-    char byte = 0;
-    if (::read(signalSockets[1], &byte, 1) == 1)
+    // However many arrived, they ask for one thing.
+    char bytes[64];
+    bool any = false;
+    while (::read(signalSockets[1], bytes, sizeof bytes) > 0)
+        any = true;
+    if (any)
         emit endRequested();
 }
-
-#else
-
-SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {}
-SignalWatcher::~SignalWatcher() = default;
-void SignalWatcher::readSignal() {}
-
-#endif
 
 } // namespace zwervel
