@@ -273,6 +273,8 @@ void TestConfig::encode_data()
     QTest::newRow("Japanese") << u8("東京") << u8("東京").toUtf8();
     // In Windows-1252 "Ã©" is C3 A9, which a reader takes for the UTF-8 of "é".
     QTest::newRow("1252 bytes that look like UTF-8") << u8("Ã©") << bytes("\xC3\x83\xC2\xA9");
+    QTest::newRow("1252 bytes after the UTF-8 mark") << u8("ï»¿ü") << u8("ï»¿ü").toUtf8();
+    QTest::newRow("1252 bytes after a UTF-16 mark") << u8("ÿþab") << u8("ÿþab").toUtf8();
 }
 
 void TestConfig::encode()
@@ -281,6 +283,8 @@ void TestConfig::encode()
     QFETCH(QByteArray, file);
     QCOMPARE(encodeConfig(text), file);
     QCOMPARE(decodeConfig(file), text);
+    // Built without the text, the bytes of a whole file are what the text would give.
+    QCOMPARE(configBytes(text, {text}, {}), encodeConfig(configText(text, {text}, {})));
 }
 
 void TestConfig::decode_data()
@@ -338,6 +342,8 @@ void TestConfig::keptAsideWrittenBack()
     const QString text = configText(u8("Utrecht/Zeist"), {u8("Ede")}, {u8("Ede/Zeist")}, keptAside);
     QCOMPARE(text, u8("route=Utrecht/Zeist\r\nroute=Lang/Langer\r\nplaats=Ede\x0F"
                       "Breed\x0F\r\nroutes=Ede/Zeist\x0FVer/Verder\x0F\r\n"));
+    QCOMPARE(configBytes(u8("Utrecht/Zeist"), {u8("Ede")}, {u8("Ede/Zeist")}, keptAside),
+             text.toLatin1());
     const ConfigContent reread = parseConfig(text);
     QCOMPARE(reread.routeValues, (QStringList{u8("Utrecht/Zeist"), u8("Lang/Langer")}));
     QVERIFY(reread.anyKey);

@@ -69,22 +69,53 @@ private slots:
 
 void TestControls::routeBoxKeepsText_data()
 {
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("lines") << s("Utrecht\r\nDelft\r\n\r\nGouda");
-    QTest::newRow("line break at the end") << s("Utrecht\r\n");
-    QTest::newRow("only line breaks") << s("\r\n\r\n");
-    QTest::newRow("no-break space and tab") << s("Den\u00A0Haag\t/ \u00A0 x\r\n\tDelft  ");
-    QTest::newRow("beyond the basic plane") << s("東京 \U0001F5FA Łódź");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("lines") << QString() << s("Utrecht\r\nDelft\r\n\r\nGouda");
+    QTest::newRow("line break at the end") << QString() << s("Utrecht\r\n");
+    QTest::newRow("only line breaks") << QString() << s("\r\n\r\n");
+    QTest::newRow("no-break space and tab")
+        << QString() << s("Den\u00A0Haag\t/ \u00A0 x\r\n\tDelft  ");
+    QTest::newRow("beyond the basic plane") << QString() << s("東京 \U0001F5FA Łódź");
+    // Over a text already there, of which only a part differs.
+    const QString route = s("Utrecht\r\nDelft\r\nGouda\r\nEde\r\nZeist\r\nBaarn");
+    QTest::newRow("same text") << route << route;
+    QTest::newRow("place in a line")
+        << route << s("Utrecht\r\nDelftBreda\r\nGouda\r\nEde\r\nZeist\r\nBaarn");
+    QTest::newRow("line taken out") << route << s("Utrecht\r\nDelft\r\nEde\r\nZeist\r\nBaarn");
+    QTest::newRow("line break added")
+        << route << s("Utrecht\r\n\r\nDelft\r\nGouda\r\nEde\r\nZeist\r\nBaarn");
+    QTest::newRow("at the start") << route << s("Ede") + route;
+    QTest::newRow("at the end") << route << route + s("\r\n");
+    QTest::newRow("most of it") << route << s("Utrecht\r\nBaarn");
+    QTest::newRow("to empty") << route << QString();
+    QTest::newRow("other half of a character")
+        << s("Ede \U0001F5FA Zeist\r\nBaarn") << s("Ede \U0001F600 Zeist\r\nBaarn");
+    QTest::newRow("character after its first half")
+        << s("Ede \U0001F5FA Zeist\r\nBaarn") << s("Ede \U0001F5FA\U0001F5FA Zeist\r\nBaarn");
 }
 
 void TestControls::routeBoxKeepsText()
 {
+    QFETCH(QString, before);
     QFETCH(QString, text);
     RouteBox box(nullptr);
+    box.setText(before);
+    box.setSelStart(3);
+    box.insertPlainText(s("x"));
+    box.setText(before);
+    int changes = 0;
+    connect(&box.events, &ControlEvents::Change, &box, [&] { ++changes; });
     box.setText(text);
     QCOMPARE(box.Text(), text);
     QCOMPARE(box.TextLength(), int(text.size()));
+    // As a new text: the change is told, the caret is at the start, the box's own undo has
+    // nothing to take back.
+    QVERIFY(changes > 0);
+    QCOMPARE(box.SelStart(), 0);
+    QCOMPARE(box.SelLength(), 0);
+    QVERIFY(!box.document()->isUndoAvailable());
 }
 
 void TestControls::routeBoxLoneLineBreaks()

@@ -6,6 +6,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace zwervel {
@@ -16,14 +17,46 @@ const QString RouteKey = QStringLiteral("route=");
 const QString PlaceKey = QStringLiteral("plaats=");
 const QString RoutesKey = QStringLiteral("routes=");
 
-void appendListLine(QString& out, const QString& key, const QStringList& items)
+bool readBackUnchanged(const QByteArray& bytes);
+
+// Every piece of the configuration text in order, handed to `add`: the text and its bytes are
+// built from the same pieces.
+template <typename Add>
+void forEachPiece(const QString& route, const QStringList& places, const QStringList& routes,
+                  const ConfigContent& keptAside, Add add)
 {
-    out += key;
-    for (const QString& item : items) {
-        out += item;
-        out += EntrySeparator;
+    add(RouteKey);
+    add(route);
+    add(LineEnd);
+    for (const QString& value : keptAside.routeValues) {
+        add(RouteKey);
+        add(value);
+        add(LineEnd);
     }
-    out += LineEnd;
+    const QStringView separator(&EntrySeparator, 1);
+    for (const auto& [key, lists] :
+         {std::pair{&PlaceKey, std::pair{&places, &keptAside.places}},
+          std::pair{&RoutesKey, std::pair{&routes, &keptAside.routes}}}) {
+        add(*key);
+        for (const QStringList* items : {lists.first, lists.second}) {
+            for (const QString& item : *items) {
+                add(item);
+                add(separator);
+            }
+        }
+        add(LineEnd);
+    }
+}
+
+// The length of the text, one byte a character in Windows-1252: built in one piece of memory,
+// the save spends no time growing and copying it.
+qsizetype configSize(const QString& route, const QStringList& places, const QStringList& routes,
+                     const ConfigContent& keptAside)
+{
+    qsizetype size = 0;
+    forEachPiece(route, places, routes, keptAside,
+                 [&size](QStringView piece) { size += piece.size(); });
+    return size;
 }
 
 // Whether the lone LF at `at` ends its line. A file with no CR at all was written with LF line
@@ -45,44 +78,54 @@ bool lineFeedEnds(QStringView text, qsizetype at, bool anyCarriageReturn)
 
 } // namespace
 
-QStringList configLines(QStringView text)
+namespace {
+
+// Each line of the text in turn, as a piece of it: the big list lines are not copied.
+template <typename Take> void forEachLine(QStringView text, Take take)
 {
     const bool anyCarriageReturn = text.contains(u'\r');
-    QStringList lines;
     qsizetype begin = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
         if (ch != u'\r' && !(ch == u'\n' && lineFeedEnds(text, i, anyCarriageReturn)))
             continue;
-        lines << text.sliced(begin, i - begin).toString();
+        take(text.sliced(begin, i - begin));
         if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
             ++i;
         begin = i + 1;
     }
     if (begin < text.size())
-        lines << text.sliced(begin).toString();
+        take(text.sliced(begin));
+}
+
+} // namespace
+
+QStringList configLines(QStringView text)
+{
+    QStringList lines;
+    forEachLine(text, [&lines](QStringView line) { lines << line.toString(); });
     return lines;
 }
 
 ConfigContent parseConfig(QStringView text)
 {
     ConfigContent content;
-    QString placesText, routesText;
-    for (const QString& line : configLines(text)) {
+    QStringView placesText, routesText;
+    forEachLine(text, [&](QStringView line) {
         const qsizetype equalsAt = line.indexOf(u'=');
         if (equalsAt < 0)
-            continue;
-        const QString key = line.first(equalsAt + 1).toLower();
+            return;
+        const QString key = line.first(equalsAt + 1).toString().toLower();
         if (key == RouteKey)
-            content.routeValues << line.sliced(equalsAt + 1);
+            content.routeValues << line.sliced(equalsAt + 1).toString();
         else if (key == PlaceKey)
             placesText = line.sliced(equalsAt + 1);
         else if (key == RoutesKey)
             routesText = line.sliced(equalsAt + 1);
         else
-            continue;
+            return;
         content.anyKey = true;
-    }
+    });
     content.places = listEntries(placesText);
     content.routes = listEntries(routesText);
     return content;
@@ -91,6 +134,7 @@ ConfigContent parseConfig(QStringView text)
 QStringList listEntries(QStringView listText)
 {
     QStringList pieces;
+    pieces.reserve(listText.count(EntrySeparator) + 1);
     for (const QStringView piece : listText.tokenize(EntrySeparator)) {
         const QStringView item = trimSpaces(piece);
         if (!item.isEmpty())
@@ -102,12 +146,23 @@ QStringList listEntries(QStringView listText)
 QString configText(const QString& route, const QStringList& places, const QStringList& routes,
                    const ConfigContent& keptAside)
 {
-    QString out = RouteKey + route + LineEnd;
-    for (const QString& value : keptAside.routeValues)
-        out += RouteKey + value + LineEnd;
-    appendListLine(out, PlaceKey, places + keptAside.places);
-    appendListLine(out, RoutesKey, routes + keptAside.routes);
+    QString out;
+    out.reserve(configSize(route, places, routes, keptAside));
+    forEachPiece(route, places, routes, keptAside, [&out](QStringView piece) { out += piece; });
     return out;
+}
+
+QByteArray configBytes(const QString& route, const QStringList& places, const QStringList& routes,
+                       const ConfigContent& keptAside)
+{
+    QByteArray bytes;
+    bytes.reserve(configSize(route, places, routes, keptAside));
+    bool coded = true;
+    forEachPiece(route, places, routes, keptAside,
+                 [&](QStringView piece) { coded = coded && appendWindows1252(bytes, piece); });
+    if (coded && readBackUnchanged(bytes))
+        return bytes;
+    return encodeConfig(configText(route, places, routes, keptAside));
 }
 
 QString keptAsideMessage(const ConfigContent& keptAside)
@@ -156,16 +211,6 @@ bool fitsInWindow(QStringView text)
     }
 }
 
-QByteArray encodeConfig(const QString& text)
-{
-    const std::optional<QByteArray> bytes = toWindows1252(text);
-    // Reading the bytes back also catches a text whose Windows-1252 bytes happen to form
-    // valid UTF-8 ("Ã©" is C3 A9, which is "é"): such a file would come back changed.
-    if (bytes && decodeConfig(*bytes) == text)
-        return *bytes;
-    return text.toUtf8();
-}
-
 namespace {
 
 // UTF-16 without a byte order mark, little- or big-endian, by its shape: the high byte of
@@ -200,19 +245,47 @@ std::optional<QString> decodedUtf16(QByteArrayView bytes, QStringConverter::Enco
     return text;
 }
 
-} // namespace
-
-QString decodeConfig(const QByteArray& bytes)
+std::optional<QString> readAsUtf16(QByteArrayView bytes)
 {
     // Saved as "Unicode" by a Windows editor: UTF-16, its order told by the mark.
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        if (const auto text = decodedUtf16(bytes, QStringConverter::Utf16))
-            return *text;
+        if (auto text = decodedUtf16(bytes, QStringConverter::Utf16))
+            return text;
     }
-    if (const auto encoding = utf16Shape(bytes)) {
-        if (const auto text = decodedUtf16(bytes, *encoding))
-            return *text;
-    }
+    if (const auto encoding = utf16Shape(bytes))
+        return decodedUtf16(bytes, *encoding);
+    return std::nullopt;
+}
+
+const QByteArrayView Utf8Mark("\xEF\xBB\xBF");
+
+bool readBackUnchanged(const QByteArray& bytes)
+{
+    // Windows-1252 bytes come back as their text only when they are read as Windows-1252, or
+    // are ASCII, which every reading but UTF-16 reads alike. Bytes that happen to form valid
+    // UTF-8 ("Ã©" is C3 A9, which is "é") or begin with its mark would come back changed.
+    // Decided on the bytes: reading a big file back would cost the save as much again.
+    if (readAsUtf16(bytes))
+        return false;
+    const bool ascii =
+        std::all_of(bytes.cbegin(), bytes.cend(), [](char b) { return uchar(b) < 0x80; });
+    return ascii || (!bytes.startsWith(Utf8Mark) && !bytes.isValidUtf8());
+}
+
+} // namespace
+
+QByteArray encodeConfig(const QString& text)
+{
+    const std::optional<QByteArray> bytes = toWindows1252(text);
+    if (bytes && readBackUnchanged(*bytes))
+        return *bytes;
+    return text.toUtf8();
+}
+
+QString decodeConfig(const QByteArray& bytes)
+{
+    if (auto text = readAsUtf16(bytes))
+        return *std::move(text);
     // Checked before decoding: a big file that is not UTF-8 is then decoded only once.
     if (bytes.isValidUtf8()) {
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -223,7 +296,7 @@ QString decodeConfig(const QByteArray& bytes)
     // A UTF-8 byte order mark before bytes that are not UTF-8 after all is still no text: read
     // as Windows-1252 it would hide the first line's key.
     const QByteArrayView ansiBytes =
-        bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
+        bytes.startsWith(Utf8Mark) ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
     return fromWindows1252(ansiBytes);
 }
 

@@ -51,6 +51,10 @@ bool fitsInWindow(QStringView text);
 QString configText(const QString& route, const QStringList& places, const QStringList& routes,
                    const ConfigContent& keptAside = {});
 
+// The bytes encodeConfig makes of that text, built without it.
+QByteArray configBytes(const QString& route, const QStringList& places, const QStringList& routes,
+                       const ConfigContent& keptAside = {});
+
 // What the user is told, once, of a configuration file the window could not take whole.
 QString keptAsideMessage(const ConfigContent& keptAside);
 

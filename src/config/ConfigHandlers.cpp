@@ -73,9 +73,8 @@ void frmZwervel::CfgOpslaan()
         keepConfigCopy(CfgBestand);
         m_configUnreadable = false;
     }
-    writeConfigBytes(CfgBestand,
-                     encodeConfig(configText(RouteGestript(false, false), Plaats.Items(),
-                                             Routes.Items(), m_keptAside)));
+    writeConfigBytes(CfgBestand, configBytes(RouteGestript(false, false), Plaats.Items(),
+                                             Routes.Items(), m_keptAside));
 }
 
 void frmZwervel::tellKeptAside()

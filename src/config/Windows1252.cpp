@@ -30,10 +30,11 @@ QString fromWindows1252(QByteArrayView bytes)
     return text;
 }
 
-std::optional<QByteArray> toWindows1252(QStringView text)
+bool appendWindows1252(QByteArray& bytes, QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (const QChar ch : text) {
         const char16_t code = ch.unicode();
         if (code < 0x100 && !differsFromLatin1(code)) {
@@ -41,10 +42,20 @@ std::optional<QByteArray> toWindows1252(QStringView text)
             continue;
         }
         const auto position = std::find(std::begin(CharsFor80To9F), std::end(CharsFor80To9F), code);
-        if (position == std::end(CharsFor80To9F))
-            return std::nullopt;
+        if (position == std::end(CharsFor80To9F)) {
+            bytes.truncate(out - bytes.data());
+            return false;
+        }
         *out++ = char(0x80 + (position - std::begin(CharsFor80To9F)));
     }
+    return true;
+}
+
+std::optional<QByteArray> toWindows1252(QStringView text)
+{
+    QByteArray bytes;
+    if (!appendWindows1252(bytes, text))
+        return std::nullopt;
     return bytes;
 }
 

@@ -16,5 +16,7 @@ namespace zwervel {
 QString fromWindows1252(QByteArrayView bytes);
 // Nothing when a character has no byte in the code page.
 std::optional<QByteArray> toWindows1252(QStringView text);
+// The bytes of `text` after `bytes`; false, with `bytes` cut short, when a character has none.
+bool appendWindows1252(QByteArray& bytes, QStringView text);
 
 } // namespace zwervel

@@ -2,7 +2,9 @@
 
 #include "text/TextRules.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -57,7 +59,59 @@ QString RouteBox::Text() const
 
 void RouteBox::setText(const QString& text)
 {
-    setPlainText(withNewlines(text));
+    takePendingSize();
+    QString shown = withNewlines(text);
+    shown.replace(u'\n', DocumentLineBreak);
+    QTextDocument* doc = document();
+    const QString current = doc->toRawText();
+    // Only the part between what the two texts share at the start and at the end is replaced:
+    // a place picked into a long route, or its undo, then costs what the place costs. Where most
+    // of the text differs, building it anew is quicker than taking the old lines out one by one.
+    const qsizetype shorter = qMin(current.size(), shown.size());
+    qsizetype head = 0;
+    while (head < shorter && current.at(head) == shown.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           current.at(current.size() - 1 - tail) == shown.at(shown.size() - 1 - tail))
+        ++tail;
+    // Never between the two halves of a character beyond U+FFFF.
+    if (head > 0 && current.at(head - 1).isHighSurrogate())
+        --head;
+    if (tail > 0 && current.at(current.size() - tail).isLowSurrogate())
+        --tail;
+    const qsizetype replaced = current.size() - tail - head;
+    if (replaced > current.size() / 2) {
+        setPlainText(shown);
+        return;
+    }
+    // Otherwise as setPlainText leaves the box: its own undo history gone, unmodified, the caret
+    // at the start, and the change reported even when nothing differs.
+    doc->setUndoRedoEnabled(false);
+    if (replaced > 0 || shown.size() != current.size()) {
+        QTextCursor cursor(doc);
+        cursor.setPosition(int(head));
+        cursor.setPosition(int(current.size() - tail), QTextCursor::KeepAnchor);
+        cursor.insertText(shown.sliced(head, shown.size() - tail - head));
+    } else {
+        emit textChanged();
+    }
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(false);
+    setTextCursor(QTextCursor(doc));
+}
+
+void RouteBox::takePendingSize()
+{
+    // A box that has not been shown yet lays out every line again when it first gets its size;
+    // given its size before a long text arrives, it lays out only the lines it shows.
+    for (QWidget* widget : {static_cast<QWidget*>(this), viewport()}) {
+        if (!widget->testAttribute(Qt::WA_PendingResizeEvent))
+            continue;
+        QResizeEvent resize(widget->size(), QSize());
+        QCoreApplication::sendEvent(widget, &resize);
+        widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
 }
 
 QString RouteBox::asShown(QString text)

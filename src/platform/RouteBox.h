@@ -41,6 +41,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Pasted and dropped text: a line separator in it becomes a line break too.
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void takePendingSize();
 };
 
 } // namespace zwervel
