@@ -9,9 +9,53 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
+#include <chrono>
+#include <functional>
+
 namespace zwervel {
+
+namespace {
+
+// Runs `work` once, a moment after the widget's first drawing: late enough not to hold up the
+// drawing that follows it as the window is activated, early enough to precede most clicks.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> work)
+        : QObject(widget), m_work(std::move(work))
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(SettleTime, this, [this] {
+                m_work();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    static constexpr std::chrono::milliseconds SettleTime{500};
+    std::function<void()> m_work;
+};
+
+} // namespace
+
+void QtPlatform::setWindow(QWidget* window)
+{
+    m_window = window;
+    // The remove questions are the boxes a user meets most; their icon is found while the user
+    // takes in the new window, so that the first question opens as quickly as the next.
+    if (window)
+        new AfterFirstPaint(window, [this] { boxIcon(QStyle::SP_MessageBoxQuestion); });
+}
 
 void QtPlatform::beep()
 {
@@ -31,17 +75,19 @@ Question::Answer QtPlatform::ask(const Question& question)
     QMessageBox box(m_window);
     box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
     box.setText(question.text);
+    QStyle::StandardPixmap icon = QStyle::SP_MessageBoxInformation;
     switch (question.icon) {
     case Question::Icon::Question:
-        box.setIcon(QMessageBox::Question);
+        icon = QStyle::SP_MessageBoxQuestion;
         break;
     case Question::Icon::Information:
-        box.setIcon(QMessageBox::Information);
         break;
     case Question::Icon::Error:
-        box.setIcon(QMessageBox::Critical);
+        icon = QStyle::SP_MessageBoxCritical;
         break;
     }
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    box.setIconPixmap(boxIcon(icon).pixmap(QSize(size, size), box.devicePixelRatio()));
     // Dutch captions whatever the system language is: the whole program speaks Dutch.
     if (question.buttons == Question::Buttons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
@@ -58,6 +104,16 @@ Question::Answer QtPlatform::ask(const Question& question)
     box.exec();
     returnToWindow();
     return Question::Answer::OK;
+}
+
+QIcon QtPlatform::boxIcon(QStyle::StandardPixmap which)
+{
+    // The style looks for its icon in the desktop's icon theme first; Qt remembers only icons
+    // the theme has, so where it has none every box searched again, thousands of file lookups.
+    auto icon = m_boxIcons.find(which);
+    if (icon == m_boxIcons.end())
+        icon = m_boxIcons.insert(which, QApplication::style()->standardIcon(which));
+    return *icon;
 }
 
 void QtPlatform::openAddress(const QString& address)

@@ -4,6 +4,10 @@
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
 
+#include <QHash>
+#include <QIcon>
+#include <QStyle>
+
 #include <memory>
 
 class QWidget;
@@ -13,7 +17,7 @@ namespace zwervel {
 class QtPlatform : public Platform {
 public:
     // Boxes are shown modal to this window (it may be set later, once the window exists).
-    void setWindow(QWidget* window) { m_window = window; }
+    void setWindow(QWidget* window);
 
     void beep() override;
     Question::Answer ask(const Question& question) override;
@@ -29,9 +33,11 @@ public:
 
 private:
     void returnToWindow();
+    QIcon boxIcon(QStyle::StandardPixmap which);
 
     QWidget* m_window = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
+    QHash<QStyle::StandardPixmap, QIcon> m_boxIcons;
 };
 
 // The application's short name, which every message box shows as its title.
